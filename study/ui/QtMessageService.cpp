@@ -1,0 +1,73 @@
+#include "study/ui/QtMessageService.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace aeriton {
+
+MsgAnswer QtMessageService::show(const Message& message) {
+  for (int i = 0; i < message.beeps; ++i) QApplication::beep();
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(message.title);
+  box.setText(message.text);
+  switch (message.icon) {
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  QMessageBox::StandardButtons buttons;
+  switch (message.buttons) {
+    case MsgButtons::Ok: buttons = QMessageBox::Ok; break;
+    case MsgButtons::OkCancel: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
+    case MsgButtons::YesNo: buttons = QMessageBox::Yes | QMessageBox::No; break;
+    case MsgButtons::YesNoCancel:
+      buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+      break;
+  }
+  box.setStandardButtons(buttons);
+  auto toStd = [](MsgAnswer a) {
+    switch (a) {
+      case MsgAnswer::Yes: return QMessageBox::Yes;
+      case MsgAnswer::No: return QMessageBox::No;
+      case MsgAnswer::Cancel: return QMessageBox::Cancel;
+      case MsgAnswer::Ok: break;
+    }
+    return QMessageBox::Ok;
+  };
+  if (buttons.testFlag(toStd(message.defaultButton))) box.setDefaultButton(toStd(message.defaultButton));
+  // Greek captions for the standard buttons keep the box in one language.
+  if (auto* b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("Ναι"));
+  if (auto* b = box.button(QMessageBox::No)) b->setText(QStringLiteral("Όχι"));
+  if (auto* b = box.button(QMessageBox::Cancel)) b->setText(QStringLiteral("Άκυρο"));
+  if (auto* b = box.button(QMessageBox::Ok)) b->setText(QStringLiteral("OK"));
+  const int r = box.exec();
+  switch (r) {
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    case QMessageBox::Ok: return MsgAnswer::Ok;
+    default: break;
+  }
+  // Closed by the window frame or Escape: the safest answer the box offers.
+  if (message.buttons == MsgButtons::YesNoCancel || message.buttons == MsgButtons::OkCancel)
+    return MsgAnswer::Cancel;
+  if (message.buttons == MsgButtons::YesNo) return MsgAnswer::No;
+  return MsgAnswer::Ok;
+}
+
+void centreWindow(QWidget* window, int extraDown) {
+  if (!window || window->parentWidget() && !window->isWindow()) return;
+  QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QSize size = window->frameGeometry().size();
+  int x = area.x() + (area.width() - size.width()) / 2;
+  int y = area.y() + (area.height() - size.height()) / 2 + extraDown;
+  window->move(x, y);
+}
+
+}  // namespace aeriton

@@ -1,0 +1,52 @@
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "study/AppFolder.h"
+#include "study/StudyState.h"
+
+namespace aeriton::test {
+
+ProgramFolderFixture::ProgramFolderFixture() {
+  appfolder::setFolder(dir_.path());
+  resetStudy();
+  setMessageService(&messages);
+}
+
+ProgramFolderFixture::~ProgramFolderFixture() {
+  setMessageService(nullptr);
+  appfolder::setFolder(QString());
+}
+
+QString ProgramFolderFixture::folder() const { return appendBackslash(dir_.path()); }
+QString ProgramFolderFixture::path(const QString& name) const { return folder() + name; }
+
+ModalWatchdog::ModalWatchdog(int intervalMs) {
+  timer_.setInterval(intervalMs);
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      closed_ << modal->windowTitle();
+      ADD_FAILURE() << "unexpected modal window left open: " << modal->windowTitle().toStdString();
+      modal->close();
+    }
+  });
+  timer_.start();
+}
+
+ModalWatchdog::~ModalWatchdog() { timer_.stop(); }
+
+QByteArray readAll(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return QByteArray();
+  return f.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+}
+
+}  // namespace aeriton::test
