@@ -1,0 +1,54 @@
+#pragma once
+// The numeric text box of every screen.
+//
+// Keys kept: digits, Backspace, "-", the regional decimal separator and Enter
+// (Enter is discarded after emitting enterPressed, so a screen can move the
+// entry on). The thousands separator is never accepted from the keyboard. A box
+// can be told to accept no key at all (the RH box of a state whose wet bulb is
+// given). On receiving the focus the box remembers its value, drops its
+// thousands separators and selects all; on losing it, it re-formats its text
+// with its display pattern and emits editingLeft().
+
+#include <QLineEdit>
+
+namespace aeriton {
+
+class NumericBox : public QLineEdit {
+  Q_OBJECT
+ public:
+  explicit NumericBox(QWidget* parent = nullptr);
+
+  // Display pattern applied when the box loses the focus ("" = leave as typed).
+  void setFormat(const QString& pattern);
+  QString format() const { return format_; }
+  // When false every typed key is discarded.
+  void setAcceptKeys(bool accept) { acceptKeys_ = accept; }
+  bool acceptKeys() const { return acceptKeys_; }
+
+  // ParseNumber of the text.
+  double value() const;
+  // Shows the value with the display pattern.
+  void setValue(double v);
+  bool isEmptyText() const { return text().trimmed().isEmpty(); }
+
+  // Value remembered when the box last received the focus.
+  double focusValue() const { return focusValue_; }
+  // True when the value on leaving differs from the focus value.
+  bool changedSinceFocus() const;
+
+ signals:
+  void enterPressed();
+  void editingLeft();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  QString format_;
+  bool acceptKeys_ = true;
+  double focusValue_ = 0;
+};
+
+}  // namespace aeriton

@@ -1,0 +1,65 @@
+#pragma once
+// The exchange files of a calculation, in the program folder:
+//   "PSY_DAT.TMP"   the study inputs, written by a data screen, read by the calculation
+//   "PSY_RES.TMP"   inputs and results (14 lines), the layout of the study files too
+//
+// PSY_DAT.TMP (display units of the study):
+//   1 kind code, EnglishCode
+//   2 EnvDB, EnvWB, EnvRH
+//   3 SpaDB, SpaWB, SpaRH
+//   4 SensLoad, LatLoad
+//   5 FreshAmount, FreshPerCent
+//   6 MetricCode, outdoor-hotter (1/0), outdoor-cooler (1/0), DB_S (-100000 for a
+//     summer study, the chosen coil outlet temperature or -10000 for a winter one),
+//     SummerFlow
+//   7 KindMix, KindRecirc, KindFresh, FreshLoads, FreshMode
+//   8 FreshValue
+//
+// PSY_RES.TMP / ".AIR" / ".WIR":
+//   1 kind code, EnglishCode
+//   2 EnvDB, EnvWB, EnvRH            3 SpaDB, SpaWB, SpaRH
+//   4 DB_M, WB_M, h_M                5 DB_T, WB_T, h_T
+//   6 DB_S, WB_S, h_S (-100000 three times: no reheat)
+//   7 SensLoad, LatLoad              8 FreshAmount, FreshPerCent
+//   9 SupplyFlow, CoilLoad, FreshSensLoad, FreshLatLoad, Reheat
+//  10 KindMix, KindRecirc, KindFresh, FreshLoads, FreshMode
+//  11 MetricCode, outdoor-hotter, outdoor-cooler, SupplyTempShown, SummerFlow
+//  12 FreshFlow
+//  13 the coil-outlet change record (13 singles)
+//  14 HighHumidity flag, then the 26 singles of the humid-room block
+
+#include <QByteArray>
+#include <QString>
+
+#include "study/StudyState.h"
+
+namespace aeriton {
+
+inline const char* kDataFileName = "PSY_DAT.TMP";
+inline const char* kResultsFileName = "PSY_RES.TMP";
+
+QByteArray dataFileBytes(const StudyState& s);
+QByteArray resultsFileBytes(const StudyState& s);
+
+// Outcome of reading an exchange or study file.
+struct ReadResult {
+  bool ok = false;
+  int line = 0;          // line of the first field that could not be read
+  QString error;         // what went wrong, for the user or the log
+  int changeRecordValues = 13;  // 8 when the file had the older line 13
+  explicit operator bool() const { return ok; }
+};
+
+// Reads PSY_DAT.TMP bytes into the study (inputs only).
+ReadResult readDataFile(const QByteArray& bytes, StudyState& s);
+// Reads a results/study file. A file whose line 13 holds the older 8 values
+// (raised dry bulb, wet bulb, RH, enthalpy, grains, reheat, new flow, new coil
+// load) is accepted with changeRecordValues = 8; the five new coil-outlet values
+// of the record are then 0.
+ReadResult readResultsFile(const QByteArray& bytes, StudyState& s);
+
+// Writes a file so that it is never left half-written: a temporary file in the
+// same folder, renamed over the target.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+}  // namespace aeriton
