@@ -68,14 +68,19 @@ bool FindRH(float DB, float WB, float& RH, float& Grains);
 // Carrier from 63 °F. `cooling` selects the usual search start (30 °F for a
 // cooling process, else 7 °F, or -10 °F below 10 °F); the search starts lower
 // when the wet bulb lies below it. `top` is the last degree searched.
-// Returns false when no wet bulb is found inside the table.
-// RHfraction = RH / 100; Grains = 7000 W of the target vapour pressure.
+// Returns false when no wet bulb is found inside the table (dry bulb outside
+// -10..top, wet bulb below -10 °F or above `top`); the outputs are then left
+// unchanged. RHfraction = RH / 100; Grains = 7000 W of the target vapour pressure.
 bool FindWB(float DB, float RHpercent, bool cooling, float& WB, float& RHfraction,
             float& Grains, int top = kTableHigh);
 
 // ---- Study-state wrappers (the routines the screens call) -------------------
 // Mode "n" evaluates the outdoor state (EnvWB receives the wet bulb), mode "x"
 // the room state (SpaWB). FindEnthalpy's wrapper writes EnvGr.
+// FindWB_AH searches the table to 130 °F from the start given by the study's
+// CoolingProcess; RH goes in as per cent and comes out as a fraction. When it
+// returns false nothing (arguments, EnvWB/SpaWB) is changed.
+// FindRH_AH copies WB to EnvWB/SpaWB on entry, even when it returns false.
 bool FindRH_AH(const QString& mode, float DB, float WB, float& RH, float& Grains);
 bool FindWB_AH(const QString& mode, float DB, float& WB, float& RH, float& Grains);
 void FindEnthalpyEnv(float DB, float WB, float& h, float& W);
