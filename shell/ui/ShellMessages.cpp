@@ -1,0 +1,75 @@
+#include "shell/ui/ShellMessages.h"
+
+namespace aeriton::shell {
+
+// A line break inside a message text: the message boxes show it as a new line.
+static const QString kNewLine = QStringLiteral("\n");
+
+Message secondInstanceMessage() {
+  Message m;
+  m.code = kMsgSecondInstance;
+  m.title = QStringLiteral("Π Ρ Ο Σ Ο Χ Η");
+  m.text = QStringLiteral("Το πρόγραμμα < Aeriton > τρέχει ήδη και δεν μπορείτε να το τρέξετε σε πολλαπλά παράθυρα!");
+  m.icon = MsgIcon::Critical;
+  m.buttons = MsgButtons::Ok;
+  m.defaultButton = MsgAnswer::Ok;
+  m.beeps = 2;
+  return m;
+}
+
+Message exitConfirmMessage() {
+  Message m;
+  m.code = kMsgExitConfirm;
+  m.title = QStringLiteral("...!! ΠΡΟΣΟΧΗ !!...");
+  m.text = QStringLiteral("... Έχετε επιλέξει την έξοδο από το Πρόγραμμα ...") + kNewLine +
+           QStringLiteral("       ... Είστε Σίγουρος για αυτό ?? ...        ");
+  m.icon = MsgIcon::Critical;
+  m.buttons = MsgButtons::YesNo;
+  m.defaultButton = MsgAnswer::No;
+  m.beeps = 2;
+  return m;
+}
+
+Message exitOrChangeMessage() {
+  Message m;
+  m.code = kMsgExitOrChange;
+  m.title = QStringLiteral("... ΕΠΙΛΕΞΤΕ ...");
+  m.text = QStringLiteral("... ΕΞΟΔΟΣ και από το Πρόγραμμα, ή ΑΛΛΑΓΗ Εποχής Ψυχρομετρικών Υπολογισμών ;;;...") +
+           kNewLine +
+           QStringLiteral("... Επιλέξτε : < YES > για ΕΞΟΔΟ, < ΝO > για Αλλαγή Εποχής Υπολογισμών, < CANCEL >, για παραμονή ως έχετε ...");
+  m.icon = MsgIcon::Question;
+  m.buttons = MsgButtons::YesNoCancel;
+  // Enter keeps the user where he is: leaving must be a deliberate choice.
+  m.defaultButton = MsgAnswer::Cancel;
+  m.beeps = 2;
+  return m;
+}
+
+Message titleFileNotWrittenMessage(const QString& path, const QString& reason) {
+  Message m;
+  m.code = kMsgTitleFileNotWritten;
+  m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !...");
+  m.text = QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου τίτλου της μελέτης:") +
+           kNewLine + path + kNewLine + reason;
+  m.icon = MsgIcon::Exclamation;
+  m.buttons = MsgButtons::Ok;
+  m.defaultButton = MsgAnswer::Ok;
+  m.beeps = 2;
+  return m;
+}
+
+Message folderFileNotWrittenMessage(const QString& path, const QString& reason) {
+  Message m;
+  m.code = kMsgFolderFileNotWritten;
+  m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !...");
+  m.text = QStringLiteral("Δεν ήταν δυνατή η δημιουργία του αρχείου με τον φάκελο των μελετών:") +
+           kNewLine + path + kNewLine + reason + kNewLine +
+           QStringLiteral("Το πρόγραμμα συνεχίζει· οι μελέτες θα αναζητηθούν στον φάκελο του προγράμματος.");
+  m.icon = MsgIcon::Exclamation;
+  m.buttons = MsgButtons::Ok;
+  m.defaultButton = MsgAnswer::Ok;
+  m.beeps = 2;
+  return m;
+}
+
+}  // namespace aeriton::shell

@@ -1,0 +1,27 @@
+#pragma once
+// The message boxes of start-up, season choice and exit.
+
+#include "study/MessageService.h"
+
+namespace aeriton::shell {
+
+// Codes under which the shell's messages are shown (negative: refusals and
+// questions, positive: notices).
+inline constexpr int kMsgSecondInstance = -91;
+inline constexpr int kMsgExitConfirm = -92;
+inline constexpr int kMsgExitOrChange = -93;
+inline constexpr int kMsgTitleFileNotWritten = 94;
+inline constexpr int kMsgFolderFileNotWritten = 95;
+
+// A second copy of the program was started.
+Message secondInstanceMessage();
+// No season chosen: does the user really want to leave? (Yes/No, No default)
+Message exitConfirmMessage();
+// The data screens' exit button: Yes exit, No change season, Cancel stay.
+Message exitOrChangeMessage();
+// The companion title file of the study could not be written.
+Message titleFileNotWrittenMessage(const QString& path, const QString& reason);
+// The remembered study folder file could not be created.
+Message folderFileNotWrittenMessage(const QString& path, const QString& reason);
+
+}  // namespace aeriton::shell
