@@ -1,0 +1,83 @@
+#include "files/FileBrowser.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "files/FileData.h"
+#include "study/AppFolder.h"
+#include "study/RecordText.h"
+#include "study/StudyState.h"
+
+namespace aeriton::files {
+namespace {
+
+QString& remembered() {
+  static QString folder;
+  return folder;
+}
+
+bool isFolder(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
+
+}  // namespace
+
+QString defaultStudyFolder() {
+  const QString fallback = appfolder::path(QString::fromLatin1(kDefaultStudySubfolder) + '/');
+  auto reader = RecordReader::fromFile(appfolder::path(kDefaultPathFileName));
+  if (!reader || reader->atEnd()) return fallback;
+  QString folder;
+  if (!reader->readString(folder) || folder.trimmed().isEmpty()) return fallback;
+  return appendBackslash(folder.trimmed());
+}
+
+QString dialogStartFolder() {
+  if (isFolder(remembered())) return appendBackslash(remembered());
+  const QString current = study().StudyFileName.trimmed();
+  if (!current.isEmpty() && current != QLatin1String("Escape")) {
+    const FileData d = splitPath(current);
+    QString folder = (d.drive.isEmpty() ? QString() : d.drive + ':') + d.folder;
+    if (isFolder(folder)) return appendBackslash(folder);
+  }
+  if (isFolder(defaultStudyFolder())) return defaultStudyFolder();
+  return appfolder::folder();
+}
+
+void rememberDialogFolder(const QString& folder) { remembered() = folder; }
+void forgetDialogFolder() { remembered().clear(); }
+
+QStringList driveList() {
+  QStringList out;
+  for (const QFileInfo& d : QDir::drives()) out << d.absoluteFilePath();
+  if (out.isEmpty()) out << QStringLiteral("/");
+  return out;
+}
+
+QString driveOf(const QString& path) {
+  if (path.size() >= 2 && path[1] == ':') {
+    QString d = path.left(3);
+    if (d.size() < 3) d += '/';
+    d[2] = '/';
+    return d;
+  }
+  return QStringLiteral("/");
+}
+
+QStringList subFolders(const QString& folder) {
+  QDir dir(folder);
+  if (folder.isEmpty() || !dir.exists()) return {};
+  return dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+QString chosenPath(const QString& folder, const QString& typed, const QString& pattern,
+                   bool createMode) {
+  QString name = typed.trimmed();
+  if (name.isEmpty()) return QString();
+  const bool hasFolder = lastSeparator(name) > 0 || (name.size() >= 2 && name[1] == ':');
+  QString path = hasFolder && QDir::isAbsolutePath(QDir::fromNativeSeparators(name))
+                     ? name
+                     : appendBackslash(folder) + name;
+  const QString ext = patternExtension(pattern);
+  if (createMode && !ext.isEmpty() && !ext.contains('*')) path = ensureExtension(path, ext);
+  return path;
+}
+
+}  // namespace aeriton::files

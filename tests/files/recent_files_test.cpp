@@ -1,0 +1,97 @@
+// The recent load studies of the companion program: reading, list lines,
+// season of a recalled study and removal of entries.
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+#include "TestSupport.h"
+#include "files/RecentFiles.h"
+#include "study/Cp1253.h"
+
+using namespace aeriton;
+using namespace aeriton::files;
+
+TEST(RecentFiles, MissingFileMeansNoListAndEmptyFileAnEmptyList) {
+  test::ProgramFolderFixture fx;
+  EXPECT_FALSE(recentFilesExist());
+  EXPECT_TRUE(readRecentFiles().empty());
+  test::writeAll(fx.path("RecentFiles.txt"), "");
+  EXPECT_TRUE(recentFilesExist());
+  EXPECT_TRUE(readRecentFiles().empty());
+}
+
+TEST(RecentFiles, ReadsWholeLinesInAnyLineEndWithQuotesRemoved) {
+  test::ProgramFolderFixture fx;
+  const QByteArray bytes = "C:\\Kalyx\\Office.KLD\r\n"
+                           "\"D:\\Data, 2024\\Shop.XLD\"\n"
+                           "\r\n"
+                           "C:\\" + toCp1253(QStringLiteral("Μελέτες")) + "\\school.kld\r"
+                           "E:\\last.KLD";
+  test::writeAll(fx.path("RecentFiles.txt"), bytes);
+  const auto entries = readRecentFiles();
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].path, "C:\\Kalyx\\Office.KLD");
+  // A comma belongs to the path: the whole line is one entry.
+  EXPECT_EQ(entries[1].path, "D:\\Data, 2024\\Shop.XLD");
+  EXPECT_EQ(entries[2].path, QStringLiteral("C:\\Μελέτες\\school.kld"));
+  EXPECT_EQ(entries[2].line, 3);  // the blank line 2 is skipped
+  EXPECT_EQ(entries[3].path, "E:\\last.KLD");
+}
+
+TEST(RecentFiles, ListLinePadsTheNameTo64ThenDriveAndFolder) {
+  const QString line = recentListLine("C:\\Kalyx\\Data\\Office.KLD");
+  // "Office.KLD" is 10 characters: 54 blanks follow.
+  EXPECT_EQ(line, "Office.KLD" + QString(54, ' ') + "C:\\Kalyx\\Data\\");
+  EXPECT_EQ(recentListLine("D:\\a.XLD"), "a.XLD" + QString(59, ' ') + "D:\\");
+  EXPECT_EQ(recentListLine("/home/u/a.KLD"), "a.KLD" + QString(59, ' ') + "/home/u/");
+}
+
+struct SeasonCase {
+  const char* name;
+  const char* path;
+  LoadSeason season;
+};
+
+class LoadStudySeason : public ::testing::TestWithParam<SeasonCase> {};
+
+TEST_P(LoadStudySeason, ByTheUpperCasedExtension) {
+  EXPECT_EQ(loadStudySeason(GetParam().path), GetParam().season);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Extensions, LoadStudySeason,
+    ::testing::Values(SeasonCase{"summer_upper", "C:\\a.KLD", LoadSeason::Summer},
+                      SeasonCase{"summer_lower", "C:\\a.kld", LoadSeason::Summer},
+                      SeasonCase{"winter_mixed", "C:\\a.Xld", LoadSeason::Winter},
+                      SeasonCase{"study_file", "C:\\a.AIR", LoadSeason::Unknown},
+                      SeasonCase{"short", "KLD", LoadSeason::Unknown}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RecentFiles, RemovingAnEntryKeepsEveryOtherLineByteForByte) {
+  test::ProgramFolderFixture fx;
+  const QByteArray greek = toCp1253(QStringLiteral("Μελέτες"));
+  test::writeAll(fx.path("RecentFiles.txt"),
+                 "C:\\a.KLD\r\n\"C:\\" + greek + "\\b.XLD\"\r\nC:\\c.KLD\r\n");
+  test::writeAll(fx.path("RecentFiles.@@@"), "stale scratch copy");
+  ASSERT_TRUE(removeRecentFile(0));
+  EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "\"C:\\" + greek + "\\b.XLD\"\r\nC:\\c.KLD\r\n");
+  EXPECT_FALSE(QFileInfo::exists(fx.path("RecentFiles.@@@")));
+  ASSERT_TRUE(removeRecentFile(1));
+  EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "\"C:\\" + greek + "\\b.XLD\"\r\n");
+  EXPECT_FALSE(removeRecentFile(1));  // out of range: nothing changes
+  EXPECT_FALSE(removeRecentFile(-1));
+  EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "\"C:\\" + greek + "\\b.XLD\"\r\n");
+  // Removing the last remaining entry leaves an empty file.
+  ASSERT_TRUE(removeRecentFile(0));
+  EXPECT_TRUE(QFileInfo::exists(fx.path("RecentFiles.txt")));
+  EXPECT_EQ(QFileInfo(fx.path("RecentFiles.txt")).size(), 0);
+  EXPECT_TRUE(readRecentFiles().empty());
+}
+
+TEST(RecentFiles, RemovalCountsEntriesNotBlankLines) {
+  test::ProgramFolderFixture fx;
+  test::writeAll(fx.path("RecentFiles.txt"), "\r\nC:\\a.KLD\n\nC:\\b.KLD");
+  ASSERT_TRUE(removeRecentFile(1));  // the second entry, C:\b.KLD, on line 4
+  EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "\r\nC:\\a.KLD\r\n\r\n");
+  ASSERT_EQ(readRecentFiles().size(), 1u);
+}

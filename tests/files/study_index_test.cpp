@@ -1,0 +1,145 @@
+// The study index "Studies.std" and the lines of the study list.
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include "TestSupport.h"
+#include "files/StudyIndex.h"
+#include "study/Cp1253.h"
+#include "study/RecordText.h"
+
+using namespace aeriton;
+using namespace aeriton::files;
+
+namespace {
+
+// A title file as the program writes it: the title, then the load unit.
+void writeTitleFile(const QString& path, const QString& title, const char* unit = "WATT") {
+  RecordWriter w;
+  w.str(title).endLine().str(QString::fromLatin1(unit)).endLine();
+  test::writeAll(path, w.bytes());
+}
+
+// The expected bytes of one record, built field by field from the layout:
+// 2-byte little-endian index, then blank-padded 120/264/100/12/10 characters
+// and 18 blanks.
+QByteArray expectedRecord(int index, const QString& title, const QString& folder,
+                          const QString& file, const QString& date, const QString& time) {
+  auto pad = [](const QString& s, int width) {
+    QByteArray b = toCp1253(s);
+    return b + QByteArray(width - b.size(), ' ');
+  };
+  QByteArray r;
+  r.append(static_cast<char>(index & 0xFF)).append(static_cast<char>(index >> 8));
+  r += pad(title, 120) + pad(folder, 264) + pad(file, 100) + pad(date, 12) + pad(time, 10);
+  r += QByteArray(18, ' ');
+  return r;
+}
+
+}  // namespace
+
+struct LineCase {
+  const char* name;
+  int number;
+  const char* title;
+  const char* expected;
+};
+
+class StudyListLine : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(StudyListLine, NumbersWithFourDigitsThenTheTitle) {
+  const LineCase& c = GetParam();
+  EXPECT_EQ(studyListLine(c.number, QString::fromUtf8(c.title)), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, StudyListLine,
+    ::testing::Values(LineCase{"third_office", 3, "Office", "(0003.) Office"},
+                      LineCase{"first_greek", 1, "Γραφεία Αθήνας", "(0001.) Γραφεία Αθήνας"},
+                      LineCase{"four_digits", 9999, "X", "(9999.) X"},
+                      LineCase{"wider_than_four", 12345, "X", "(12345.) X"},
+                      LineCase{"untitled", 7, "", "(0007.) "},
+                      LineCase{"trimmed", 2, "  Κατάστημα  ", "(0002.) Κατάστημα"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StudyIndex, RebuildsOneRecordPerStudyWithTitleFolderNameDateAndTime) {
+  test::ProgramFolderFixture fx;
+  const QString dir = fx.path("AIR/");
+  QDir().mkpath(dir);
+  test::writeAll(dir + "b_shop.air", "x");
+  writeTitleFile(dir + "b_shop.TAS", QStringLiteral("Κατάστημα, \"Πλάκα\""));
+  test::writeAll(dir + "A_office.AIR", "x");
+  writeTitleFile(dir + "A_office.TAS", QStringLiteral("Γραφεία Αθήνας"));
+  test::writeAll(dir + "c_hall.AIR", "x");  // no title file
+  test::writeAll(dir + "w.WIR", "x");       // a winter study: not listed
+  writeTitleFile(dir + "w.TAW", QStringLiteral("Χειμώνας"));
+  // An old index is replaced, not extended.
+  test::writeAll(fx.path("Studies.std"), QByteArray(526 * 5, 'z'));
+
+  QString error;
+  ASSERT_EQ(MakeCurrentStudiesFile(dir, "*.AIR", &error), 3) << error.toStdString();
+  const QByteArray bytes = test::readAll(fx.path("Studies.std"));
+  ASSERT_EQ(bytes.size(), 3 * 526);
+
+  auto stamp = [&](const QString& name) { return QFileInfo(dir + name).lastModified(); };
+  const QDateTime a = stamp("A_office.AIR");
+  EXPECT_EQ(bytes.mid(0, 526),
+            expectedRecord(1, QStringLiteral("Γραφεία Αθήνας"), dir, "A_office.AIR",
+                           a.toString("dd/MM/yyyy"), a.toString("HH:mm:ss")));
+  const QDateTime b = stamp("b_shop.air");
+  EXPECT_EQ(bytes.mid(526, 526),
+            expectedRecord(2, QStringLiteral("Κατάστημα, \"Πλάκα\""), dir, "b_shop.air",
+                           b.toString("dd/MM/yyyy"), b.toString("HH:mm:ss")));
+  const QDateTime c = stamp("c_hall.AIR");
+  EXPECT_EQ(bytes.mid(1052, 526),
+            expectedRecord(3, "", dir, "c_hall.AIR", c.toString("dd/MM/yyyy"),
+                           c.toString("HH:mm:ss")));
+
+  const auto records = readStudiesFile();
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[1].index, 2);
+  EXPECT_EQ(records[1].title, QStringLiteral("Κατάστημα, \"Πλάκα\""));
+  EXPECT_EQ(records[1].fullPath(), dir + "b_shop.air");
+  EXPECT_EQ(records[2].title, "");
+}
+
+TEST(StudyIndex, WinterPatternReadsTawTitlesAndAnEmptyFolderGivesAnEmptyIndex) {
+  test::ProgramFolderFixture fx;
+  const QString dir = fx.path("W/");
+  QDir().mkpath(dir);
+  EXPECT_EQ(MakeCurrentStudiesFile(dir, "*.WIR"), 0);
+  EXPECT_TRUE(QFileInfo::exists(fx.path("Studies.std")));
+  EXPECT_EQ(QFileInfo(fx.path("Studies.std")).size(), 0);
+
+  test::writeAll(dir + "w.WIR", "x");
+  writeTitleFile(dir + "w.TAW", QStringLiteral("Σχολείο"));
+  test::writeAll(dir + "w.TAS", "\"wrong companion\"\r\n");
+  ASSERT_EQ(MakeCurrentStudiesFile(dir, "*.WIR"), 1);
+  EXPECT_EQ(readStudiesFile().at(0).title, QStringLiteral("Σχολείο"));
+}
+
+TEST(StudyIndex, TitleFileReadingIsTolerantOfEmptyAndUnquotedFiles) {
+  test::ProgramFolderFixture fx;
+  bool found = true;
+  EXPECT_EQ(readStudyTitle(fx.path("none.AIR"), ".TAS", &found), "");
+  EXPECT_FALSE(found);
+  test::writeAll(fx.path("e.TAS"), "");
+  EXPECT_EQ(readStudyTitle(fx.path("e.AIR"), ".TAS", &found), "");
+  EXPECT_TRUE(found);
+  test::writeAll(fx.path("u.TAS"), "Plain title\r\n\"KW\"\r\n");
+  EXPECT_EQ(readStudyTitle(fx.path("u.AIR"), ".TAS"), "Plain title");
+  QDir(fx.folder()).mkpath("d.TAS");  // a folder where the title file should be
+  EXPECT_EQ(readStudyTitle(fx.path("d.AIR"), ".TAS", &found), "");
+  EXPECT_FALSE(found);
+}
+
+TEST(StudyIndex, UnwritableIndexIsReportedNotHalfWritten) {
+  test::ProgramFolderFixture fx;
+  QDir(fx.folder()).mkpath("Studies.std");  // a folder blocks the index
+  QString error;
+  EXPECT_EQ(MakeCurrentStudiesFile(fx.folder(), "*.AIR", &error), -1);
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_TRUE(readStudiesFile().empty());
+}
