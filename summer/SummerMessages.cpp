@@ -1,0 +1,166 @@
+#include "summer/SummerMessages.h"
+
+#include "engine/NumberEntry.h"
+
+namespace aeriton::summer {
+
+namespace {
+
+Message refusal(int code, const QString& text) {
+  Message m;
+  m.code = code;
+  m.title = refusalTitle();
+  m.text = text;
+  m.icon = MsgIcon::Critical;
+  m.buttons = MsgButtons::Ok;
+  m.defaultButton = MsgAnswer::Ok;
+  m.beeps = 2;
+  return m;
+}
+
+Message question(int code, const QString& text) {
+  Message m;
+  m.code = code;
+  m.title = QStringLiteral("  ! !   ΠΡΟΣΟΧΗ   ! ! ");
+  m.text = text;
+  m.icon = MsgIcon::Question;
+  m.buttons = MsgButtons::YesNoCancel;
+  m.defaultButton = MsgAnswer::Yes;
+  m.beeps = 2;
+  return m;
+}
+
+}  // namespace
+
+QString refusalTitle() { return QStringLiteral("*** ΑΠΑΡΑΔΕΚΤΗ ΚΑΤΑΧΩΡΗΣΗ *** "); }
+
+QString fieldControlName(Field f) {
+  switch (f) {
+    case Field::None: return QString();
+    case Field::EnvDB: return QStringLiteral("TxtEnvDB");
+    case Field::EnvWB: return QStringLiteral("TxtEnvWB");
+    case Field::EnvRH: return QStringLiteral("TxtEnvRH");
+    case Field::SpaDB: return QStringLiteral("TxtSpaDB");
+    case Field::SpaWB: return QStringLiteral("TxtSpaWB");
+    case Field::SpaRH: return QStringLiteral("TxtSpaRH");
+    case Field::Sens: return QStringLiteral("TxtSens");
+    case Field::Lat: return QStringLiteral("TxtLat");
+    case Field::Amount: return QStringLiteral("TxtAmount");
+    case Field::PerCent: return QStringLiteral("CboPerC");
+  }
+  return QString();
+}
+
+bool isMessagesPSCode(int code) {
+  return code == kRaisedSupplyQuestion || (code >= kFreshAirExcessive && code <= kOutdoorDB &&
+                                           code != -9);
+}
+
+Message messagesPS(int code, UnitPair units, float raisedTemp, bool raisedMetric) {
+  const bool f = englishWording(units);
+  switch (code) {
+    case kRaisedSupplyQuestion:
+      return question(code, QStringLiteral("... Σε προηγούμενο Υπολογισμό, έχετε αποφασίσει για ΑΥΞΗΣΗ της Θερμοκρασίας Ξ.Θ. Εξόδου του Αέρα από τη Μονάδα, στους ") + FormatNumber(raisedTemp, "#.0") +
+                                (raisedMetric ? QStringLiteral(" [°C] ...")
+                                              : QStringLiteral(" [°F] ...")) +
+                                QStringLiteral("\n") + QStringLiteral("Θέλετε να ισχύσει και τώρα κάτι τέτοιο ?"));
+    case kFreshAirExcessive: {
+      Message m = refusal(code, QStringLiteral("... Η Ποσότητα του Νωπού Αέρα, είναι μάλλον υπερβολική : ΕΛΕΓΞΤΕ ΤΗΝ !..."));
+      m.title = QStringLiteral("*** Π Ρ Ο Σ Ο Χ Η *** ");
+      return m;
+    }
+    case kNeedTempDifference:
+      return refusal(code, f ? QStringLiteral("... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει την Θερμοκρασία Χώρων, κατά 9 [°F] ΤΟΥΛΑΧΙΣΤΟΝ ...") : QStringLiteral("... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει την Θερμοκρασία Χώρων, κατά 5 [°C] ΤΟΥΛΑΧΙΣΤΟΝ ..."));
+    case kRoomRHRange: return refusal(code, QStringLiteral("... Σχετική Υγρασία Χώρων, μεταξύ 35 % και 100 % ..."));
+    case kRoomDBRange:
+      return refusal(code, f ? QStringLiteral("... Θερμοκρασία Χώρων, μεταξύ 65 [°F] και 92 [°F] ...") : QStringLiteral("... Θερμοκρασία Χώρων, μεταξύ 18 [°C] και 33 [°C] ..."));
+    case kOutdoorRHRange: return refusal(code, QStringLiteral("... Σχετική Υγρασία Περιβάλλοντος, μεταξύ 30 % και 100 % ..."));
+    case kOutdoorDBRange:
+      return refusal(code, f ? QStringLiteral("... Θερμοκρασία Περιβάλλοντος, μεταξύ 68 [°F] και 130 [°F] ...") : QStringLiteral("... Θερμοκρασία Περιβάλλοντος, μεταξύ 20 [°C] και 54 [°C] ..."));
+    case kUnsavedQuestion: {
+      // Two lines after an empty one; the question is centred under the notice.
+      const QString notice = QStringLiteral("!! Υπάρχουν Δεδομένα, που ΔΕΝ έχουν < σωθεί > !!");
+      const QString ask = QStringLiteral("Θέλετε να < σώσω > τα Δεδομένα ?");
+      const int pad = qMax(0, (notice.size() - ask.size()) / 2);
+      return question(code, QStringLiteral("\n") + notice + QStringLiteral("\n") +
+                                QString(pad, QLatin1Char(' ')) + ask);
+    }
+    case kSensibleLoad: return refusal(code, QStringLiteral("... Το Συνολικό Αισθητό Φορτίο των Χώρων, ΔΕΝ γίνεται Δεκτό ..."));
+    case kRoomRH: return refusal(code, QStringLiteral("... Η Σχετική Υγρασία των Χώρων, ΔΕΝ γίνεται Δεκτή ..."));
+    case kRoomWB: return refusal(code, QStringLiteral("... Η Θερμοκρασία Υ.Θ. των Χώρων, ΔΕΝ γίνεται Δεκτή ..."));
+    case kRoomDB: return refusal(code, QStringLiteral("... Η Θερμοκρασία Ξ.Θ. των Χώρων, ΔΕΝ γίνεται Δεκτή ..."));
+    case kOutdoorRH: return refusal(code, QStringLiteral("... Η Σχετική Υγρασία του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ..."));
+    case kOutdoorWB: return refusal(code, QStringLiteral("... Η Θερμοκρασία Υ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ..."));
+    case kOutdoorDB: return refusal(code, QStringLiteral("... Η Θερμοκρασία Ξ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ..."));
+    default: break;
+  }
+  return Message{};
+}
+
+Field focusAfterPS(int code) {
+  switch (code) {
+    case kRoomRHRange: return Field::SpaRH;
+    case kRoomDBRange: return Field::SpaDB;
+    case kOutdoorRHRange: return Field::EnvRH;
+    case kOutdoorDBRange: return Field::EnvDB;
+    case kSensibleLoad: return Field::Sens;
+    case kRoomRH: return Field::SpaRH;
+    case kRoomWB: return Field::SpaWB;
+    case kRoomDB: return Field::SpaDB;
+    case kOutdoorRH: return Field::EnvRH;
+    case kOutdoorWB: return Field::EnvWB;
+    case kOutdoorDB: return Field::EnvDB;
+    default: return Field::None;
+  }
+}
+
+Message psMessage(int code) {
+  if (code < kNoSpaces || code > kNoFreshPerCent) return Message{};
+  Message m;
+  m.code = code;
+  m.title = QStringLiteral(" < ΨΥΧΡΟΜΕΤΡΙΚΟΙ  ΥΠΟΛΟΓΙΣΜΟΙ  ΑΕΡΟΣ > ");
+  m.text = code == kNoSpaces ? QStringLiteral("    ... Δεν έχετε επιλέξει Χώρους ...    ") : QStringLiteral("!! Δεν έχετε δώσει την ποσότητα του Νωπού Αέρα !!");
+  m.icon = MsgIcon::Exclamation;
+  m.buttons = MsgButtons::Ok;
+  m.defaultButton = MsgAnswer::Ok;
+  m.beeps = 2;
+  return m;
+}
+
+Field focusAfterPSMessage(int code) {
+  switch (code) {
+    case kNoFreshAmount: return Field::Amount;
+    case kNoFreshPerCent: return Field::PerCent;
+    default: return Field::None;
+  }
+}
+
+Message missingTitleMessage() {
+  Message m;
+  m.code = 0;
+  m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !...");
+  m.text = QStringLiteral("... ΔΕΝ έχετε καταχωρήσει το ΘΕΜΑ-ΤΙΤΛΟ της Μελέτης ...");
+  m.icon = MsgIcon::Critical;
+  m.buttons = MsgButtons::Ok;
+  m.defaultButton = MsgAnswer::Ok;
+  m.beeps = 0;
+  return m;
+}
+
+Message manualMissingMessage(const QString& path, bool fileMissing) {
+  Message m;
+  m.code = 0;
+  m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !...");
+  m.text = fileMissing
+               ? QStringLiteral("... ΔΕΝ βρέθηκε το Εγχειρίδιο του Προγράμματος ...\n") + path
+               : QStringLiteral("... ΔΕΝ ήταν δυνατόν να ανοίξει το Εγχειρίδιο του Προγράμματος "
+                                "...\n") +
+                     path;
+  m.icon = MsgIcon::Exclamation;
+  m.buttons = MsgButtons::Ok;
+  m.defaultButton = MsgAnswer::Ok;
+  m.beeps = 2;
+  return m;
+}
+
+}  // namespace aeriton::summer
