@@ -13,6 +13,12 @@
 
 namespace aeriton {
 
+// RemoveCommas: the box's trimmed text without thousands separators, parsed
+// and written back by LocaleNumberText (a text that is no number stays).
+void RemoveCommas(QLineEdit* box);
+// SelectAllText: selects the whole trimmed text of the box.
+void SelectAllText(QLineEdit* box);
+
 class NumericBox : public QLineEdit {
   Q_OBJECT
  public:
@@ -35,6 +41,9 @@ class NumericBox : public QLineEdit {
   double focusValue() const { return focusValue_; }
   // True when the value on leaving differs from the focus value.
   bool changedSinceFocus() const;
+  // Re-shows a numeric text with the display pattern (what leaving does).
+  // Empty text, "----", words and locked boxes are left alone.
+  void reformat();
 
  signals:
   void enterPressed();
@@ -44,8 +53,10 @@ class NumericBox : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  bool entered_ = false;  // focus-in handling done, focus-out not yet
   QString format_;
   bool acceptKeys_ = true;
   double focusValue_ = 0;

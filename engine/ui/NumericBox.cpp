@@ -1,0 +1,187 @@
+// The numeric text box of every screen: key filter, focus handling and the
+// Enter hand-off.
+
+#include "engine/ui/NumericBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMetaObject>
+
+#include "engine/NumberEntry.h"
+
+namespace aeriton {
+
+void RemoveCommas(QLineEdit* box) {
+  if (!box) return;
+  const QString before = box->text();
+  const QString after = RemoveCommasText(before);
+  if (after != before) box->setText(after);
+}
+
+void SelectAllText(QLineEdit* box) {
+  if (!box) return;
+  box->setSelection(0, static_cast<int>(box->text().trimmed().size()));
+}
+
+NumericBox::NumericBox(QWidget* parent) : QLineEdit(parent) {
+  // Dropped text would bypass the key filter.
+  setAcceptDrops(false);
+}
+
+void NumericBox::setFormat(const QString& pattern) { format_ = pattern; }
+
+double NumericBox::value() const { return ParseNumber(text()); }
+
+void NumericBox::setValue(double v) {
+  setText(format_.isEmpty() ? LocaleNumberText(v) : FormatNumber(v, format_));
+}
+
+bool NumericBox::changedSinceFocus() const { return value() != focusValue_; }
+
+// Text that a paste may bring in: the characters a typist could have typed.
+static QString filteredPaste(const QString& text) {
+  QString kept;
+  for (QChar c : text) {
+    if (KeepNumericKey(c)) kept += c;
+  }
+  return kept;
+}
+
+void NumericBox::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+
+  // Moving the cursor, selecting and copying never change the value.
+  const bool navigation =
+      key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End ||
+      key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Escape ||
+      key == Qt::Key_Tab || key == Qt::Key_Backtab || event->matches(QKeySequence::Copy) ||
+      event->matches(QKeySequence::SelectAll) || key == Qt::Key_Shift ||
+      key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta;
+  if (navigation) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+
+  // A box that takes no input swallows every other key, Enter included.
+  if (!acceptKeys_ || isReadOnly()) {
+    event->accept();
+    return;
+  }
+
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    // Discarded after the hand-off, so that no default button fires.
+    event->accept();
+    emit enterPressed();
+    return;
+  }
+
+  if (event->matches(QKeySequence::Paste)) {
+    const QString kept = filteredPaste(QApplication::clipboard()->text());
+    if (!kept.isEmpty()) insert(kept);
+    event->accept();
+    return;
+  }
+
+  if (key == Qt::Key_Backspace || key == Qt::Key_Delete || event->matches(QKeySequence::Cut) ||
+      event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo) ||
+      (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    // Editing keys and shortcuts of the line edit.
+    if (key == Qt::Key_Backspace || key == Qt::Key_Delete || event->matches(QKeySequence::Cut) ||
+        event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+      QLineEdit::keyPressEvent(event);
+    } else {
+      event->accept();  // other shortcuts could bring in text (Ctrl+Y, ...)
+    }
+    return;
+  }
+
+  const QString typed = event->text();
+  // The keypad's decimal key types the regional decimal separator, whatever
+  // character the keyboard layout gives it.
+  if ((event->modifiers() & Qt::KeypadModifier) &&
+      (typed == QLatin1String(".") || typed == QLatin1String(","))) {
+    insert(QString(separators().decimal));
+    event->accept();
+    return;
+  }
+  if (typed.size() == 1 && KeepNumericKey(typed.at(0))) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  // Any other character (letters, the thousands separator, blanks) is dropped.
+  event->accept();
+}
+
+void NumericBox::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  const bool editable = acceptKeys_ && !isReadOnly();
+  for (QAction* action : menu->actions()) {
+    const QString name = action->objectName();
+    if (name == QLatin1String("edit-paste")) {
+      // Paste goes through the same filter as typing.
+      action->disconnect();
+      action->setEnabled(editable && !QApplication::clipboard()->text().isEmpty());
+      connect(action, &QAction::triggered, this, [this] {
+        const QString kept = filteredPaste(QApplication::clipboard()->text());
+        if (!kept.isEmpty()) insert(kept);
+      });
+    } else if (!editable && (name == QLatin1String("edit-cut") ||
+                             name == QLatin1String("edit-delete") ||
+                             name == QLatin1String("edit-undo") ||
+                             name == QLatin1String("edit-redo"))) {
+      action->setEnabled(false);
+    }
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+void NumericBox::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  // Coming back from a context menu or another window is no new entry.
+  if (entered_) return;
+  entered_ = true;
+  focusValue_ = value();
+  if (!isReadOnly()) RemoveCommas(this);
+  SelectAllText(this);
+  if (event->reason() == Qt::MouseFocusReason) {
+    // The click that gave the focus places the cursor after this handler:
+    // select again once it has been handled.
+    QMetaObject::invokeMethod(
+        this, [this] { if (hasFocus()) SelectAllText(this); }, Qt::QueuedConnection);
+  }
+}
+
+void NumericBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  const Qt::FocusReason reason = event->reason();
+  if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return;
+  if (!entered_) return;
+  entered_ = false;
+  reformat();
+  emit editingLeft();
+}
+
+void NumericBox::reformat() {
+  if (format_.isEmpty() || isReadOnly()) return;
+  const QString t = StripThousands(text().trimmed());
+  if (t.isEmpty() || t == QLatin1String("----")) return;
+  // Words stay as they are; anything holding a digit is shown by its value.
+  bool digit = false;
+  for (QChar c : t) {
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+      digit = true;
+      break;
+    }
+  }
+  if (!digit) return;
+  setText(FormatNumber(ParseNumber(text()), format_));
+}
+
+}  // namespace aeriton
