@@ -1,0 +1,315 @@
+#include "summer/Raise.h"
+
+#include <QFile>
+#include <cmath>
+
+#include "engine/Psychro.h"
+#include "study/AppFolder.h"
+#include "study/ExchangeFiles.h"
+#include "study/RecordText.h"
+#include "summer/ResultsView.h"
+
+namespace aeriton::summer {
+namespace {
+
+// Heat factors of standard air (Btu/h per CFM): sensible per °F, total per Btu/lb.
+constexpr float kSensibleFactor = 1.08f;
+constexpr float kTotalFactor = 4.45f;
+// Vapour pressure from grains at the standard pressure: pw = 29.921·GR / (GR + 4354),
+// 4354 being 7000 grains times the molar-mass ratio of vapour to dry air.
+constexpr float kGrainsPressureConstant = 4354.0f;
+// Whole-degree start of the wet-bulb search of a cooling and of a heating case.
+constexpr int kCoolingSearchStart = 30;
+constexpr int kHeatingSearchStart = 7;
+// Minimum distance of the supply air below the room dry bulb.
+constexpr double kMinBelowRoomC = 5.0;
+constexpr double kMinBelowRoomF = 9.0;
+// Grams per kilogram from grains per pound: 1000 / 7000.
+constexpr double kGrainsToGramsPerKg = 1000.0 / 7000.0;
+
+float moistureConstant() { return psy::kRAir / psy::kRVapour; }
+
+bool finite(std::initializer_list<float> values) {
+  for (float v : values)
+    if (!std::isfinite(v)) return false;
+  return true;
+}
+
+bool close(float a, float b, float relative) {
+  return std::fabs(a - b) <= relative * std::max(1.0f, std::fabs(b));
+}
+
+// Humidity ratio of a state from its dry and wet bulbs (Carrier's equation).
+float humidityRatio(float DB, float WB) { return psy::HumidityRatio(psy::CarrierPv(DB, WB)); }
+
+// Comparisons of temperatures typed and shown with one decimal are made in
+// whole hundredths, so that 26.3 − 21.3 counts as 5 even in single precision.
+long hundredths(double v) { return std::lround(v * 100.0); }
+
+}  // namespace
+
+ChangeRecord noRaiseRecord() {
+  ChangeRecord r;
+  r.fill(kNotComputed);
+  r[rec::CoilRH] = 0;
+  r[rec::RaiseReheat] = 0;
+  r[rec::NewFlow] = 0;
+  r[rec::NewCoilLoad] = 0;
+  return r;
+}
+
+float bypassFactorRule(const StudyState& file) {
+  // 100 % fresh air and the dew-point failure at 45 °F (which adds reheat)
+  // both work with the small bypass factor.
+  if (file.KindFresh != 0) return 0.05f;
+  if (file.Reheat > 0) return 0.05f;
+  const float oash = file.FreshSensLoad;
+  const float oalh = file.FreshLatLoad;
+  if (oash == 0 && oalh == 0) return 0.15f;
+  // Outdoor air as moist as or drier than the room: the room takes the outdoor
+  // moisture and the coil works with the small factor.
+  if (oalh <= 0) return 0.05f;
+  return file.SpaRH >= 65.0f ? 0.05f : 0.15f;
+}
+
+bool basisFromResults(const StudyState& file, RaiseBasis& out) {
+  StudyState e = file;
+  if (studySystemOf(file) == UnitSystem::Metric) Convert_To_British(e);
+  RaiseBasis b;
+  b.heating = file.HeatingProcess && !file.CoolingProcess;
+  b.DBr = e.SpaDB;
+  b.RSH = e.SensLoad;
+  b.REH = e.Reheat > 0 ? e.Reheat : 0.0f;
+  b.OASH = e.FreshSensLoad;
+  b.CFMsa = e.SupplyFlow;
+  b.DBm = e.DB_M;
+  b.Hm = e.h_M;
+  b.Wm = humidityRatio(e.DB_M, e.WB_M);
+  b.DBc = e.DB_T;
+  b.Hc = e.h_T;
+  b.Wc = humidityRatio(e.DB_T, e.WB_T);
+  b.BF = bypassFactorRule(file);
+  b.Wadp = (b.Wc - b.BF * b.Wm) / (1.0f - b.BF);
+  if (!finite({b.DBr, b.RSH, b.OASH, b.CFMsa, b.DBm, b.Hm, b.Wm, b.DBc, b.Hc, b.Wc, b.Wadp}))
+    return false;
+  if (b.CFMsa <= 0 || b.Wc <= 0 || b.Wm <= 0 || b.Wadp <= 0) return false;
+  out = b;
+  return true;
+}
+
+bool basisFromCalculation(const StudyState& calc, const StudyState& file, RaiseBasis& out) {
+  // The state belongs to the file when it carries the same study and results.
+  if (calc.KindCode != file.KindCode || calc.MetricCode != file.MetricCode) return false;
+  const float tol = 1e-4f;
+  if (!close(calc.DB_T, file.DB_T, tol) || !close(calc.WB_T, file.WB_T, tol) ||
+      !close(calc.h_T, file.h_T, tol) || !close(calc.DB_M, file.DB_M, tol) ||
+      !close(calc.WB_M, file.WB_M, tol) || !close(calc.h_M, file.h_M, tol) ||
+      !close(calc.SupplyFlow, file.SupplyFlow, tol) || !close(calc.SpaDB, file.SpaDB, tol) ||
+      !close(calc.SensLoad, file.SensLoad, tol))
+    return false;
+  RaiseBasis b;
+  if (!basisFromResults(file, b)) return false;
+  // The calculation's own humidity ratios (lb/lb) and bypass factor, when they
+  // are what they claim to be: near the values of the rounded states of the
+  // file, and tied together by the coil's bypass relation.
+  if (!finite({calc.W_T, calc.W_M, calc.W_ADP, calc.BF})) return false;
+  if (!(calc.BF > 0 && calc.BF < 1)) return false;
+  if (!close(calc.W_T, b.Wc, 0.02f) || !close(calc.W_M, b.Wm, 0.02f)) return false;
+  const float wc = calc.W_ADP + calc.BF * (calc.W_M - calc.W_ADP);
+  if (!close(wc, calc.W_T, 1e-3f)) return false;
+  b.Wc = calc.W_T;
+  b.Wm = calc.W_M;
+  b.Wadp = calc.W_ADP;
+  b.BF = calc.BF;
+  out = b;
+  return true;
+}
+
+RaiseCheck checkRaise(float T, float roomDB, float presentOutlet, bool metric) {
+  if (hundredths(T) >= hundredths(roomDB)) return RaiseCheck::NotBelowRoom;
+  if (hundredths(T) <= hundredths(presentOutlet)) return RaiseCheck::NotAboveOutlet;
+  const double minimum = metric ? kMinBelowRoomC : kMinBelowRoomF;
+  if (hundredths(roomDB) - hundredths(T) < hundredths(minimum)) return RaiseCheck::TooClose;
+  return RaiseCheck::Accepted;
+}
+
+bool searchWetBulb(float DB, float pw, bool heating, float& WB) {
+  if (!finite({DB, pw}) || pw < 0) return false;
+  // Carrier's equation at WB = DB gives the saturation pressure at DB, which
+  // no real state exceeds: the crossing lies at or below the dry bulb.
+  const int top = std::min(psy::kTableHighExtended, static_cast<int>(std::ceil(DB)));
+  const int firstStart = heating ? kHeatingSearchStart : kCoolingSearchStart;
+  for (int start : {firstStart, kHeatingSearchStart, psy::kTableLow}) {
+    if (start > top) continue;
+    bool havePrev = false;
+    float prevT = 0, prevP = 0;
+    bool passedAtStart = false;
+    for (int t = start; t <= top; ++t) {
+      const float pc = psy::CarrierPv(DB, static_cast<float>(t));
+      if (std::isnan(pc)) return false;
+      if (std::fabs(pw - pc) <= psy::kMatchTolerance) {
+        WB = static_cast<float>(t);
+        return true;
+      }
+      if (pc >= pw) {
+        if (!havePrev) {
+          passedAtStart = true;  // the wet bulb lies below this start
+          break;
+        }
+        WB = prevT + (pw - prevP) / (pc - prevP);
+        return std::isfinite(WB);
+      }
+      prevT = static_cast<float>(t);
+      prevP = pc;
+      havePrev = true;
+    }
+    if (!passedAtStart) return false;  // searched up to the dry bulb: no such state
+  }
+  return false;
+}
+
+bool computeRaise(const RaiseBasis& b, float T, bool metric, ChangeRecord& out) {
+  const float P = psy::kPressure;
+  const float Tf = static_cast<float>(roundHalfUp(metric ? T * 9.0 / 5.0 + 32.0 : T, 1));
+  if (!finite({Tf}) || b.DBr - Tf <= 0 || b.CFMsa <= 0 || b.BF <= 0 || b.BF >= 1) return false;
+
+  // MakeNewCalc: the supply air at T keeps the coil-outlet moisture.
+  const float GRc = psy::kGrainsPerLb * b.Wc;
+  const float pw = P * GRc / (GRc + kGrainsPressureConstant);
+  const float pwsT = psy::SatPressure(Tf);
+  const float RHs = pw / pwsT;
+  float WBs = 0;
+  if (!searchWetBulb(Tf, pw, b.heating, WBs)) return false;
+  const float Hs = psy::Enthalpy(Tf, b.Wc);
+  const float Rr = kSensibleFactor * b.CFMsa * (Tf - b.DBc);
+  const float F = (b.RSH + b.REH) / (kSensibleFactor * (b.DBr - Tf));
+  if (!finite({RHs, Hs, Rr, F}) || F <= 0) return false;
+
+  // CalcNewCoilOut: the dew point that carries the room, outdoor-air and
+  // reheat sensible loads on the new flow, and the coil outlet it gives.
+  const float adp = b.DBr - (b.BF * b.OASH + b.RSH + b.REH + Rr) /
+                                ((1.0f - b.BF) * kSensibleFactor * F);
+  const float DBn = adp + b.BF * (b.DBm - adp);
+  const float Wn = b.Wadp + b.BF * (b.Wm - b.Wadp);
+  const float GRn = psy::kGrainsPerLb * Wn;
+  const float pwn = P * Wn / (moistureConstant() + Wn);
+  float WBn = 0;
+  if (!finite({adp, DBn, Wn, pwn}) || Wn <= 0) return false;
+  if (!searchWetBulb(DBn, pwn, b.heating, WBn)) return false;
+  const float RHn = pwn / psy::SatPressure(DBn);
+  const float Hn = psy::Enthalpy(DBn, Wn);
+  const float QC = kTotalFactor * F * (b.Hm - Hn);
+  if (!finite({RHn, Hn, QC})) return false;
+
+  // Flows and loads are whole English units, as the calculation gives them.
+  const double reheatBtu = roundHalfUp(Rr, 0);
+  const double flowCfm = roundHalfUp(F, 0);
+  const double loadBtu = roundHalfUp(QC, 0);
+
+  const auto temp = [&](double f) { return metric ? toCelsius(f) : roundHalfUp(f, 1); };
+  const auto enth = [&](double h) { return roundHalfUp(metric ? h * kBtuLbToKcalKg : h, 2); };
+  const auto grains = [&](double g) { return roundHalfUp(metric ? g * kGrainsToGramsPerKg : g, 1); };
+  const auto percent = [&](double rh) { return roundHalfUp(rh * 100.0, 2); };
+
+  ChangeRecord r;
+  r[rec::SupplyDB] = static_cast<float>(temp(Tf));
+  r[rec::SupplyWB] = static_cast<float>(temp(WBs));
+  r[rec::SupplyRH] = static_cast<float>(percent(RHs));
+  r[rec::SupplyH] = static_cast<float>(enth(Hs));
+  r[rec::SupplyGr] = static_cast<float>(grains(GRc));
+  r[rec::CoilDB] = static_cast<float>(temp(DBn));
+  r[rec::CoilWB] = static_cast<float>(temp(WBn));
+  r[rec::CoilRH] = static_cast<float>(percent(RHn));
+  r[rec::CoilH] = static_cast<float>(enth(Hn));
+  r[rec::CoilGr] = static_cast<float>(grains(GRn));
+  r[rec::RaiseReheat] = static_cast<float>(metric ? reheatBtu / kKcalToBtu : reheatBtu);
+  r[rec::NewFlow] = static_cast<float>(metric ? roundHalfUp(flowCfm * kCfmToM3h, 1) : flowCfm);
+  r[rec::NewCoilLoad] = static_cast<float>(metric ? loadBtu / kKcalToBtu : loadBtu);
+  // A raise exists only with a positive first value: a supply temperature at
+  // or below 0 °C cannot be recorded as one.
+  if (!(r[rec::SupplyDB] > 0)) return false;
+  out = r;
+  return true;
+}
+
+QByteArray raiseRequestBytes(float T) {
+  RecordWriter w;
+  w.single(T).endLine();
+  return w.bytes();
+}
+
+bool parseRaiseRequest(const QByteArray& bytes, float& T) {
+  RecordReader r(bytes);
+  float v = 0;
+  if (!r.readSingle(v) || !std::isfinite(v)) return false;
+  T = v;
+  return true;
+}
+
+RaiseOutcome MakeNewCalc(const StudyState& calc) {
+  RaiseOutcome outcome;
+  const QString resPath = appfolder::path(QString::fromLatin1(kResultsFileName));
+  const QString veePath = appfolder::path(QStringLiteral("PSY_VEE.TMP"));
+
+  QFile vee(veePath);
+  if (!vee.open(QIODevice::ReadOnly)) {
+    outcome.error = QStringLiteral("PSY_VEE.TMP: ") + vee.errorString();
+    return outcome;
+  }
+  const QByteArray request = vee.readAll();
+  vee.close();
+  QFile::remove(veePath);
+  float T = 0;
+  if (!parseRaiseRequest(request, T)) {
+    outcome.error = QStringLiteral("PSY_VEE.TMP: δεν περιέχει θερμοκρασία");
+    return outcome;
+  }
+
+  QFile res(resPath);
+  if (!res.open(QIODevice::ReadOnly)) {
+    outcome.error = QString::fromLatin1(kResultsFileName) + QStringLiteral(": ") + res.errorString();
+    return outcome;
+  }
+  const QByteArray bytes = res.readAll();
+  res.close();
+  StudyState file;
+  const ReadResult read = readResultsFile(bytes, file);
+  if (!read) {
+    outcome.error = QString::fromLatin1(kResultsFileName) + QStringLiteral(": ") + read.error;
+    return outcome;
+  }
+  if (file.HeatingProcess && !file.CoolingProcess) {
+    outcome.error = QStringLiteral("θερμαντική λειτουργία: δεν υπάρχει αύξηση θερμοκρασίας");
+    return outcome;
+  }
+
+  // The same checks as the request window, against the file itself.
+  const bool metric = studySystemOf(file) == UnitSystem::Metric;
+  const ResultsView view(file, file.LoadUnit, 0);
+  if (checkRaise(T, file.SpaDB, view.presentOutletTemperature(), metric) != RaiseCheck::Accepted) {
+    outcome.error = QStringLiteral("μη αποδεκτή θερμοκρασία");
+    return outcome;
+  }
+
+  RaiseBasis basis;
+  if (!basisFromCalculation(calc, file, basis) && !basisFromResults(file, basis)) {
+    outcome.error = QStringLiteral("τα αποτελέσματα δεν επιτρέπουν τον υπολογισμό");
+    return outcome;
+  }
+  ChangeRecord record;
+  if (!computeRaise(basis, T, metric, record)) {
+    outcome.error = QStringLiteral("τα αποτελέσματα δεν επιτρέπουν τον υπολογισμό");
+    return outcome;
+  }
+  file.CoilOutChange = record;
+  QString error;
+  if (!writeFileAtomically(resPath, resultsFileBytes(file), &error)) {
+    outcome.error = QString::fromLatin1(kResultsFileName) + QStringLiteral(": ") + error;
+    return outcome;
+  }
+  outcome.ok = true;
+  outcome.record = record;
+  return outcome;
+}
+
+}  // namespace aeriton::summer
