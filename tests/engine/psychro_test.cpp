@@ -296,3 +296,59 @@ TEST(FindWB_AH_Calculator, SetsTheProcessFlagsFromInletAndOutlet) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every state of the screens' range is found, its wet bulb lies between the
+// foot of the table and the dry bulb, and Carrier's relative humidity of the
+// found wet bulb gives back the RH that was asked for. The search stops at a
+// whole degree when its vapour pressure is within 0.005 inHg of the target,
+// so the RH can differ by up to 0.005 / SatPressure(DB); the interpolation
+// between whole degrees adds well under 0.001.
+TEST(FindWBSweep, EveryDesignStateConvergesAndRoundTrips) {
+  int checked = 0;
+  for (bool cooling : {false, true}) {
+    for (float db = -4.0f; db <= 130.0f; db += 0.5f) {
+      for (float rh = 1.0f; rh <= 100.0f; rh += 3.0f) {
+        float wb = 0, frac = 0, grains = 0;
+        ASSERT_TRUE(FindWB(db, rh, cooling, wb, frac, grains)) << db << " °F " << rh << " %";
+        EXPECT_GE(wb, static_cast<float>(kTableLow));
+        EXPECT_LE(wb, db + 1e-3f) << db << " °F " << rh << " %";
+        EXPECT_GT(grains, 0.0f);
+        if (db >= kFerrelThreshold) {
+          float back = 0, backGrains = 0;
+          ASSERT_TRUE(FindRH(db, wb, back, backGrains));
+          EXPECT_NEAR(back, rh / 100.0f, 0.005 / SatPressure(db) + 1e-3)
+              << db << " °F " << rh << " %";
+        }
+        ++checked;
+      }
+    }
+  }
+  EXPECT_GT(checked, 17000);
+}
+
+TEST(FindWBSweep, ResultDoesNotDependOnTheSearchStart) {
+  // Starting at 30 °F (cooling) or at 7 °F / -10 °F gives the same wet bulb
+  // wherever the wet bulb lies above 30 °F; below it the lowered start finds
+  // what the low start finds.
+  for (float db = 0.0f; db <= 130.0f; db += 1.0f) {
+    for (float rh = 2.0f; rh <= 100.0f; rh += 7.0f) {
+      float a = 0, b = 0, f = 0, g = 0;
+      ASSERT_TRUE(FindWB(db, rh, true, a, f, g));
+      ASSERT_TRUE(FindWB(db, rh, false, b, f, g));
+      EXPECT_FLOAT_EQ(a, b) << db << " °F " << rh << " %";
+    }
+  }
+}
+
+TEST(FindWB, WetBulbBelowTheFootOfTheTableIsRefused) {
+  // -10 °F at 50 %: pv = 0.011015, but a -10 °F wet bulb already gives
+  // 0.02203 (0.011 above, more than the tolerance): the wet bulb is below the table.
+  float wb = 0, rh = 0, grains = 0;
+  EXPECT_FALSE(FindWB(-10.0f, 50.0f, false, wb, rh, grains));
+  ASSERT_TRUE(FindWB(-10.0f, 100.0f, false, wb, rh, grains));
+  EXPECT_EQ(wb, -10.0f);
+}
+
+}  // namespace
