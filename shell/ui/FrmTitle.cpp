@@ -85,6 +85,8 @@ FrmTitle::FrmTitle(QWidget* parent)
 
   setFixedSize(560, 330);
 
+  // "At least 0.2 s": a coarse timer may fire a few per cent early.
+  closeTimer_.setTimerType(Qt::PreciseTimer);
   closeTimer_.setSingleShot(true);
   connect(&closeTimer_, &QTimer::timeout, this, [this] { finish(false); });
   fallbackTimer_.setSingleShot(true);
