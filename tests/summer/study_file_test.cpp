@@ -1,0 +1,486 @@
+// Saving and opening summer studies: whole files compared byte for byte, the
+// older layout brought up to date, and bad input refused without a change.
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
+
+#include "TestSupport.h"
+#include "engine/NumberEntry.h"
+#include "files/StudyFileCore.h"
+#include "study/AppFolder.h"
+#include "study/Cp1253.h"
+#include "study/ExchangeFiles.h"
+#include "study/StudyState.h"
+#include "summer/StudyFile.h"
+
+using namespace aeriton;
+using files::FileResult;
+using files::StudyLayout;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Γραφεία \"Ερμού\", 3ος όροφος");
+
+// A metric cooling study as a calculation leaves it: loads in kcal/h (10000 W
+// and 2000 W typed), mixing with 1500 m³/h of fresh air, no reheat, no raise.
+void setCoolingStudy(StudyState& s) {
+  s.Title = kTitle;
+  s.setLoadUnit("WATT");
+  s.PrevLoadUnit = "WATT";
+  s.MetricCode = 1, s.EnglishCode = 0;
+  s.CoolingProcess = true, s.HeatingProcess = false;
+  s.KindCode = "AAA_NA";
+  s.KindMix = 1, s.KindRecirc = 0, s.KindFresh = 0, s.FreshLoads = 0;
+  s.EnvDB = 35, s.EnvWB = 24.5f, s.EnvRH = 42.35f;
+  s.SpaDB = 26, s.SpaWB = 18.7f, s.SpaRH = 50;
+  s.DB_M = 28.7f, s.WB_M = 20.5f, s.h_M = 14.25f;
+  s.DB_T = 13.5f, s.WB_T = 12.8f, s.h_T = 8.65f;
+  s.DB_S = s.WB_S = s.h_S = kNotComputed;
+  s.SensLoad = 8598.555f, s.LatLoad = 1719.711f;
+  s.FreshMode = "C", s.FreshAmount = 1500, s.FreshValue = 1500, s.FreshPerCent = 30;
+  s.SupplyFlow = 3917, s.CoilLoad = 21345, s.FreshSensLoad = 4590, s.FreshLatLoad = 5015;
+  s.Reheat = 0;
+  s.SupplyTempShown = 0, s.SummerFlow = 0, s.FreshFlow = 1500;
+  s.CoilOutChange.fill(kNotComputed);
+  s.CoilOutChange[11] = 0, s.CoilOutChange[12] = 0;
+  s.HighHumidity = 0;
+  s.HighHumid.fill(kNotComputed);
+  s.Unsaved = true;
+}
+
+QByteArray repeat(const char* value, int n) {
+  QByteArray out;
+  for (int i = 0; i < n; ++i) out += (i ? "," : "") + QByteArray(value);
+  return out;
+}
+
+// The study above as the 14 lines of a study file, written out by hand. The
+// per cent of line 8 is 0 because the study is in amount mode.
+QByteArray expectedAir() {
+  return "\"AAA_NA\",0\r\n"
+         "35,24.5,42.35\r\n"
+         "26,18.7,50\r\n"
+         "28.7,20.5,14.25\r\n"
+         "13.5,12.8,8.65\r\n"
+         "-100000,-100000,-100000\r\n"
+         "8598.555,1719.711\r\n"
+         "1500,0\r\n"
+         "3917,21345,4590,5015,0\r\n"
+         "1,0,0,0,\"C\"\r\n"
+         "1,1,0,0,0\r\n"
+         "1500\r\n" +
+         repeat("-100000", 11) + ",0,0\r\n" + "0," + repeat("-100000", 26) + "\r\n";
+}
+
+// Title and unit, quotes doubled, in Windows-1253.
+QByteArray expectedTas(const char* unit = "WATT") {
+  return "\"" + toCp1253(QStringLiteral("Γραφεία \"\"Ερμού\"\", 3ος όροφος")) + "\"\r\n\"" + unit +
+         "\"\r\n";
+}
+
+// The file dialog of the tests: answers with a fixed name and remembers what it
+// was asked.
+struct Chooser {
+  QString answer;
+  QString pattern;
+  bool create = false;
+  int calls = 0;
+  files::PathChooser fn() {
+    return [this](const QString& p, bool c) {
+      pattern = p;
+      create = c;
+      ++calls;
+      return answer;
+    };
+  }
+};
+
+// Every file of a folder with its bytes, to prove that nothing was written.
+std::map<QString, QByteArray> snapshot(const QString& dir) {
+  std::map<QString, QByteArray> out;
+  for (const QString& n : QDir(dir).entryList(QDir::Files | QDir::Hidden))
+    out[n] = test::readAll(dir + n);
+  return out;
+}
+
+class SummerStudyFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setSeparators({'.', ','});
+    dir = fx.path("AIRFiles/");
+    QDir().mkpath(dir);
+  }
+  test::ProgramFolderFixture fx;
+  QString dir;
+};
+
+}  // namespace
+
+TEST_F(SummerStudyFile, SaveWritesTheStudyAndTitleFilesExactly) {
+  setCoolingStudy(study());
+  Chooser c{dir + QStringLiteral("Γραφεία")};
+  ASSERT_EQ(summer::SavePSFile(c.fn()), FileResult::Done);
+  EXPECT_EQ(c.pattern, "*.AIR");
+  EXPECT_TRUE(c.create);
+  // A name typed without extension gets ".AIR" in upper case.
+  const QString air = dir + QStringLiteral("Γραφεία.AIR");
+  EXPECT_EQ(test::readAll(air), expectedAir());
+  EXPECT_EQ(test::readAll(dir + QStringLiteral("Γραφεία.TAS")), expectedTas());
+  EXPECT_EQ(test::readAll(fx.path("PSY_RES.TMP")), expectedAir());
+  EXPECT_EQ(study().StudyFileName, air);
+  EXPECT_FALSE(study().Unsaved);
+  EXPECT_EQ(study().FreshPerCent, 0.0f);
+  EXPECT_TRUE(fx.messages.shown().empty());
+}
+
+TEST_F(SummerStudyFile, LowerCaseExtensionIsKeptAndTheTitleFileIsUpperCase) {
+  setCoolingStudy(study());
+  Chooser c{dir + "office.air"};
+  ASSERT_EQ(summer::SavePSFile(c.fn()), FileResult::Done);
+  EXPECT_EQ(test::readAll(dir + "office.air"), expectedAir());
+  EXPECT_EQ(test::readAll(dir + "office.TAS"), expectedTas());
+  EXPECT_FALSE(QFileInfo::exists(dir + "office.air.AIR"));
+}
+
+TEST_F(SummerStudyFile, PerCentStudyStoresZeroAmount) {
+  setCoolingStudy(study());
+  study().FreshMode = "P";
+  study().FreshValue = 25;
+  study().FreshAmount = 1500;
+  Chooser c{dir + "pc"};
+  ASSERT_EQ(summer::SavePSFile(c.fn()), FileResult::Done);
+  QByteArray expected = expectedAir();
+  expected.replace("1500,0\r\n", "0,25\r\n");
+  expected.replace("1,0,0,0,\"C\"", "1,0,0,0,\"P\"");
+  EXPECT_EQ(test::readAll(dir + "pc.AIR"), expected);
+}
+
+TEST_F(SummerStudyFile, SavingOverAStudyReplacesBothFilesWithoutAQuestion) {
+  test::writeAll(dir + "old.AIR", "old study");
+  test::writeAll(dir + "old.TAS", "\"old\"\r\n\"KW\"\r\n");
+  setCoolingStudy(study());
+  study().setLoadUnit("KCAL");
+  Chooser c{dir + "old.AIR"};
+  ASSERT_EQ(summer::SavePSFile(c.fn()), FileResult::Done);
+  EXPECT_EQ(test::readAll(dir + "old.AIR"), expectedAir());
+  EXPECT_EQ(test::readAll(dir + "old.TAS"), expectedTas("KCAL"));
+  EXPECT_TRUE(fx.messages.shown().empty());
+}
+
+TEST_F(SummerStudyFile, HeatingCaseOfTheSummerScreenIsSavedAsWinterStudy) {
+  setCoolingStudy(study());
+  study().CoolingProcess = false;
+  study().HeatingProcess = true;
+  Chooser c{dir + "heat"};
+  ASSERT_EQ(summer::SavePSFile(c.fn()), FileResult::Done);
+  EXPECT_EQ(c.pattern, "*.WIR");
+  EXPECT_TRUE(QFileInfo::exists(dir + "heat.WIR"));
+  EXPECT_EQ(test::readAll(dir + "heat.TAW"), expectedTas());
+  EXPECT_FALSE(QFileInfo::exists(dir + "heat.AIR"));
+}
+
+TEST_F(SummerStudyFile, CancelledOrEmptyNameWritesNothing) {
+  for (const char* answer : {"Escape", "  Escape  ", "", "   "}) {
+    setCoolingStudy(study());
+    study().StudyFileName = "/x/previous.AIR";
+    Chooser c{answer};
+    EXPECT_EQ(summer::SavePSFile(c.fn()), FileResult::Cancelled) << answer;
+    EXPECT_EQ(study().StudyFileName, "") << answer;
+    EXPECT_TRUE(study().Unsaved);
+  }
+  EXPECT_TRUE(QDir(dir).entryList(QDir::Files).isEmpty());
+  EXPECT_FALSE(QFileInfo::exists(fx.path("PSY_RES.TMP")));
+}
+
+TEST_F(SummerStudyFile, UnwritableTargetIsReportedAndKeepsTheStudyUnsaved) {
+  setCoolingStudy(study());
+  QDir().mkpath(dir + "blocked.AIR");  // a folder where the file should go
+  Chooser c{dir + "blocked"};
+  EXPECT_EQ(summer::SavePSFile(c.fn()), FileResult::Failed);
+  ASSERT_EQ(fx.messages.shown().size(), 1u);
+  EXPECT_EQ(fx.messages.shown()[0].code, files::kWriteFailedCode);
+  EXPECT_TRUE(fx.messages.shown()[0].text.startsWith(
+      QStringLiteral("... Το Αρχείο ΔΕΝ μπόρεσε να γραφτεί ...\n")));
+  EXPECT_TRUE(study().Unsaved);
+  EXPECT_FALSE(QFileInfo::exists(dir + "blocked.TAS"));
+}
+
+TEST_F(SummerStudyFile, SaveOpenSaveGivesIdenticalFiles) {
+  setCoolingStudy(study());
+  Chooser first{dir + "a"};
+  ASSERT_EQ(summer::SavePSFile(first.fn()), FileResult::Done);
+
+  resetStudy();  // a fresh program
+  setSeparators({'.', ','});
+  Chooser open{dir + "a"};  // typed without extension
+  const files::OpenOutcome out = summer::OpenPSFile_S(open.fn());
+  ASSERT_EQ(out.result, FileResult::Done);
+  EXPECT_EQ(open.pattern, "*.AIR");
+  EXPECT_FALSE(open.create);
+  EXPECT_EQ(study().StudyFileName, dir + "a.AIR");
+  EXPECT_EQ(study().Title, kTitle);
+  EXPECT_EQ(study().LoadUnit, "WATT");
+  EXPECT_TRUE(study().UnitWatt);
+  EXPECT_EQ(study().KindCode, "AAA_NA");
+  EXPECT_FLOAT_EQ(study().FreshValue, 1500.0f);
+  EXPECT_FALSE(study().Unsaved);
+  EXPECT_FALSE(out.raisedSupplyTemp);
+  EXPECT_EQ(test::readAll(fx.path("PSY_RES.TMP")), expectedAir());
+
+  Chooser second{dir + "b"};
+  ASSERT_EQ(summer::SavePSFile(second.fn()), FileResult::Done);
+  EXPECT_EQ(test::readAll(dir + "b.AIR"), test::readAll(dir + "a.AIR"));
+  EXPECT_EQ(test::readAll(dir + "b.TAS"), test::readAll(dir + "a.TAS"));
+  EXPECT_TRUE(fx.messages.shown().empty());
+}
+
+TEST_F(SummerStudyFile, OpenedStudyShowsItsValuesOnTheForm) {
+  setCoolingStudy(study());
+  Chooser save{dir + "a"};
+  ASSERT_EQ(summer::SavePSFile(save.fn()), FileResult::Done);
+  resetStudy();
+  Chooser open{dir + "a.AIR"};
+  ASSERT_EQ(summer::OpenPSFile_S(open.fn()).result, FileResult::Done);
+  const auto v = summer::summerFormValues();
+  ASSERT_TRUE(v.has_value());
+  EXPECT_EQ(v->title, kTitle);
+  EXPECT_EQ(v->unitIndex, 0);  // "WATT"
+  EXPECT_EQ(v->kindIndex, 0);
+  EXPECT_TRUE(v->amountMode);
+  EXPECT_EQ(v->amountText, "1,500.0");
+  EXPECT_EQ(v->perCentText, "");
+  EXPECT_EQ(v->envDBText, "35.0");
+  EXPECT_EQ(v->envWBText, "24.5");
+  EXPECT_EQ(v->envRHText, "42.4");  // 42.35 shown with one decimal, half up
+  EXPECT_EQ(v->spaRHText, "50.0");
+  // 8598.555 kcal/h / 0.8598555 = 10000.00 W; 1719.711 / 0.8598555 = 2000.00 W.
+  EXPECT_EQ(v->sensText, "10,000.00");
+  EXPECT_EQ(v->latText, "2,000.00");
+  // Room 26 °C, 50 %: pws(26 °C) = 3.363 kPa, pw = 1.681 kPa,
+  // W = 0.622 × 1.681 / (101.325 − 1.681) = 10.49 g/kg (ASHRAE); the program's
+  // table and Carrier's relation agree within 0.1 g/kg.
+  EXPECT_NEAR(v->spaAH, 10.49, 0.1);
+  // Outdoor 35 °C, 42.35 %: pws = 5.627 kPa, pw = 2.383 kPa,
+  // W = 0.622 × 2.383 / 98.942 = 14.98 g/kg.
+  EXPECT_NEAR(v->envAH, 14.98, 0.15);
+  EXPECT_EQ(v->spaAHText, FormatNumber(v->spaAH, "#,##0.00"));
+}
+
+TEST_F(SummerStudyFile, TitleFileWithoutItsUnitOpensInKcalAndIsCompleted) {
+  setCoolingStudy(study());
+  Chooser save{dir + "k"};
+  ASSERT_EQ(summer::SavePSFile(save.fn()), FileResult::Done);
+  test::writeAll(dir + "k.TAS", "\"" + toCp1253(QStringLiteral("Μόνο ο τίτλος")) + "\"\r\n");
+  resetStudy();
+  Chooser open{dir + "k"};
+  ASSERT_EQ(summer::OpenPSFile_S(open.fn()).result, FileResult::Done);
+  EXPECT_EQ(study().LoadUnit, "KCAL");
+  EXPECT_TRUE(study().UnitKcal);
+  EXPECT_EQ(study().Title, QStringLiteral("Μόνο ο τίτλος"));
+  EXPECT_EQ(test::readAll(dir + "k.TAS"),
+            "\"" + toCp1253(QStringLiteral("Μόνο ο τίτλος")) + "\"\r\n\"KCAL\"\r\n");
+  const auto v = summer::summerFormValues();
+  ASSERT_TRUE(v.has_value());
+  EXPECT_EQ(v->unitIndex, 1);
+  EXPECT_EQ(v->sensText, "8,598.56");  // the stored kcal/h as they are
+}
+
+TEST_F(SummerStudyFile, OlderLayoutOpensAndIsRewrittenWithThirteenValues) {
+  // Line 13 of the older layout: raised DB, WB, RH, h, grains, reheat for the
+  // raise, new supply flow, new coil load.
+  QByteArray older = expectedAir();
+  const QByteArray line13 = repeat("-100000", 11) + ",0,0\r\n";
+  older.replace(line13, "15,13.2,82.5,8.9,8.75,1200,4100,22000\r\n");
+  test::writeAll(dir + "old.AIR", older);
+  test::writeAll(dir + "old.TAS", expectedTas());
+  const QDateTime stamp = QDateTime::fromString("2009-03-14T10:20:30", Qt::ISODate);
+  {
+    QFile f(dir + "old.AIR");
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(stamp, QFileDevice::FileModificationTime));
+  }
+  Chooser open{dir + "old.AIR"};
+  const files::OpenOutcome out = summer::OpenPSFile_S(open.fn());
+  ASSERT_EQ(out.result, FileResult::Done);
+  EXPECT_TRUE(out.upgraded);
+  // The raise of 15 °C is there, to be asked about in °C.
+  EXPECT_TRUE(out.raisedSupplyTemp);
+  EXPECT_TRUE(out.raisedInCelsius);
+  QByteArray current = expectedAir();
+  current.replace(line13, "15,13.2,82.5,8.9,8.75,0,0,0,0,0,1200,4100,22000\r\n");
+  EXPECT_EQ(test::readAll(dir + "old.AIR"), current);
+  EXPECT_EQ(test::readAll(fx.path("PSY_RES.TMP")), current);
+  EXPECT_EQ(QFileInfo(dir + "old.AIR").lastModified(), stamp);
+  EXPECT_FLOAT_EQ(study().CoilOutChange[10], 1200.0f);
+  // A second open reads it directly.
+  EXPECT_EQ(summer::CheckForFileValidity(dir + "old.AIR"), StudyLayout::Current);
+  ASSERT_EQ(summer::OpenPSFile_S(open.fn()).result, FileResult::Done);
+  EXPECT_EQ(test::readAll(dir + "old.AIR"), current);
+}
+
+TEST_F(SummerStudyFile, CheckForFileValidityTellsTheLayout) {
+  test::writeAll(dir + "c.AIR", expectedAir());
+  EXPECT_EQ(summer::CheckForFileValidity(dir + "c.AIR"), StudyLayout::Current);
+  test::writeAll(dir + "d.AIR", expectedAir().left(200));
+  EXPECT_EQ(summer::CheckForFileValidity(dir + "d.AIR"), StudyLayout::Damaged);
+  EXPECT_EQ(test::readAll(dir + "d.AIR"), expectedAir().left(200));
+}
+
+TEST_F(SummerStudyFile, CancelledOpenChangesNothing) {
+  setCoolingStudy(study());
+  study().StudyFileName = dir + "current.AIR";
+  const QByteArray before = resultsFileBytes(study());
+  Chooser c{"Escape"};
+  EXPECT_EQ(summer::OpenPSFile_S(c.fn()).result, FileResult::Cancelled);
+  EXPECT_EQ(study().StudyFileName, "");
+  EXPECT_EQ(resultsFileBytes(study()), before);
+  EXPECT_TRUE(fx.messages.shown().empty());
+}
+
+// ---- bad input -------------------------------------------------------------------
+
+struct BadCase {
+  std::string name;
+  std::function<void(const QString& air, const QString& tas)> make;
+  int code;
+};
+
+class SummerBadInput : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(SummerBadInput, IsRefusedWithAMessageAndNothingChanges) {
+  test::ProgramFolderFixture fx;
+  setSeparators({'.', ','});
+  const QString dir = fx.path("AIRFiles/");
+  QDir().mkpath(dir);
+  // The screen shows another study, whose results file is in place.
+  setCoolingStudy(study());
+  study().Title = QStringLiteral("Η μελέτη της οθόνης");
+  study().StudyFileName = dir + "shown.AIR";
+  test::writeAll(fx.path("PSY_RES.TMP"), "results of the shown study");
+  const QString air = dir + "bad.AIR";
+  const QString tas = dir + "bad.TAS";
+  test::writeAll(tas, expectedTas());
+  GetParam().make(air, tas);
+  const StudyState before = study();
+  const auto filesBefore = snapshot(dir);
+  const auto programBefore = snapshot(fx.folder());
+
+  Chooser c{air};
+  const files::OpenOutcome out = summer::OpenPSFile_S(c.fn());
+  EXPECT_EQ(out.result, FileResult::Failed);
+  ASSERT_EQ(fx.messages.shown().size(), 1u);
+  const Message& m = fx.messages.shown()[0];
+  EXPECT_EQ(m.code, GetParam().code);
+  EXPECT_EQ(m.title, QStringLiteral("...! ΠΡΟΣΟΧΗ !.."));
+  EXPECT_EQ(m.icon, MsgIcon::Critical);
+  if (GetParam().code == files::kDamagedFileCode)
+    EXPECT_EQ(m.text, QStringLiteral("... Υπάρχει σοβαρό πρόβλημα στο εν λόγω Αρχείο ..."));
+  else
+    EXPECT_EQ(m.text, QStringLiteral("... ΔΕΝ βρέθηκε το Αρχείο του Θέματος-Τίτλου της Μελέτης ...\n") +
+                          QDir::toNativeSeparators(tas));
+  EXPECT_EQ(resultsFileBytes(study()), resultsFileBytes(before));
+  EXPECT_EQ(study().Title, before.Title);
+  EXPECT_EQ(study().StudyFileName, before.StudyFileName);
+  EXPECT_EQ(study().LoadUnit, before.LoadUnit);
+  EXPECT_EQ(snapshot(dir), filesBefore);
+  EXPECT_EQ(snapshot(fx.folder()), programBefore);
+  ::chmod(air.toLocal8Bit().constData(), 0644);
+}
+
+std::vector<BadCase> badCases() {
+  std::vector<BadCase> cases;
+  const QByteArray good = expectedAir();
+  // Cut after each of the 14 lines but the last, and in the middle of each.
+  int pos = 0;
+  for (int line = 1; line <= 14; ++line) {
+    const int end = static_cast<int>(good.indexOf("\r\n", pos));
+    const int middle = pos + (end - pos) / 2;
+    cases.push_back({"cut_in_line_" + std::to_string(line),
+                     [=](const QString& air, const QString&) { test::writeAll(air, good.left(middle)); },
+                     files::kDamagedFileCode});
+    if (line < 14)
+      cases.push_back({"ends_after_line_" + std::to_string(line),
+                       [=](const QString& air, const QString&) { test::writeAll(air, good.left(end + 2)); },
+                       files::kDamagedFileCode});
+    pos = end + 2;
+  }
+  auto damaged = [&](const std::string& name, QByteArray bytes) {
+    cases.push_back({name, [=](const QString& air, const QString&) { test::writeAll(air, bytes); },
+                     files::kDamagedFileCode});
+  };
+  damaged("empty_file", "");
+  QByteArray garbage;
+  for (int i = 0; i < 3000; ++i) garbage.append(static_cast<char>((i * 73 + 11) % 256));
+  damaged("garbage_bytes", garbage);
+  damaged("text_file", "Dear engineer,\r\nthis is a letter, not a study.\r\n");
+  damaged("extra_line", good + "1,2,3\r\n");
+  QByteArray badMode = good;
+  badMode.replace("\"C\"", "\"X\"");
+  damaged("unknown_fresh_air_mode", badMode);
+  QByteArray noKind = good;
+  noKind.replace("1,0,0,0,\"C\"", "0,0,0,0,\"C\"");
+  damaged("no_kind_of_system", noKind);
+  QByteArray letters = good;
+  letters.replace("3917", "abcd");
+  damaged("letters_for_a_number", letters);
+  QByteArray huge = good;
+  huge.replace("3917", "1E+39");
+  damaged("beyond_single_precision", huge);
+  QByteArray nine = good;
+  nine.replace(repeat("-100000", 11) + ",0,0\r\n", "1,2,3,4,5,6,7,8,9\r\n");
+  damaged("line_13_of_nine_values", nine);
+  cases.push_back({"folder_in_place_of_the_file",
+                   [](const QString& air, const QString&) { QDir().mkpath(air); },
+                   files::kDamagedFileCode});
+  cases.push_back({"missing_file", [](const QString&, const QString&) {}, files::kDamagedFileCode});
+  cases.push_back({"special_file",
+                   [](const QString& air, const QString&) {
+                     ::mkfifo(air.toLocal8Bit().constData(), 0644);  // would block a reader
+                   },
+                   files::kDamagedFileCode});
+  cases.push_back({"too_large",
+                   [good](const QString& air, const QString&) {
+                     test::writeAll(air, good + QByteArray(2 << 20, ' '));
+                   },
+                   files::kDamagedFileCode});
+  cases.push_back({"unreadable_file",
+                   [good](const QString& air, const QString&) {
+                     test::writeAll(air, good);
+                     ::chmod(air.toLocal8Bit().constData(), 0);
+                     // The super-user reads any file: then a folder stands in.
+                     if (QFile f(air); f.open(QIODevice::ReadOnly)) {
+                       f.close();
+                       QFile::remove(air);
+                       QDir().mkpath(air);
+                     }
+                   },
+                   files::kDamagedFileCode});
+  cases.push_back({"missing_title_file",
+                   [good](const QString& air, const QString& tas) {
+                     test::writeAll(air, good);
+                     QFile::remove(tas);
+                   },
+                   files::kMissingTitleFileCode});
+  cases.push_back({"title_file_with_unknown_unit",
+                   [good](const QString& air, const QString& tas) {
+                     test::writeAll(air, good);
+                     test::writeAll(tas, "\"x\"\r\n\"FURLONGS\"\r\n");
+                   },
+                   files::kDamagedFileCode});
+  cases.push_back({"older_layout_without_title_file_is_not_rewritten",
+                   [good](const QString& air, const QString& tas) {
+                     QByteArray older = good;
+                     older.replace(repeat("-100000", 11) + ",0,0\r\n", "1,2,3,4,5,6,7,8\r\n");
+                     test::writeAll(air, older);
+                     QFile::remove(tas);
+                   },
+                   files::kMissingTitleFileCode});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SummerBadInput, ::testing::ValuesIn(badCases()),
+                         [](const auto& info) { return info.param.name; });
