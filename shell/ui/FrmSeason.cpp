@@ -44,8 +44,24 @@ FrmSeason::FrmSeason(QWidget* parent) : QDialog(parent) {
   winter_ = new QRadioButton(
       QStringLiteral("ΧΕΙΜΩΝΑΣ  -  Θέρμανση και ύγρανση"), group);
   winter_->setObjectName(QStringLiteral("OptWinter"));
+  auto describe = [group](const char* name, const QString& text) {
+    auto* l = new QLabel(text, group);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setIndent(26);
+    l->setStyleSheet(QStringLiteral("color: #505050;"));
+    return l;
+  };
+  QFont of = summer_->font();
+  of.setBold(true);
+  summer_->setFont(of);
+  winter_->setFont(of);
   groupLayout->addWidget(summer_);
+  groupLayout->addWidget(describe(
+      "LblSummer", QStringLiteral("Ψυκτικό στοιχείο, σημείο δρόσου, παροχή προσαγωγής, αναθέρμανση")));
+  groupLayout->addSpacing(4);
   groupLayout->addWidget(winter_);
+  groupLayout->addWidget(describe(
+      "LblWinter", QStringLiteral("Θερμαντικό στοιχείο, ύγρανση, θερμική ισχύς, νερό υγραντήρα")));
   layout->addWidget(group);
 
   // The season of the study in force is offered again; summer otherwise.

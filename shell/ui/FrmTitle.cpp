@@ -43,7 +43,7 @@ FrmTitle::FrmTitle(QWidget* parent)
   outer->addWidget(frame);
 
   auto* layout = new QVBoxLayout(frame);
-  layout->setContentsMargins(0, 0, 0, 16);
+  layout->setContentsMargins(2, 2, 2, 16);
   layout->setSpacing(8);
 
   auto* band = new QFrame(frame);
@@ -59,19 +59,23 @@ FrmTitle::FrmTitle(QWidget* parent)
   layout->addWidget(band);
 
   layout->addSpacing(6);
-  layout->addWidget(makeLabel(frame, "LblPurpose",
+  auto* body = new QVBoxLayout;
+  body->setContentsMargins(24, 0, 24, 0);
+  body->setSpacing(8);
+  layout->addLayout(body);
+  body->addWidget(makeLabel(frame, "LblPurpose",
                               QStringLiteral("Διαστασιολόγηση της Κεντρικής Κλιματιστικής "
                                              "Μονάδας\nΘερινή ψύξη · Χειμερινή θέρμανση και "
                                              "ύγρανση · Ψυχρομετρικός χάρτης"),
                               11, false, "#1f1f1f"));
-  layout->addWidget(makeLabel(frame, "LblVersion",
+  body->addWidget(makeLabel(frame, "LblVersion",
                               QStringLiteral("Έκδοση %1").arg(QString::fromLatin1(kProgramVersion)),
                               11, true, "#1f4e79"));
   auto* line = new QFrame(frame);
   line->setFrameShape(QFrame::HLine);
   line->setStyleSheet(QStringLiteral("color: #9fb6cd;"));
-  layout->addWidget(line);
-  layout->addWidget(makeLabel(frame, "LblMaker",
+  body->addWidget(line);
+  body->addWidget(makeLabel(frame, "LblMaker",
                               QStringLiteral("Ανάπτυξη: Ομάδα Aeriton · © 2026 · "
                                              "Με την επιφύλαξη παντός δικαιώματος"),
                               9, false, "#4a4a4a"));
@@ -83,7 +87,7 @@ FrmTitle::FrmTitle(QWidget* parent)
   connect(button, &QPushButton::clicked, this, [this] { finish(true); });
   layout->addWidget(button, 0, Qt::AlignHCenter);
 
-  setFixedSize(560, 330);
+  setFixedSize(620, 340);
 
   // "At least 0.2 s": a coarse timer may fire a few per cent early.
   closeTimer_.setTimerType(Qt::PreciseTimer);
