@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <cmath>
+#include <limits>
+#include <random>
 #include <string>
 
 #include "TestSupport.h"
@@ -207,6 +210,57 @@ TEST_F(WithSeparators, KeyFilterKeepsDigitsMinusAndDecimalOnly) {
   setSeparators(kDot);
   EXPECT_TRUE(KeepNumericKey('.'));
   EXPECT_FALSE(KeepNumericKey(','));
+}
+
+}  // namespace
+
+namespace {
+
+// Random values through every display pattern and back: the text read back
+// differs from the value by at most half a unit of the last decimal shown.
+TEST_F(WithSeparators, RandomValuesSurviveEveryPattern) {
+  struct P {
+    const char* pattern;
+    double halfUnit;
+  };
+  const P patterns[] = {{"#,##0.0", 0.05},   {"#,##0.00", 0.005}, {"#,##0.000", 0.0005},
+                        {"0.00", 0.005},     {"#,###,##0.0", 0.05}, {"#.0", 0.05},
+                        {"#,#00.0", 0.05},   {"#,##0", 0.5}};
+  std::mt19937 rng(1202);
+  std::uniform_real_distribution<double> mag(-3.0, 7.0);
+  std::bernoulli_distribution neg(0.3);
+  for (const Separators& s : {kDot, kComma}) {
+    setSeparators(s);
+    for (int i = 0; i < 4000; ++i) {
+      double v = std::pow(10.0, mag(rng));
+      if (neg(rng)) v = -v;
+      for (const P& p : patterns) {
+        const QString shown = FormatNumber(v, p.pattern);
+        const double back = ParseNumber(shown);
+        ASSERT_NEAR(back, v, p.halfUnit * (1 + 1e-9) + std::fabs(v) * 1e-14)
+            << v << " " << p.pattern << " -> " << shown.toStdString();
+      }
+    }
+  }
+}
+
+// Whatever is pasted or typed into a box, the parser returns a finite number.
+TEST_F(WithSeparators, ParserNeverFailsOnRandomText) {
+  const QString alphabet = QStringLiteral("0123456789.,- +eE\tαΩ°----");
+  std::mt19937 rng(77);
+  std::uniform_int_distribution<int> len(0, 24);
+  std::uniform_int_distribution<int> pick(0, static_cast<int>(alphabet.size()) - 1);
+  for (const Separators& s : {kDot, kComma}) {
+    setSeparators(s);
+    for (int i = 0; i < 20000; ++i) {
+      QString text;
+      const int n = len(rng);
+      for (int k = 0; k < n; ++k) text += alphabet.at(pick(rng));
+      const double v = ParseNumber(text);
+      ASSERT_TRUE(std::isfinite(v)) << text.toStdString();
+    }
+  }
+  EXPECT_EQ(ParseNumber(QString(400, QLatin1Char('9'))), 0.0);  // beyond a double
 }
 
 }  // namespace
