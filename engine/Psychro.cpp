@@ -174,7 +174,8 @@ bool FindWB(float DB, float RHpercent, bool cooling, float& WB, float& RHfractio
             float& Grains, int top) {
   if (top > kTableHighExtended) top = kTableHighExtended;
   if (top < kTableLow) return false;
-  if (!insideTable(DB, top) || std::isnan(RHpercent)) return false;
+  // A negative humidity is no state of moist air.
+  if (!insideTable(DB, top) || std::isnan(RHpercent) || RHpercent < 0.0f) return false;
 
   const float rh = RHpercent / 100.0f;
   const float pv = rh * SatPressure(DB);  // target vapour pressure

@@ -69,7 +69,7 @@ bool FindRH(float DB, float WB, float& RH, float& Grains);
 // cooling process, else 7 °F, or -10 °F below 10 °F); the search starts lower
 // when the wet bulb lies below it. `top` is the last degree searched.
 // Returns false when no wet bulb is found inside the table (dry bulb outside
-// -10..top, wet bulb below -10 °F or above `top`); the outputs are then left
+// -10..top, wet bulb below -10 °F or above `top`) or RH is negative; the outputs are then left
 // unchanged. RHfraction = RH / 100; Grains = 7000 W of the target vapour pressure.
 bool FindWB(float DB, float RHpercent, bool cooling, float& WB, float& RHfraction,
             float& Grains, int top = kTableHigh);

@@ -240,6 +240,15 @@ TEST(FindWB, StopsAtTheEndOfTheTableWithARecognisableResult) {
   ASSERT_TRUE(FindWB(140.0f, 100.0f, false, wb, rh, grains, kTableHighExtended));
   EXPECT_EQ(wb, 140.0f);
   EXPECT_FALSE(FindWB(-10.5f, 50.0f, false, wb, rh, grains));
+  // A negative humidity is refused, not searched for.
+  wb = -1;
+  EXPECT_FALSE(FindWB(100.0f, -5.0f, true, wb, rh, grains));
+  EXPECT_EQ(wb, -1);
+  // Dry air (0 %) at 100 °F: Carrier at 57 °F gives
+  //   0.4684 - (29.921 - 0.4684)(43) / (2800 - 74.1) = 0.00381, within 0.005 of 0.
+  ASSERT_TRUE(FindWB(100.0f, 0.0f, true, wb, rh, grains));
+  EXPECT_EQ(grains, 0.0f);
+  EXPECT_EQ(wb, 57.0f);
 }
 
 TEST(FindWB, ColdStatesUseTheTruePressures) {
