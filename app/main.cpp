@@ -38,7 +38,7 @@ using namespace aeriton::shell;
 
 QDialog* summerScreen(QWidget* parent) {
 #if AERITON_SUMMER_SCREEN_IN
-  return new FrmPsyDat(parent);
+  return new summer::FrmPsyDat(parent);
 #else
   return new StandInDataScreen(Season::Summer, parent);
 #endif
@@ -46,7 +46,7 @@ QDialog* summerScreen(QWidget* parent) {
 
 QDialog* winterScreen(QWidget* parent) {
 #if AERITON_WINTER_SCREEN_IN
-  return new FrmPsyDaW(parent);
+  return new winter::FrmPsyDaW(parent);
 #else
   return new StandInDataScreen(Season::Winter, parent);
 #endif
