@@ -58,6 +58,14 @@ CheckResult CheckPSValues(const SummerEntry& e) {
   return {};
 }
 
+CheckResult CheckStatesComplete(const SummerEntry& e) {
+  if (e.outdoor.wbPending) return {kOutdoorWB, Field::EnvWB};
+  if (e.outdoor.rhPending) return {kOutdoorRH, Field::EnvRH};
+  if (e.room.wbPending) return {kRoomWB, Field::SpaWB};
+  if (e.room.rhPending) return {kRoomRH, Field::SpaRH};
+  return {};
+}
+
 bool amountGiven(float amount) { return std::trunc(amount) != 0.0f; }
 
 CheckResult CheckLoadsAndFreshAir(const SummerEntry& e) {

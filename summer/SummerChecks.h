@@ -61,6 +61,12 @@ inline bool clearsState(int code) { return code >= kRoomRHRange && code <= kOutd
 // humidity that holds the placeholder is not checked.
 CheckResult CheckPSValues(const SummerEntry& e);
 
+// After CheckPSValues: a state whose given value is there but whose computed
+// value could not be formed (outside the engine's table) still holds the
+// placeholder; it is refused as the value that is missing (-2, -3, -5, -6)
+// rather than passed on to the calculation as 0.
+CheckResult CheckStatesComplete(const SummerEntry& e);
+
 // 5. and 6. Loads present (code 1), fresh air given (codes 2 and 3).
 CheckResult CheckLoadsAndFreshAir(const SummerEntry& e);
 

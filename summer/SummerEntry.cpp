@@ -19,17 +19,17 @@ constexpr double kM3hPerCfm = 1.7;
 
 const UnitEntry kUnits[kUnitCount] = {
     {QStringLiteral("[Watts], [°C], Ενθαλπία -> [KJ/Kg]"), QStringLiteral("WATT"), false, LoadUnit::Watt,
-     QStringLiteral("[Watts]")},
+     QStringLiteral("[ Watts ]")},
     {QStringLiteral("[Kcal/h], [°C], Ενθαλπία -> [Kcal/Kg]"), QStringLiteral("KCAL"), false, LoadUnit::Kcal,
-     QStringLiteral("[Kcal/h]")},
+     QStringLiteral("[ Kcal/h ]")},
     {QStringLiteral("[Kw], [°C], Ενθαλπία -> [KJ/Kg]"), QStringLiteral("KW"), false, LoadUnit::KW,
-     QStringLiteral("[Kw]")},
+     QStringLiteral("[ Kw ]")},
     {QStringLiteral("[RT], [°C], Ενθαλπία -> [KJ/Kg]"), QStringLiteral("RT"), false, LoadUnit::RT,
-     QStringLiteral("[RT]")},
+     QStringLiteral("[ RT ]")},
     {QStringLiteral("[Btu/h], [°C], Ενθαλπία -> [Kcal/Kg]"), QStringLiteral("BTUh"), false, LoadUnit::Btu,
-     QStringLiteral("[Btu/h]")},
+     QStringLiteral("[ Btu/h ]")},
     {QStringLiteral("[Btu/h], [°F], Ενθαλπία -> [Btu/Lb]"), QStringLiteral("BTU"), true, LoadUnit::Btu,
-     QStringLiteral("[Btu/h]")},
+     QStringLiteral("[ Btu/h ]")},
 };
 
 const KindEntry kKinds[kKindCount] = {
