@@ -42,6 +42,12 @@ bool close(float a, float b, float relative) {
 // Humidity ratio of a state from its dry and wet bulbs (Carrier's equation).
 float humidityRatio(float DB, float WB) { return psy::HumidityRatio(psy::CarrierPv(DB, WB)); }
 
+// Humidity ratio of a state from its dry bulb and enthalpy, inverting
+// H = 0.24·DB + W·(1060.5 + 0.45·DB).
+float humidityFromEnthalpy(float DB, float H) {
+  return (H - psy::kCpAir * DB) / (psy::kLatent0 + psy::kCpVapour * DB);
+}
+
 // Comparisons of temperatures typed and shown with one decimal are made in
 // whole hundredths, so that 26.3 − 21.3 counts as 5 even in single precision.
 long hundredths(double v) { return std::lround(v * 100.0); }
@@ -51,7 +57,6 @@ long hundredths(double v) { return std::lround(v * 100.0); }
 ChangeRecord noRaiseRecord() {
   ChangeRecord r;
   r.fill(kNotComputed);
-  r[rec::CoilRH] = 0;
   r[rec::RaiseReheat] = 0;
   r[rec::NewFlow] = 0;
   r[rec::NewCoilLoad] = 0;
@@ -84,10 +89,16 @@ bool basisFromResults(const StudyState& file, RaiseBasis& out) {
   b.CFMsa = e.SupplyFlow;
   b.DBm = e.DB_M;
   b.Hm = e.h_M;
-  b.Wm = humidityRatio(e.DB_M, e.WB_M);
   b.DBc = e.DB_T;
   b.Hc = e.h_T;
-  b.Wc = humidityRatio(e.DB_T, e.WB_T);
+  // A mixing system's enthalpies were formed from the dry bulb and the
+  // humidity ratio, and the file keeps them to 0.01: they give the humidity
+  // ratios more closely than the wet bulbs rounded to 0.1. The other kinds
+  // form their enthalpies otherwise (by mixing enthalpies, or from the room's
+  // loads) and use the wet bulbs.
+  const bool byEnthalpy = file.KindCode == "AAA_NA";
+  b.Wm = byEnthalpy ? humidityFromEnthalpy(e.DB_M, e.h_M) : humidityRatio(e.DB_M, e.WB_M);
+  b.Wc = byEnthalpy ? humidityFromEnthalpy(e.DB_T, e.h_T) : humidityRatio(e.DB_T, e.WB_T);
   b.BF = bypassFactorRule(file);
   b.Wadp = (b.Wc - b.BF * b.Wm) / (1.0f - b.BF);
   if (!finite({b.DBr, b.RSH, b.OASH, b.CFMsa, b.DBm, b.Hm, b.Wm, b.DBc, b.Hc, b.Wc, b.Wadp}))
@@ -122,6 +133,27 @@ bool basisFromCalculation(const StudyState& calc, const StudyState& file, RaiseB
   b.Wadp = calc.W_ADP;
   b.BF = calc.BF;
   out = b;
+  return true;
+}
+
+bool coilDesign(const StudyState& calc, const StudyState& file, CoilDesign& out) {
+  RaiseBasis b;
+  if (basisFromCalculation(calc, file, b)) {
+    if (!finite({calc.BF, calc.LineRatio, calc.ADP})) return false;
+    out = {calc.BF, calc.LineRatio, calc.ADP};
+    return true;
+  }
+  if (!basisFromResults(file, b)) return false;
+  StudyState e = file;
+  if (studySystemOf(file) == UnitSystem::Metric) Convert_To_British(e);
+  const float sens = e.SensLoad + b.BF * e.FreshSensLoad;
+  const float total = sens + e.LatLoad + b.BF * e.FreshLatLoad;
+  CoilDesign d;
+  d.BF = b.BF;
+  d.ESHF = sens / total;
+  d.ADP = (b.DBc - b.BF * b.DBm) / (1.0f - b.BF);
+  if (!finite({d.ESHF, d.ADP})) return false;
+  out = d;
   return true;
 }
 

@@ -38,8 +38,8 @@ constexpr int CoilDB = 5, CoilWB = 6, CoilRH = 7, CoilH = 8, CoilGr = 9;
 constexpr int RaiseReheat = 10, NewFlow = 11, NewCoilLoad = 12;
 }  // namespace rec
 
-// The record of a study without a raise: the "not computed" marker first, the
-// coil-outlet relative humidity, reheat and flow fields 0.
+// The record of a study without a raise: the "not computed" marker in the ten
+// state values, 0 in the reheat, flow and coil-load values.
 ChangeRecord noRaiseRecord();
 
 // The quantities of a calculated cooling unit that the raise works from, in
@@ -64,13 +64,26 @@ struct RaiseBasis {
 bool basisFromCalculation(const StudyState& calc, const StudyState& file, RaiseBasis& out);
 
 // The basis recomputed from what the results file carries: the humidity
-// ratios of the mixed air and the coil outlet from their dry and wet bulbs
-// (Carrier), the bypass factor by the rule of the summer calculation, and the
+// ratios of the mixed air and the coil outlet from their dry bulbs and
+// enthalpies (mixing systems) or wet bulbs (Carrier), the bypass factor by the rule of the summer calculation, and the
 // dew point's humidity ratio from W = Wadp + BF·(Wm − Wadp).
 bool basisFromResults(const StudyState& file, RaiseBasis& out);
 
 // The bypass factor the summer calculation chose for these results.
 float bypassFactorRule(const StudyState& file);
+
+// The coil's design figures for the diagnostic message: the bypass factor, the
+// effective sensible heat factor the dew-point search ended on, and the
+// apparatus dew point (°F). From the calculation just made when the state
+// belongs to the file; otherwise formed from the file: BF by the rule,
+// ESHF = (RSH + BF·OASH) / (RSH + BF·OASH + RLH + BF·OALH) and the dew point
+// from the coil outlet, ADP = (DBc − BF·DBm) / (1 − BF).
+struct CoilDesign {
+  float BF = 0;
+  float ESHF = 0;
+  float ADP = 0;  // °F
+};
+bool coilDesign(const StudyState& calc, const StudyState& file, CoilDesign& out);
 
 // Checks of a requested supply temperature, in the study's units.
 enum class RaiseCheck {

@@ -1,0 +1,359 @@
+// The raise of the supply-air temperature: request checks, the wet-bulb search,
+// the new flow / coil outlet / coil load against hand computations on a real
+// calculation, the change record on line 13 of "PSY_RES.TMP", and the path of a
+// study whose calculation state is gone (reopened from its file).
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <cmath>
+
+#include "TestSupport.h"
+#include "engine/Psychro.h"
+#include "study/RecordText.h"
+#include "summer/Raise.h"
+#include "summer/ResultsView.h"
+#include "summer/results_study.h"
+
+using namespace aeriton;
+using namespace aeriton::summer;
+
+namespace {
+
+// Metric office study used throughout: outdoor 35/24 °C, room 26/18.5 °C,
+// 10 kW sensible, 2 kW latent, 600 m³/h fresh air, mixing system. The
+// calculation gives (PSY_RES.TMP): coil outlet 14.7/13.9 °C, h 13.52451 kcal/kg;
+// mixed air 28.1/19.8 °C, h 17.76619 kcal/kg; 2652 m³/h; OASH 1554.802 kcal/h;
+// no reheat; bypass factor 0.15 (room below 65 %).
+test::SummerStudy officeStudy() {
+  test::SummerStudy st;
+  st.envDB = 35, st.envWB = 24, st.spaDB = 26, st.spaWB = 18.5f;
+  st.sens = 10000, st.lat = 2000, st.fresh = 600;
+  return st;
+}
+
+QList<QByteArray> fileLines(const QString& path) {
+  QList<QByteArray> lines = test::readAll(path).split('\n');
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+void writeRequest(float T) {
+  test::writeAll(appfolder::path("PSY_VEE.TMP"), raiseRequestBytes(T));
+}
+
+StudyState readResults() {
+  StudyState s;
+  EXPECT_TRUE(readResultsFile(test::readAll(appfolder::path("PSY_RES.TMP")), s).ok);
+  return s;
+}
+
+}  // namespace
+
+// ---- request checks ---------------------------------------------------------------
+
+namespace {
+struct CheckCase {
+  const char* name;
+  float T, room, outlet;
+  bool metric;
+  RaiseCheck expected;
+};
+
+class RaiseChecks : public ::testing::TestWithParam<CheckCase> {};
+}  // namespace
+
+TEST_P(RaiseChecks, RefusesOrAccepts) {
+  const CheckCase& c = GetParam();
+  EXPECT_EQ(checkRaise(c.T, c.room, c.outlet, c.metric), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, RaiseChecks,
+    ::testing::Values(
+        CheckCase{"equal_to_room_C", 26.0f, 26.0f, 14.7f, true, RaiseCheck::NotBelowRoom},
+        CheckCase{"above_room_C", 27.0f, 26.0f, 14.7f, true, RaiseCheck::NotBelowRoom},
+        CheckCase{"four_below_room_C", 22.0f, 26.0f, 14.7f, true, RaiseCheck::TooClose},
+        CheckCase{"five_below_room_C", 21.0f, 26.0f, 14.7f, true, RaiseCheck::Accepted},
+        CheckCase{"five_below_in_single_precision", 21.3f, 26.3f, 14.7f, true, RaiseCheck::Accepted},
+        CheckCase{"equal_to_outlet", 14.7f, 26.0f, 14.7f, true, RaiseCheck::NotAboveOutlet},
+        CheckCase{"below_outlet", 12.0f, 26.0f, 14.7f, true, RaiseCheck::NotAboveOutlet},
+        CheckCase{"empty_box_reads_zero", 0.0f, 26.0f, 14.7f, true, RaiseCheck::NotAboveOutlet},
+        CheckCase{"outlet_check_before_distance", 22.0f, 26.0f, 23.0f, true, RaiseCheck::NotAboveOutlet},
+        CheckCase{"nine_below_room_F", 69.0f, 78.0f, 58.5f, false, RaiseCheck::Accepted},
+        CheckCase{"eight_below_room_F", 70.0f, 78.0f, 58.5f, false, RaiseCheck::TooClose},
+        CheckCase{"equal_room_F", 78.0f, 78.0f, 58.5f, false, RaiseCheck::NotBelowRoom}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- wet-bulb search ------------------------------------------------------------------
+
+// Every state of a grid comes back to its wet bulb: the search inverts
+// Carrier's equation to within the linear interpolation between whole degrees.
+TEST(WetBulbSearch, InvertsCarrierOverAGrid) {
+  int states = 0;
+  for (int db = 40; db <= 120; db += 5) {
+    for (int depression = 0; depression <= 30; depression += 3) {
+      const float wb = static_cast<float>(db - depression) + 0.37f;
+      if (wb > db || wb < 12) continue;
+      const float pw = psy::CarrierPv(static_cast<float>(db), wb);
+      if (!(pw > 0)) continue;
+      float found = 0;
+      ASSERT_TRUE(searchWetBulb(static_cast<float>(db), pw, false, found)) << db << " " << wb;
+      EXPECT_NEAR(found, wb, 0.05f) << db << " " << wb;
+      ++states;
+    }
+  }
+  EXPECT_GT(states, 100);
+}
+
+TEST(WetBulbSearch, StartsLowerWhenTheWetBulbLiesBelow30F) {
+  // 35 °F air with a 28.25 °F wet bulb: the cooling start (30 °F) already lies
+  // above the answer, so the search starts again from 7 °F.
+  const float pw = psy::CarrierPv(35.0f, 28.25f);
+  ASSERT_GT(pw, 0.0f);
+  float wb = 0;
+  ASSERT_TRUE(searchWetBulb(35.0f, pw, false, wb));
+  // Near freezing one degree of wet bulb moves Carrier's pressure by less than
+  // 0.005 inHg, so the tolerance of the search accepts the whole degree 28.
+  EXPECT_FLOAT_EQ(wb, 28.0f);
+  EXPECT_LE(std::fabs(psy::CarrierPv(35.0f, wb) - pw), 0.005f);
+}
+
+TEST(WetBulbSearch, ExactWholeDegreeIsTaken) {
+  // pw exactly Carrier's value at 67 °F: the tolerance of 0.005 inHg stops there.
+  float wb = 0;
+  ASSERT_TRUE(searchWetBulb(80.0f, psy::CarrierPv(80.0f, 67.0f), false, wb));
+  EXPECT_FLOAT_EQ(wb, 67.0f);
+}
+
+TEST(WetBulbSearch, RefusesSupersaturatedAndNonNumbers) {
+  float wb = -1;
+  // 1.2 × the saturation pressure at 70 °F is no state of moist air.
+  EXPECT_FALSE(searchWetBulb(70.0f, 1.2f * psy::SatPressure(70.0f), false, wb));
+  EXPECT_FALSE(searchWetBulb(NAN, 0.4f, false, wb));
+  EXPECT_FALSE(searchWetBulb(70.0f, NAN, false, wb));
+  EXPECT_FLOAT_EQ(wb, -1);
+}
+
+// ---- bypass-factor rule -----------------------------------------------------------------
+
+TEST(BypassFactorRule, FollowsTheSummerCalculation) {
+  StudyState s;
+  s.KindCode = "AAA_NA";
+  s.FreshSensLoad = 1500, s.FreshLatLoad = 1700, s.SpaRH = 64.9f;
+  EXPECT_FLOAT_EQ(bypassFactorRule(s), 0.15f);
+  s.SpaRH = 65.0f;
+  EXPECT_FLOAT_EQ(bypassFactorRule(s), 0.05f);
+  s.SpaRH = 50, s.FreshLatLoad = 0;  // outdoor as dry as the room
+  EXPECT_FLOAT_EQ(bypassFactorRule(s), 0.05f);
+  s.FreshLatLoad = 1700, s.Reheat = 500;  // dew point fixed at 48 °F with reheat
+  EXPECT_FLOAT_EQ(bypassFactorRule(s), 0.05f);
+  s.Reheat = 0, s.FreshSensLoad = 0, s.FreshLatLoad = 0;  // full recirculation
+  EXPECT_FLOAT_EQ(bypassFactorRule(s), 0.15f);
+  s.KindFresh = 1, s.FreshLoads = 2;
+  EXPECT_FLOAT_EQ(bypassFactorRule(s), 0.05f);
+}
+
+TEST(BypassFactorRule, AgreesWithRealCalculations) {
+  test::ProgramFolderFixture fx;
+  test::SummerStudy dry = officeStudy();
+  test::SummerStudy latent = officeStudy();
+  latent.lat = 8000;  // steep room line: dew point 48 °F with reheat
+  test::SummerStudy humid = officeStudy();
+  humid.spaWB = 21.5f;  // room above 65 %
+  for (const auto& st : {dry, latent, humid}) {
+    resetStudy();
+    ASSERT_EQ(test::runSummerStudy(st), 0);
+    EXPECT_FLOAT_EQ(bypassFactorRule(readResults()), study().BF) << st.lat << " " << st.spaWB;
+  }
+}
+
+// ---- the raise on a real calculation ------------------------------------------------------
+
+// Hand computation for the office study raised to 21 °C (69.8 °F), English units:
+//   DBr 78.8, DBc 58.5, DBm 82.6 °F; RSH 8598.555 × 3.970923 = 34144.2 Btu/h;
+//   OASH 1554.802 × 3.970923 = 6174.0; CFMsa 2652 / 1.7 = 1560; Hm = 17.76619 /
+//   0.555193 = 32.000 Btu/lb; Wc 0.009484, Wm 0.011118, Wadp 0.0091956, BF 0.15.
+//   GRc = 66.388; pw = 29.921·66.388 / (66.388 + 4354) = 0.44937 inHg
+//   Hs  = 0.24·69.8 + 0.009484·(1060.5 + 0.45·69.8) = 27.108 Btu/lb = 15.05 kcal/kg
+//   Rr  = 1.08·1560·(69.8 − 58.5) = 19038 Btu/h = 4794.4 kcal/h
+//   F   = 34144.2 / (1.08·9.0) = 3512.8 → 3513 CFM = 5972.1 m³/h
+//   ADP' = 78.8 − (0.15·6174 + 34144.2 + 19038) / (0.85·1.08·3512.8) = 62.02 °F
+//   DB' = 62.02 + 0.15·(82.6 − 62.02) = 65.11 °F = 18.4 °C
+//   W'  = Wadp + 0.15·(Wm − Wadp) = 0.009484 (= Wc): 66.39 grains = 9.5 g/kg
+//   H'  = 0.24·65.11 + 0.009484·(1060.5 + 0.45·65.11) = 25.961 Btu/lb = 14.41 kcal/kg
+//   QC' = 4.45·3512.8·(32.000 − 25.961) = 94399 Btu/h = 23772.6 kcal/h
+void expectOfficeRaise(const ChangeRecord& r, double tolScale = 1.0) {
+  EXPECT_FLOAT_EQ(r[rec::SupplyDB], 21.0f);
+  EXPECT_NEAR(r[rec::SupplyH], 15.05, 0.02 * tolScale);
+  EXPECT_NEAR(r[rec::SupplyGr], 9.5, 0.05 * tolScale);
+  // pws(69.8 °F) ≈ 0.7149 + 0.8·(0.7392 − 0.7149) = 0.7343 inHg → 61.2 %.
+  EXPECT_NEAR(r[rec::SupplyRH], 61.2, 0.3 * tolScale);
+  EXPECT_NEAR(r[rec::CoilDB], 18.4, 0.1 * tolScale);
+  EXPECT_NEAR(r[rec::CoilGr], 9.5, 0.05 * tolScale);
+  EXPECT_NEAR(r[rec::CoilH], 14.41, 0.03 * tolScale);
+  EXPECT_NEAR(r[rec::RaiseReheat], 4794.4, 3.0 * tolScale);
+  EXPECT_NEAR(r[rec::NewFlow], 5972.1, 2.0 * tolScale);
+  EXPECT_NEAR(r[rec::NewCoilLoad], 23772.6, 0.003 * 23772.6 * tolScale);
+  // The wet bulbs lie on Carrier's line of their state (grains from °C back to °F).
+  const float pwSupply = psy::CarrierPv(69.8f, r[rec::SupplyWB] * 9.0f / 5.0f + 32.0f);
+  EXPECT_NEAR(pwSupply, 0.44937f, 0.006f);
+  EXPECT_LT(r[rec::SupplyWB], r[rec::SupplyDB]);
+  EXPECT_LT(r[rec::CoilWB], r[rec::CoilDB]);
+}
+
+TEST(Raise, OfficeStudyMatchesTheHandComputation) {
+  test::ProgramFolderFixture fx;
+  ASSERT_EQ(test::runSummerStudy(officeStudy()), 0);
+  const StudyState file = readResults();
+  RaiseBasis basis;
+  ASSERT_TRUE(basisFromCalculation(study(), file, basis));
+  EXPECT_FLOAT_EQ(basis.BF, 0.15f);
+  ChangeRecord r;
+  ASSERT_TRUE(computeRaise(basis, 21.0f, true, r));
+  expectOfficeRaise(r);
+}
+
+TEST(Raise, CoilLoadAgreesWithTheNewCoilOutlet) {
+  // The record's coil load is the total heat of the new flow between the mixed
+  // air and the recorded coil outlet: 4.45 · F' · (Hm − H').
+  test::ProgramFolderFixture fx;
+  ASSERT_EQ(test::runSummerStudy(officeStudy()), 0);
+  const StudyState file = readResults();
+  RaiseBasis b;
+  ASSERT_TRUE(basisFromCalculation(study(), file, b));
+  ChangeRecord r;
+  ASSERT_TRUE(computeRaise(b, 21.0f, true, r));
+  const double flowCfm = r[rec::NewFlow] / 1.7;
+  const double hm = file.h_M / kBtuLbToKcalKg, hc = r[rec::CoilH] / kBtuLbToKcalKg;
+  EXPECT_NEAR(r[rec::NewCoilLoad] * 3.970923, 4.45 * flowCfm * (hm - hc), 0.002 * 94399);
+}
+
+TEST(Raise, ReopenedStudyRecomputesItsCoilFromTheFile) {
+  // A study reopened from its file has no calculation state: the humidity
+  // ratios come from the file's dry and wet bulbs and the bypass factor from
+  // the rule. The record matches the one from the calculation within the
+  // rounding of the file's states.
+  test::ProgramFolderFixture fx;
+  ASSERT_EQ(test::runSummerStudy(officeStudy()), 0);
+  const StudyState file = readResults();
+  RaiseBasis fromCalc, fromFile;
+  ASSERT_TRUE(basisFromCalculation(study(), file, fromCalc));
+  resetStudy();
+  EXPECT_FALSE(basisFromCalculation(study(), file, fromFile));
+  ASSERT_TRUE(basisFromResults(file, fromFile));
+  EXPECT_FLOAT_EQ(fromFile.BF, fromCalc.BF);
+  EXPECT_NEAR(fromFile.Wc, fromCalc.Wc, 0.00005f);
+  EXPECT_NEAR(fromFile.Wm, fromCalc.Wm, 0.00005f);
+  EXPECT_NEAR(fromFile.Wadp, fromCalc.Wadp, 0.0001f);
+  ChangeRecord r;
+  ASSERT_TRUE(computeRaise(fromFile, 21.0f, true, r));
+  expectOfficeRaise(r, 3.0);
+}
+
+TEST(Raise, EnglishStudyRecordStaysInEnglishUnits) {
+  // English study: outdoor 95/75 °F, room 78/65 °F, 40000 / 8000 Btu/h, 400 CFM.
+  // Raised to 65 °F. The coil outlet of the calculation is 58.5 °F; the record
+  // is in °F, per cent, Btu/lb, grains, CFM and Btu/h:
+  //   F = 40000 / (1.08·(78 − 65)) = 2849 CFM; Rr = 1.08·1897·(65 − 58.5) = 13317 Btu/h
+  //   Hs = 0.24·65 + Wc·(1060.5 + 29.25) with Wc = 0.0094661 → 25.92 Btu/lb
+  test::ProgramFolderFixture fx;
+  test::SummerStudy st;
+  st.loadUnit = "BTU";
+  st.envDB = 95, st.envWB = 75, st.spaDB = 78, st.spaWB = 65;
+  st.sens = 40000, st.lat = 8000, st.fresh = 400;
+  ASSERT_EQ(test::runSummerStudy(st), 0);
+  const StudyState file = readResults();
+  ASSERT_FLOAT_EQ(file.DB_T, 58.5f);
+  ASSERT_FLOAT_EQ(file.SupplyFlow, 1897.0f);
+  writeRequest(65.0f);
+  const RaiseOutcome out = MakeNewCalc(study());
+  ASSERT_TRUE(out.ok) << out.error.toStdString();
+  EXPECT_FLOAT_EQ(out.record[rec::SupplyDB], 65.0f);
+  EXPECT_FLOAT_EQ(out.record[rec::NewFlow], 2849.0f);
+  EXPECT_FLOAT_EQ(out.record[rec::RaiseReheat], 13317.0f);
+  EXPECT_NEAR(out.record[rec::SupplyH], 25.92, 0.01);
+  EXPECT_NEAR(out.record[rec::SupplyGr], 66.3, 0.05);  // 7000 × 0.0094661
+  EXPECT_GT(out.record[rec::SupplyRH], 1.0f);          // per cent, not a fraction
+}
+
+// ---- the whole MakeNewCalc on the program folder -------------------------------------------
+
+TEST(MakeNewCalc, WritesTheRecordIntoLine13AndDeletesTheRequest) {
+  test::ProgramFolderFixture fx;
+  ASSERT_EQ(test::runSummerStudy(officeStudy()), 0);
+  const QList<QByteArray> before = fileLines(fx.path("PSY_RES.TMP"));
+  ASSERT_EQ(before.size(), 14);
+  writeRequest(21.0f);
+  const RaiseOutcome out = MakeNewCalc(study());
+  ASSERT_TRUE(out.ok) << out.error.toStdString();
+  EXPECT_FALSE(QFile::exists(fx.path("PSY_VEE.TMP")));
+  expectOfficeRaise(out.record);
+
+  const QList<QByteArray> after = fileLines(fx.path("PSY_RES.TMP"));
+  ASSERT_EQ(after.size(), 14);
+  for (int i = 0; i < 14; ++i)
+    if (i != 12) EXPECT_EQ(after[i], before[i]) << "line " << i + 1;
+  RecordWriter w;
+  for (float v : out.record) w.single(v);
+  w.endLine();
+  EXPECT_EQ(after[12] + '\n', w.bytes());
+  // Metric record: 21 °C first, g/kg, not grains.
+  EXPECT_TRUE(after[12].startsWith("21,")) << after[12].constData();
+}
+
+TEST(MakeNewCalc, RefusedRequestLeavesTheResultsAlone) {
+  // A request file holding 22 °C (only 4 °C below the room) is refused again
+  // by the calculation itself; the results file is not touched.
+  test::ProgramFolderFixture fx;
+  ASSERT_EQ(test::runSummerStudy(officeStudy()), 0);
+  const QByteArray before = test::readAll(fx.path("PSY_RES.TMP"));
+  writeRequest(22.0f);
+  const RaiseOutcome out = MakeNewCalc(study());
+  EXPECT_FALSE(out.ok);
+  EXPECT_EQ(test::readAll(fx.path("PSY_RES.TMP")), before);
+  EXPECT_FALSE(QFile::exists(fx.path("PSY_VEE.TMP")));
+}
+
+TEST(MakeNewCalc, MissingOrEmptyRequestIsAnError) {
+  test::ProgramFolderFixture fx;
+  ASSERT_EQ(test::runSummerStudy(officeStudy()), 0);
+  EXPECT_FALSE(MakeNewCalc(study()).ok);
+  test::writeAll(fx.path("PSY_VEE.TMP"), QByteArray("\r\n"));
+  EXPECT_FALSE(MakeNewCalc(study()).ok);
+}
+
+TEST(MakeNewCalc, SecondRaiseReplacesTheFirst) {
+  // A raise always starts from the calculated coil outlet: raising to 20 °C
+  // after 21 °C gives the record of a single raise to 20 °C.
+  test::ProgramFolderFixture fx;
+  ASSERT_EQ(test::runSummerStudy(officeStudy()), 0);
+  writeRequest(21.0f);
+  ASSERT_TRUE(MakeNewCalc(study()).ok);
+  writeRequest(20.0f);
+  const RaiseOutcome second = MakeNewCalc(study());
+  ASSERT_TRUE(second.ok);
+  RaiseBasis b;
+  ASSERT_TRUE(basisFromCalculation(study(), readResults(), b));
+  ChangeRecord direct;
+  ASSERT_TRUE(computeRaise(b, 20.0f, true, direct));
+  EXPECT_EQ(second.record, direct);
+  // F = 34144.2 / (1.08·(78.8 − 68.0)) = 2927.3 → 2927 CFM = 4975.9 m³/h
+  EXPECT_NEAR(second.record[rec::NewFlow], 4975.9, 0.1);
+}
+
+TEST(RaiseRequest, WrittenAsOneLineAndReadBack) {
+  EXPECT_EQ(raiseRequestBytes(21.5f), QByteArray("21.5\r\n"));
+  float T = 0;
+  ASSERT_TRUE(parseRaiseRequest("21.5\r\n", T));
+  EXPECT_FLOAT_EQ(T, 21.5f);
+  EXPECT_FALSE(parseRaiseRequest("\"abc\"\r\n", T));
+}
+
+TEST(ChangeRecord, NoRaiseHasTheMarkerAndZeroLoads) {
+  const ChangeRecord r = noRaiseRecord();
+  for (int i = 0; i < 10; ++i) EXPECT_FLOAT_EQ(r[i], kNotComputed) << i;
+  EXPECT_FLOAT_EQ(r[rec::RaiseReheat], 0);
+  EXPECT_FLOAT_EQ(r[rec::NewFlow], 0);
+  EXPECT_FLOAT_EQ(r[rec::NewCoilLoad], 0);
+}
