@@ -1,7 +1,142 @@
 // aeriton-calc: runs a study data file through the calculation without a window.
-#include <cstdio>
+//
+//   aeriton-calc DATA_FILE [-o RESULT_FILE] [--yes]
+//
+// DATA_FILE has the layout of the data file that the calculate button writes
+// ("PSY_DAT.TMP"); the result has the layout of "PSY_RES.TMP" and goes to
+// RESULT_FILE, or to standard output. The code path is that of the calculate
+// button after its checks: the summer calculation, or the heating calculation
+// when the outdoor air is colder than the room.
+//
+// Exit status: 0 results written; 1 the calculation refused the study (its
+// message on standard error, nothing written); 2 wrong command line or a file
+// that cannot be read or written; 3 a malformed data file.
 
-int main() {
-  std::fputs("aeriton-calc: not yet available\n", stderr);
-  return 2;
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "study/ExchangeFiles.h"
+#include "study/StudyState.h"
+#include "summer/CalcMessages.h"
+#include "summer/SummerChecks.h"
+#include "summer/SummerRun.h"
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitMalformed = 3;
+
+const char* kHelp =
+    "Usage: aeriton-calc DATA_FILE [-o RESULT_FILE] [--yes]\n"
+    "\n"
+    "Computes one air-handling-unit study without a window, exactly as the\n"
+    "calculate button of the data screen does after its checks.\n"
+    "\n"
+    "  DATA_FILE        study inputs in the layout of PSY_DAT.TMP (8 lines:\n"
+    "                   kind code and EnglishCode; outdoor DB, WB, RH; room DB,\n"
+    "                   WB, RH; sensible and latent load; fresh-air amount and\n"
+    "                   per cent; MetricCode, outdoor-hotter, outdoor-cooler,\n"
+    "                   coil outlet temperature, summer flow; the four kind flags\n"
+    "                   and \"C\"/\"P\"; the fresh-air value)\n"
+    "  -o RESULT_FILE   write the results (layout of PSY_RES.TMP, 14 lines) to\n"
+    "                   RESULT_FILE instead of standard output; the file is\n"
+    "                   replaced only when the calculation succeeds\n"
+    "  --yes            answer \"yes\" when a heating case asks whether to go on\n"
+    "                   with a supply air above 131 F (default: no)\n"
+    "  -h, --help       show this text\n"
+    "\n"
+    "Outdoor air warmer than the room: the summer (cooling) calculation.\n"
+    "Outdoor air colder than the room: the heating calculation, which needs a\n"
+    "coil outlet temperature or a summer flow on line 6.\n"
+    "\n"
+    "Exit status: 0 results written; 1 the study was refused (the program's\n"
+    "message on standard error); 2 command-line or file error; 3 malformed\n"
+    "data file (the line is named).\n";
+
+void printErr(const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+  std::fputc('\n', stderr);
+}
+
+int usage(const char* why) {
+  std::fprintf(stderr, "aeriton-calc: %s\n", why);
+  std::fputs("Try 'aeriton-calc --help'.\n", stderr);
+  return kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QString dataPath, resultPath;
+  bool yes = false;
+  for (int i = 1; i < argc; ++i) {
+    const char* a = argv[i];
+    if (std::strcmp(a, "-h") == 0 || std::strcmp(a, "--help") == 0) {
+      std::fputs(kHelp, stdout);
+      return kExitOk;
+    }
+    if (std::strcmp(a, "-o") == 0) {
+      if (i + 1 >= argc) return usage("-o needs a file name");
+      if (!resultPath.isEmpty()) return usage("-o given twice");
+      resultPath = QString::fromLocal8Bit(argv[++i]);
+    } else if (std::strcmp(a, "--yes") == 0) {
+      yes = true;
+    } else if (a[0] == '-' && a[1] != '\0') {
+      return usage((std::string("unknown option ") + a).c_str());
+    } else if (dataPath.isEmpty()) {
+      dataPath = QString::fromLocal8Bit(a);
+    } else {
+      return usage("more than one data file");
+    }
+  }
+  if (dataPath.isEmpty()) return usage("no data file");
+
+  QFile in(dataPath);
+  if (!in.open(QIODevice::ReadOnly)) {
+    printErr(QStringLiteral("aeriton-calc: %1: %2").arg(dataPath, in.errorString()));
+    return kExitUsage;
+  }
+  const QByteArray data = in.readAll();
+  in.close();
+
+  using namespace aeriton;
+  StudyState& s = study();
+  summer::ZeroVariables(s);  // the results of a previous run, cleared as the screen does
+
+  auto ask = [yes](float supplyTempF) {
+    const Message q = summer::supplyQuestionMessage(supplyTempF);
+    printErr(q.text);
+    printErr(yes ? QStringLiteral("--yes: ΝΑΙ") : QStringLiteral("(χωρίς --yes: ΟΧΙ)"));
+    return yes;
+  };
+  const summer::RunOutcome out = summer::calculateData(data, s, ask);
+  if (!out.ok()) {
+    if (out.code == summer::kCodeBadData) {
+      printErr(QStringLiteral("aeriton-calc: %1: %2").arg(dataPath, out.detail));
+      return kExitMalformed;
+    }
+    if (!out.message.text.isEmpty()) printErr(out.message.text);
+    else printErr(QStringLiteral("aeriton-calc: ο υπολογισμός διακόπηκε (κωδικός %1)").arg(out.code));
+    return kExitRefused;
+  }
+
+  const QByteArray bytes = resultsFileBytes(s);
+  if (resultPath.isEmpty()) {
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+    return kExitOk;
+  }
+  QString error;
+  if (!writeFileAtomically(resultPath, bytes, &error)) {
+    printErr(QStringLiteral("aeriton-calc: %1: %2").arg(resultPath, error));
+    return kExitUsage;
+  }
+  return kExitOk;
 }

@@ -63,7 +63,8 @@ struct StudyState {
   float DB_S = 0, WB_S = 0, RH_S = 0, W_S = 0, Gr_S = 0, h_S = 0;  // supply / after reheat
   float SupplyTempShown = 0;
 
-  // Apparatus dew point group.
+  // Apparatus dew point group. Stays in English units after a summer
+  // calculation (°F, lb/lb, grains/lb, Btu/lb), as do W_M, W_T and W_S.
   float ADP = 0, W_ADP = 0, Gr_ADP = 0, h_ADP = 0;
   float ESHF = 0;       // effective sensible heat factor
   float LineRatio = 0;  // last line ratio of the dew-point search

@@ -1,0 +1,937 @@
+// The summer calculation: outdoor-air loads, bypass factor, effective sensible
+// heat factor, apparatus dew point, supply flow, mixed air, coil outlet,
+// reheat, coil load and the humid-room variant.
+//
+// Heat factors of standard air (ASHRAE / Carrier, sea level):
+//   sensible  1.08 Btu/h per CFM and °F   (0.075 lb/ft³ · 60 min/h · 0.24)
+//   latent    0.68 Btu/h per CFM and grain (0.075 · 60 · 1076 / 7000)
+//   total     4.45 Btu/h per CFM and Btu/lb (0.075 · 60 ≈ 4.5, at 13.5 ft³/lb)
+// The bypass factor BF is the share of the air that passes the coil without
+// touching it; the rest leaves saturated at the apparatus dew point (ADP). The
+// effective sensible heat factor ESHF = ERSH / (ERSH + ERLH) with the room
+// loads increased by the bypassed share of the outdoor-air loads; the ADP is
+// where the line of that slope from the room state meets the saturation curve.
+
+#include "summer/SummerCalc.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "engine/Psychro.h"
+#include "study/ExchangeFiles.h"
+
+namespace aeriton::summer {
+namespace {
+
+constexpr float kP = psy::kPressure;
+constexpr float kSensible = 1.08f;
+constexpr float kLatent = 0.68f;
+constexpr float kTotal = 4.45f;
+constexpr float kGrains = psy::kGrainsPerLb;
+// Latent heat over grains per lb used by the line ratio: 1076 Btu/lb / 7000.
+constexpr float kLatentPerGrain = 1076.0f / 7000.0f;
+// Sensible heat of moist air per °F used by the line ratio, Btu/lb·°F.
+constexpr float kLineSensible = 0.244f;
+// Bypass factors of the coil: 0.05 for a deep coil (humid rooms, outdoor air
+// that adds no latent load), 0.15 otherwise; 65 % room humidity separates them.
+constexpr float kBFDeep = 0.05f;
+constexpr float kBFShallow = 0.15f;
+constexpr float kDeepCoilRH = 65.0f;
+// Search start of the wet bulb when the outdoor air is the warmer one.
+constexpr int kWetBulbStartCooling = 30;
+// The room dew point search (ESHF exactly 1) starts here.
+constexpr int kDewPointStartF = 30;
+
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+float moistureRatio() { return psy::kRAir / psy::kRVapour; }
+
+bool finite(float x) { return std::isfinite(x); }
+
+// Saturation pressure (inHg) of a whole degree of the table, NaN outside.
+float tablePressure(int t) {
+  float p = kNaN;
+  if (t < kSearchLowF || t > kSearchHighF) return kNaN;
+  psy::FindPressure(t, p);
+  return p;
+}
+
+// Humidity ratio (lb/lb) of saturated air at a whole degree.
+float saturatedW(int t) { return psy::HumidityRatio(tablePressure(t)); }
+
+// Vapour pressure back from the humidity ratio: pw = P·W / (K + W).
+float vapourFromW(float W) { return kP * W / (moistureRatio() + W); }
+
+// Enthalpy of moist air, Btu/lb: 0.24·DB + W·(1060.5 + 0.45·DB).
+float enthalpy(float DB, float W) { return psy::Enthalpy(DB, W); }
+
+// Vapour pressure that a wet bulb of the whole degree t gives at dry bulb DB
+// (Carrier's equation, table pressure of t without interpolation).
+float carrierAtWhole(float DB, int t) {
+  const float pws = tablePressure(t);
+  const double pc = pws - static_cast<double>((kP - pws) * (DB - static_cast<float>(t))) /
+                              (psy::kCarrierA - psy::kCarrierB * t);
+  return static_cast<float>(pc);
+}
+
+// Wet bulb (°F) of air of dry bulb DB and vapour pressure pw (inHg).
+// Whole degrees from `start` upwards, Carrier's equation at each; a degree
+// within 0.005 inHg is the wet bulb, otherwise the first degree whose pressure
+// reaches the target closes an interval that is interpolated linearly. When
+// the start is already past the target the search steps downwards instead.
+// Bounded by the table (7 .. 130 °F): false when no wet bulb lies inside.
+bool wetBulb(float DB, float pw, int start, float& WB) {
+  if (!finite(DB) || !finite(pw)) return false;
+  float c = carrierAtWhole(DB, start);
+  if (std::fabs(pw - c) <= psy::kMatchTolerance) {
+    WB = static_cast<float>(start);
+    return true;
+  }
+  if (c > pw) {
+    float above = c;
+    for (int t = start - 1; t >= kSearchLowF; --t) {
+      c = carrierAtWhole(DB, t);
+      if (std::fabs(pw - c) <= psy::kMatchTolerance) {
+        WB = static_cast<float>(t);
+        return true;
+      }
+      if (c < pw) {
+        WB = static_cast<float>(t) + (pw - c) / (above - c);
+        return true;
+      }
+      above = c;
+    }
+    return false;
+  }
+  float below = c;
+  for (int t = start + 1; t <= kSearchHighF; ++t) {
+    c = carrierAtWhole(DB, t);
+    if (std::fabs(pw - c) <= psy::kMatchTolerance) {
+      WB = static_cast<float>(t);
+      return true;
+    }
+    if (c >= pw) {
+      WB = static_cast<float>(t - 1) + (pw - below) / (c - below);
+      return true;
+    }
+    below = c;
+  }
+  return false;
+}
+
+// Line ratio of the saturated point at T seen from the room (DBr, GRr): the
+// sensible share of the heat removed along the straight line from the room
+// to that point, 0.244·ΔT / (0.244·ΔT + 1076/7000·ΔGR).
+float lineRatio(float DBr, float GRr, float T, float GRsat) {
+  const float sens = kLineSensible * (DBr - T);
+  const float denom = sens + kLatentPerGrain * (GRr - GRsat);
+  if (denom == 0.0f) return kNaN;
+  return sens / denom;
+}
+
+// Saturated grains at any temperature (table interpolated).
+float saturatedGrains(float T) {
+  return kGrains * psy::HumidityRatio(psy::SatPressure(T));
+}
+
+struct Refusal {
+  int code;
+  Search search;
+};
+
+// One moist-air state.
+struct AirState {
+  float DB = 0, WB = 0, RH = 0, W = 0, GR = 0, H = 0;
+};
+
+class SummerCalculation {
+ public:
+  SummerCalculation(StudyState& s, const winter::ContinueQuestion& ask) : s_(s), ask_(ask) {}
+  CalcResult run();
+
+ private:
+  enum class Kind { Mixing, Recirculation, FreshLoads, FreshNoLoads };
+  enum class AdpOutcome { Found, Failed45 };
+
+  [[noreturn]] void refuse(int code, Search search = Search::None) { throw Refusal{code, search}; }
+  float checked(float x) {
+    if (!finite(x)) refuse(kCodeDivisionByZero);
+    return x;
+  }
+  float divide(float num, float den) {
+    if (den == 0.0f || !finite(den) || !finite(num)) refuse(kCodeDivisionByZero);
+    return checked(num / den);
+  }
+
+  Kind kind() const;
+  int wetBulbStart() const { return cooling_ ? kWetBulbStartCooling : kSearchLowF; }
+  // Completes a state of known DB and W: grains, wet bulb, RH (%), enthalpy.
+  AirState stateFromW(float DB, float W);
+  void outdoorAndRoom();
+  void outdoorAirLoads(float cfm);
+  bool bypassRules();  // true when ESHF is fixed at 1
+  float eshfOf(float sens, float lat);
+  AdpOutcome adpSearch(float eshf);
+  void adpFallback(float sens, float lat);
+  void roomDewPoint();
+  void setAdpEnthalpy();
+  float supplyFlow(float sens);
+  void mainSequence();
+  void freshNoLoads();
+  void freshWithLoads();
+  void coilOutletFromMix(bool enthalpyByMixing);
+  void reheatState();
+  void noReheat();
+  void rounding();
+  void humidRoom();
+  void heating(CalcResult& result);
+  void checkCoilOutlet();
+  void storeResults();
+
+  StudyState& s_;
+  const winter::ContinueQuestion& ask_;
+  bool cooling_ = true;
+
+  AirState o_, r_, r0_, m_, c_, h_;
+  float RSH_ = 0, RLH_ = 0;
+  float OASH_ = 0, OALH_ = 0;
+  float CFMoa_ = 0, CFMsa_ = 0;
+  float BF_ = kBFShallow, ESHF_ = 0, ESHFlast_ = 0;
+  float ADP_ = 0, Wadp_ = 0, GRadp_ = 0, Hadp_ = 0;
+  float REH_ = 0, QC_ = 0;
+  bool reheat_ = false;
+};
+
+SummerCalculation::Kind SummerCalculation::kind() const {
+  if (isTrue(s_.KindFresh)) return s_.FreshLoads == 1 ? Kind::FreshNoLoads : Kind::FreshLoads;
+  if (isTrue(s_.KindRecirc)) return Kind::Recirculation;
+  return Kind::Mixing;
+}
+
+AirState SummerCalculation::stateFromW(float DB, float W) {
+  AirState a;
+  a.DB = checked(DB);
+  a.W = checked(W);
+  a.GR = kGrains * W;
+  const float pw = vapourFromW(W);
+  if (!wetBulb(DB, pw, wetBulbStart(), a.WB)) refuse(kCodeSearchBound, Search::WetBulb);
+  a.RH = checked(100.0f * pw / psy::SatPressure(DB));
+  a.H = enthalpy(DB, W);
+  return a;
+}
+
+// Outdoor and room states from their dry and wet bulbs (Carrier's equation,
+// table interpolated at the wet bulb).
+void SummerCalculation::outdoorAndRoom() {
+  auto fromWB = [this](float DB, float WB, float RH) {
+    AirState a;
+    a.DB = DB;
+    a.WB = WB;
+    a.RH = RH;
+    a.W = checked(psy::HumidityRatio(psy::CarrierPv(DB, WB)));
+    a.GR = kGrains * a.W;
+    a.H = enthalpy(DB, a.W);
+    return a;
+  };
+  o_ = fromWB(s_.EnvDB, s_.EnvWB, s_.EnvRH);
+  r0_ = r_ = fromWB(s_.SpaDB, s_.SpaWB, s_.SpaRH);
+  RSH_ = s_.SensLoad;
+  RLH_ = s_.LatLoad;
+}
+
+// Loads that the fresh air brings to the coil: sensible 1.08·CFM·ΔT, latent
+// 0.68·CFM·ΔGR, outdoor minus room.
+void SummerCalculation::outdoorAirLoads(float cfm) {
+  OASH_ = kSensible * cfm * (o_.DB - r_.DB);
+  OALH_ = kLatent * cfm * (o_.GR - r_.GR);
+}
+
+// Bypass factor. Without outdoor-air loads the coil is shallow (0.15). Fresh
+// air as moist as the room, or drier, gives the room the outdoor humidity
+// ratio and a deep coil; drier air also fixes ESHF at 1 (the room latent load
+// is absorbed by the dry fresh air). Otherwise the room humidity decides.
+bool SummerCalculation::bypassRules() {
+  if (OASH_ == 0.0f && OALH_ == 0.0f) {
+    BF_ = kBFShallow;
+    return false;
+  }
+  if (OALH_ <= 0.0f) {
+    const bool drier = OALH_ < 0.0f;
+    r_.W = o_.W;
+    r_.GR = o_.GR;
+    r_.H = enthalpy(r_.DB, r_.W);  // the room wet bulb stays as entered
+    BF_ = kBFDeep;
+    if (drier) {
+      OALH_ = 0.0f;
+      r_.RH = checked(100.0f * vapourFromW(r_.W) / psy::SatPressure(r_.DB));
+      return true;
+    }
+    return false;
+  }
+  BF_ = r_.RH >= kDeepCoilRH ? kBFDeep : kBFShallow;
+  return false;
+}
+
+// ESHF = (RSH + BF·OASH) / (RSH + BF·OASH + RLH + BF·OALH), with the given
+// effective sensible and latent sums.
+float SummerCalculation::eshfOf(float sens, float lat) { return divide(sens, sens + lat); }
+
+// Apparatus dew point search: T rises from 45 °F by whole degrees; at each the
+// line ratio R(T) of the saturated point is compared with ESHF. A ratio within
+// 0.01 is the answer; otherwise the first degree whose ratio reaches ESHF
+// closes an interval that is interpolated (Wadp of that whole degree). A
+// crossing already at 45 °F means the effective line is steeper than any
+// reachable dew point. Bounded by the room dry bulb: a dew point above it
+// cannot cool the room.
+SummerCalculation::AdpOutcome SummerCalculation::adpSearch(float eshf) {
+  // Up to the room dew point every line ratio lies in 0..1; beyond it the
+  // line would wet the air instead of drying it. An ESHF above 1 (a negative
+  // effective latent load) has no dew point on a cooling coil.
+  if (eshf > 1.0f + kLineRatioTolerance) refuse(kCodeSearchBound, Search::ApparatusDewPoint);
+  float prevT = 0, prevR = 0;
+  for (int T = kAdpStartF; static_cast<float>(T) <= r_.DB; ++T) {
+    const float Wsat = checked(saturatedW(T));
+    const float R = checked(lineRatio(r_.DB, r_.GR, static_cast<float>(T), kGrains * Wsat));
+    ESHFlast_ = R;
+    if (std::fabs(eshf - R) <= kLineRatioTolerance) {
+      ADP_ = static_cast<float>(T);
+      Wadp_ = Wsat;
+      return AdpOutcome::Found;
+    }
+    if (eshf > R) {
+      prevT = static_cast<float>(T);
+      prevR = R;
+      continue;
+    }
+    if (T == kAdpStartF) return AdpOutcome::Failed45;
+    ADP_ = prevT + divide(eshf - prevR, R - prevR);
+    Wadp_ = Wsat;
+    return AdpOutcome::Found;
+  }
+  refuse(kCodeSearchBound, Search::ApparatusDewPoint);
+}
+
+// The 45 °F failure: ADP 48 °F with a deep coil and a reheat that turns the
+// effective line so that it passes through 48 °F:
+//   (sens + REH) / (sens + REH + lat) = R(48)  ->  REH = R/(1 − R)·lat − sens.
+void SummerCalculation::adpFallback(float sens, float lat) {
+  ADP_ = static_cast<float>(kAdpFallbackF);
+  Wadp_ = checked(saturatedW(kAdpFallbackF));
+  const float R = checked(lineRatio(r_.DB, r_.GR, ADP_, kGrains * Wadp_));
+  ESHFlast_ = R;
+  REH_ = divide(R, 1.0f - R) * lat - sens;
+}
+
+// Dew point of the room air (ESHF exactly 1: the coil only cools): the degree
+// whose saturated grains match the room grains within 0.01, or the crossing
+// interpolated in W. Starts at 30 °F, steps down for a drier room (to 7 °F),
+// and may not pass the room dry bulb.
+void SummerCalculation::roomDewPoint() {
+  auto grAt = [this](int t) { return checked(kGrains * saturatedW(t)); };
+  const float GRr = r_.GR;
+  float gr = grAt(kDewPointStartF);
+  if (std::fabs(gr - GRr) <= kDewPointGrainsTolerance) {
+    ADP_ = static_cast<float>(kDewPointStartF);
+    Wadp_ = saturatedW(kDewPointStartF);
+    return;
+  }
+  if (gr > GRr) {
+    for (int t = kDewPointStartF - 1; t >= kSearchLowF; --t) {
+      gr = grAt(t);
+      if (std::fabs(gr - GRr) <= kDewPointGrainsTolerance) {
+        ADP_ = static_cast<float>(t);
+        Wadp_ = saturatedW(t);
+        return;
+      }
+      if (gr < GRr) {
+        const float w0 = saturatedW(t), w1 = saturatedW(t + 1);
+        ADP_ = static_cast<float>(t) + divide(r_.W - w0, w1 - w0);
+        Wadp_ = w1;
+        return;
+      }
+    }
+    refuse(kCodeSearchBound, Search::DewPoint);
+  }
+  for (int t = kDewPointStartF + 1; static_cast<float>(t) <= r_.DB; ++t) {
+    gr = grAt(t);
+    if (std::fabs(gr - GRr) <= kDewPointGrainsTolerance) {
+      ADP_ = static_cast<float>(t);
+      Wadp_ = saturatedW(t);
+      return;
+    }
+    if (gr >= GRr) {
+      const float w0 = saturatedW(t - 1), w1 = saturatedW(t);
+      ADP_ = static_cast<float>(t - 1) + divide(r_.W - w0, w1 - w0);
+      Wadp_ = w1;
+      return;
+    }
+  }
+  refuse(kCodeSearchBound, Search::DewPoint);
+}
+
+void SummerCalculation::setAdpEnthalpy() {
+  Hadp_ = enthalpy(ADP_, Wadp_);
+  GRadp_ = kGrains * Wadp_;
+}
+
+// Supply flow that carries the effective sensible load through the coil:
+// CFMsa = sens / ((1 − BF)·1.08·(DBr − ADP)).
+float SummerCalculation::supplyFlow(float sens) {
+  return std::fabs(divide(sens, (1.0f - BF_) * kSensible * (r_.DB - ADP_)));
+}
+
+// "AAA_NA" (mixing) and "AA_100" (full recirculation).
+void SummerCalculation::mainSequence() {
+  const bool recirc = kind() == Kind::Recirculation;
+  const bool perCent = !recirc && s_.FreshMode == QLatin1String("P");
+  const float PC = s_.FreshValue;
+  CFMoa_ = s_.FreshValue;  // per-cent mode: the per cent itself on the first pass
+  bool freshAlone = false;
+  float previous = 0;
+  for (int pass = 1;; ++pass) {
+    // Every pass judges the room as entered.
+    r_ = r0_;
+    REH_ = 0;
+    if (CFMoa_ == 0.0f || recirc) {
+      OASH_ = OALH_ = 0.0f;
+    } else {
+      outdoorAirLoads(CFMoa_);
+    }
+    const bool eshfOne = bypassRules();
+    const float sens = RSH_ + BF_ * OASH_;
+    ESHF_ = eshfOne ? 1.0f : eshfOf(sens, RLH_ + BF_ * OALH_);
+    if (ESHF_ != 1.0f) {
+      if (adpSearch(ESHF_) == AdpOutcome::Failed45) {
+        BF_ = kAdpFallbackBF;
+        adpFallback(RSH_ + BF_ * OASH_, RLH_ + BF_ * OALH_);
+      }
+    } else {
+      // The coil only cools: the dew point of the room air.
+      BF_ = kBFDeep;
+      roomDewPoint();
+      ESHFlast_ = 1.0f;
+      const float flow = supplyFlow(RSH_ + BF_ * OASH_);
+      // The fresh air alone carries the room loads (the per cent of the
+      // first per-cent pass is not yet a flow).
+      if ((!perCent || pass > 1) && flow <= CFMoa_) {
+        CFMsa_ = CFMoa_;
+        ADP_ = r_.DB - divide(RSH_ + BF_ * OASH_, (1.0f - BF_) * kSensible * CFMoa_);
+        freshAlone = true;
+        break;
+      }
+    }
+    CFMsa_ = supplyFlow(RSH_ + BF_ * OASH_ + REH_);
+    if (!perCent) break;
+    if (pass > 1 && divide(std::fabs(previous - CFMsa_), CFMsa_) <= kPerCentConvergence) break;
+    if (pass >= kPerCentMaxPasses) refuse(kCodeSearchBound, Search::PerCentPasses);
+    previous = CFMsa_;
+    CFMoa_ = PC / 100.0f * CFMsa_;
+  }
+  if (perCent && !freshAlone) CFMoa_ = PC / 100.0f * CFMsa_;
+  setAdpEnthalpy();
+
+  if (freshAlone) {
+    m_ = o_;
+  } else {
+    // More fresh air than the loads need: the supply is the fresh air and the
+    // dew point rises until that flow carries the sensible load (deep coil).
+    if (CFMsa_ < CFMoa_ && !recirc) {
+      CFMsa_ = CFMoa_;
+      BF_ = kBFDeep;
+      ADP_ = r_.DB - divide(RSH_ + BF_ * OASH_ + REH_, (1.0f - BF_) * kSensible * CFMsa_);
+      setAdpEnthalpy();
+    }
+    if (recirc) {
+      m_ = r_;
+    } else {
+      // Adiabatic mixing of CFMoa of outdoor air with the recirculated rest.
+      const float DB = (CFMoa_ * o_.DB + (CFMsa_ - CFMoa_) * r_.DB) / CFMsa_;
+      const float GR = (CFMoa_ * o_.GR + (CFMsa_ - CFMoa_) * r_.GR) / CFMsa_;
+      m_ = stateFromW(DB, GR / kGrains);
+    }
+  }
+
+  // Coil outlet: the bypassed share of the mixed air with the rest saturated
+  // at the dew point.
+  c_ = stateFromW(ADP_ + BF_ * (m_.DB - ADP_), Wadp_ + BF_ * (m_.W - Wadp_));
+  if (recirc && !freshAlone) {
+    // Full recirculation: the coil removes exactly the room loads (and the
+    // reheat it will give back), so its outlet enthalpy follows from them.
+    c_.H = r_.H - divide(RSH_ + RLH_ + std::max(REH_, 0.0f), kTotal * CFMsa_);
+  }
+  if (REH_ > 0.0f) {
+    reheatState();
+  } else {
+    noReheat();
+  }
+  if (recirc && !freshAlone) {
+    QC_ = RSH_ + RLH_ + std::max(REH_, 0.0f);
+  } else {
+    QC_ = kTotal * CFMsa_ * (m_.H - c_.H);
+  }
+}
+
+// "NA_DPF": 100 % fresh air that does not take up the room loads; it is
+// dried to the room moisture and reheated to the room temperature.
+void SummerCalculation::freshNoLoads() {
+  CFMsa_ = CFMoa_;
+  outdoorAirLoads(CFMsa_);
+  c_.W = r_.W;
+  c_.GR = r_.GR;
+  // The dew point that, with the bypassed outdoor air, leaves the room moisture.
+  Wadp_ = (c_.W - BF_ * m_.W) / (1.0f - BF_);
+  GRadp_ = kGrains * Wadp_;
+  const float pw = vapourFromW(Wadp_);
+  int adp = kSearchLowF;
+  for (int t = kSearchLowF + 1; t <= kSearchHighF && tablePressure(t) <= pw; ++t) adp = t;
+  ADP_ = static_cast<float>(adp);
+  ESHFlast_ = 0;
+  Hadp_ = enthalpy(ADP_, Wadp_);
+  c_.DB = ADP_ + BF_ * (m_.DB - ADP_);
+  REH_ = kSensible * CFMsa_ * (r_.DB - c_.DB);
+  c_.H = Hadp_ + BF_ * (m_.H - Hadp_);
+  const float pwc = vapourFromW(c_.W);
+  if (!wetBulb(c_.DB, pwc, wetBulbStart(), c_.WB)) refuse(kCodeSearchBound, Search::WetBulb);
+  if (c_.DB < c_.WB) {
+    std::swap(c_.DB, c_.WB);
+    REH_ = kSensible * CFMsa_ * (r_.DB - c_.DB);
+  }
+  c_.RH = checked(100.0f * pwc / psy::SatPressure(c_.DB));
+  h_ = r_;
+  reheat_ = true;
+  QC_ = kTotal * CFMsa_ * (m_.H - c_.H);
+  OASH_ = kSensible * CFMsa_ * (m_.DB - c_.DB);
+  OALH_ = kLatent * CFMsa_ * (m_.GR - c_.GR);
+}
+
+// "NA_PAF": 100 % fresh air that takes up the room loads.
+void SummerCalculation::freshWithLoads() {
+  outdoorAirLoads(CFMoa_);
+  auto search = [this](float sens, float lat) {
+    ESHF_ = eshfOf(sens, lat);
+    REH_ = 0;
+    if (adpSearch(ESHF_) == AdpOutcome::Failed45) {
+      BF_ = kAdpFallbackBF;
+      adpFallback(RSH_ + BF_ * OASH_, RLH_ + BF_ * OALH_);
+    }
+  };
+  float ADP1 = 0;
+  bool first = true;
+  for (int occasion = 0;;) {
+    search(RSH_ + BF_ * OASH_, RLH_ + BF_ * OALH_);
+    if (first) {
+      ADP1 = ADP_;
+      first = false;
+    }
+    CFMsa_ = supplyFlow(RSH_ + BF_ * OASH_ + REH_);
+    if (CFMsa_ == CFMoa_) break;
+    if (CFMsa_ > CFMoa_) {
+      // The loads need more air than given: the unit takes it all from outside.
+      outdoorAirLoads(CFMsa_);
+      BF_ = kBFDeep;
+      search(RSH_ + BF_ * OASH_, RLH_ + BF_ * OALH_);
+      break;
+    }
+    if (occasion == 0) {
+      occasion = 1;
+      BF_ = kBFShallow;
+      continue;
+    }
+    // Still more fresh air than the loads need: the excess adds its own
+    // loads, and a reheat keeps the flow through the first dew point.
+    const float E = CFMoa_ - CFMsa_;
+    CFMsa_ = CFMoa_;
+    BF_ = kBFDeep;
+    const float RSHx = RSH_ + kSensible * E * (o_.DB - r_.DB);
+    const float RLHx = RLH_ + kLatent * E * (o_.GR - r_.GR);
+    REH_ = kSensible * CFMoa_ * (1.0f - BF_) * (r_.DB - ADP1) - RSHx - BF_ * OASH_;
+    const float sens = BF_ * OASH_ + RSHx;
+    const float lat = RLHx + BF_ * OALH_;
+    ESHF_ = eshfOf(sens + REH_, lat);
+    // The reheat above stays. A line steeper than any dew point from 45 °F
+    // up leaves the coil at 48 °F; the flow is fixed here, so the reheat is
+    // what that flow through 48 °F carries beyond the sensible loads.
+    if (adpSearch(ESHF_) == AdpOutcome::Failed45) {
+      ADP_ = static_cast<float>(kAdpFallbackF);
+      Wadp_ = checked(saturatedW(kAdpFallbackF));
+      ESHFlast_ = checked(lineRatio(r_.DB, r_.GR, ADP_, kGrains * Wadp_));
+      REH_ = kSensible * CFMoa_ * (1.0f - BF_) * (r_.DB - ADP_) - RSHx - BF_ * OASH_;
+    }
+    break;
+  }
+  setAdpEnthalpy();
+  c_.DB = ADP_ + BF_ * (m_.DB - ADP_);
+  c_.W = Wadp_ + BF_ * (m_.W - Wadp_);
+  c_.GR = kGrains * c_.W;
+  const float pwc = vapourFromW(c_.W);
+  if (!wetBulb(c_.DB, pwc, wetBulbStart(), c_.WB)) refuse(kCodeSearchBound, Search::WetBulb);
+  c_.RH = checked(100.0f * pwc / psy::SatPressure(c_.DB));
+  c_.H = Hadp_ + BF_ * (m_.H - Hadp_);
+  if (c_.GR > r_.GR) refuse(kCodeFreshAirExcessive);
+  if (REH_ > 0.0f) {
+    reheatState();
+  } else {
+    noReheat();
+  }
+  QC_ = kTotal * CFMsa_ * (m_.H - c_.H);
+  OASH_ = kSensible * CFMsa_ * (m_.DB - c_.DB);
+  OALH_ = kLatent * CFMsa_ * (m_.GR - c_.GR);
+  CFMoa_ = CFMsa_;  // all the supply air is fresh air (rounded with it)
+}
+
+// Air after the reheater: the coil outlet warmed by REH at constant moisture.
+void SummerCalculation::reheatState() {
+  h_ = stateFromW(c_.DB + divide(REH_, kSensible * CFMsa_), c_.W);
+  reheat_ = true;
+}
+
+void SummerCalculation::noReheat() {
+  h_ = AirState{};
+  reheat_ = false;
+}
+
+// Results to the precision they are reported with (half up): temperatures and
+// grains 0.1, enthalpies 0.01, relative humidities 0.01 %, flows and loads
+// whole numbers.
+void SummerCalculation::rounding() {
+  auto r1 = [](float& x) { x = roundSingle(x, 1); };
+  auto r2 = [](float& x) { x = roundSingle(x, 2); };
+  auto r0 = [](float& x) { x = roundSingle(x, 0); };
+  r2(o_.RH), r2(r_.RH);
+  for (AirState* a : {&o_, &r_, &m_, &c_}) {
+    r1(a->DB), r1(a->WB), r1(a->GR), r2(a->H), r2(a->RH);
+  }
+  r0(REH_);
+  if (reheat_ && REH_ > 0.0f) {
+    r1(h_.DB), r1(h_.WB), r1(h_.GR), r2(h_.H), r2(h_.RH);
+  }
+  r0(CFMsa_), r0(QC_), r0(OASH_), r0(OALH_);
+  if (s_.FreshMode == QLatin1String("P") && kind() == Kind::Mixing) r0(CFMoa_);
+  if (kind() == Kind::FreshLoads || kind() == Kind::FreshNoLoads) CFMoa_ = CFMsa_;
+}
+
+// Humid rooms (rounded RH 71 % or more), mixing and full recirculation: a
+// second coil arrangement in which only a share of the supply flow passes the
+// coil. The dew point Tt of the coil and the room-side moisture difference
+// ΔGR follow from the balance of the latent load along the line through Tt:
+//   S(ΔGR)  = RSH + 0.05·OASH − 0.68·CFMt·ΔGR
+//   Tt(ΔGR) = DBr − S / ((1 − 0.05)·1.08·CFMt)
+//   (1 − R(Tt))·S / R(Tt) − BF·OALH = 0.68·CFMt·ΔGR
+// solved for ΔGR by bisection inside the first bracket found from 0 grains up
+// (R(Tt) must stay a real ratio: 0 < R ≤ 1).
+void SummerCalculation::humidRoom() {
+  auto& b = s_.HighHumid;
+  const float CFMt = std::floor(kHumidCoilShare * CFMsa_);
+  if (CFMt <= 0.0f) refuse(kCodeDivisionByZero);
+  const float base = RSH_ + kBFDeep * OASH_;
+  auto S = [&](double d) { return base - kLatent * CFMt * static_cast<float>(d); };
+  auto Tt = [&](double d) { return r_.DB - S(d) / ((1.0f - kBFDeep) * kSensible * CFMt); };
+  // Balance residual; NaN where the line ratio is no ratio.
+  auto f = [&](double d) -> double {
+    const float T = Tt(d);
+    if (!(T >= kSearchLowF && T < r_.DB)) return std::numeric_limits<double>::quiet_NaN();
+    const float R = lineRatio(r_.DB, r_.GR, T, saturatedGrains(T));
+    if (!finite(R) || R <= 0.0f || R > 1.0f) return std::numeric_limits<double>::quiet_NaN();
+    return static_cast<double>((1.0f - R) * S(d) / R - BF_ * OALH_) -
+           static_cast<double>(kLatent * CFMt) * d;
+  };
+  // Bracket: steps of 0.1 grain up to the room grains.
+  constexpr double kStep = 0.1;
+  const double dMax = r_.GR;
+  double lo = -1, hi = -1, flo = 0;
+  double prevD = 0, prevF = f(0);
+  for (double d = kStep; d <= dMax + 1e-9; d += kStep) {
+    const double fd = f(d);
+    if (std::isfinite(prevF) && std::isfinite(fd) && ((prevF > 0) != (fd > 0) || fd == 0)) {
+      lo = prevD, hi = d, flo = prevF;
+      break;
+    }
+    prevD = d, prevF = fd;
+  }
+  if (lo < 0) refuse(kCodeSearchBound, Search::HumidRoom);
+  for (int i = 0; i < 60 && hi - lo > 1e-6; ++i) {
+    const double mid = 0.5 * (lo + hi);
+    const double fm = f(mid);
+    if (!std::isfinite(fm)) break;
+    if ((fm > 0) == (flo > 0)) {
+      lo = mid, flo = fm;
+    } else {
+      hi = mid;
+    }
+  }
+  const float dGR = static_cast<float>(0.5 * (lo + hi));
+  const float T = Tt(dGR);
+  const float Wt = checked(psy::HumidityRatio(psy::SatPressure(T)));
+
+  // Mixed air before the coil: the fresh air with the recirculated rest of the
+  // coil flow (no more fresh air than the coil flow).
+  const float fresh = kind() == Kind::Recirculation ? 0.0f : std::min(CFMoa_, CFMt);
+  const float mixDB = (fresh * o_.DB + (CFMt - fresh) * r_.DB) / CFMt;
+  const float mixGR = (fresh * o_.GR + (CFMt - fresh) * r_.GR) / CFMt;
+  AirState mix = stateFromW(mixDB, mixGR / kGrains);
+  mix.H = (fresh * o_.H + (CFMt - fresh) * r_.H) / CFMt;
+  const AirState out = stateFromW(T + BF_ * (mix.DB - T), Wt + BF_ * (mix.W - Wt));
+
+  // Room side: the room grains less ΔGR on the room's wet-bulb line.
+  AirState room;
+  room.GR = r_.GR - dGR;
+  room.W = room.GR / kGrains;
+  const float pw = vapourFromW(room.W);
+  const float pwsWB = psy::SatPressure(r_.WB);
+  room.DB = checked(r_.WB + (pwsWB - pw) * static_cast<float>(psy::kCarrierA - psy::kCarrierB * r_.WB) /
+                                (kP - pwsWB));
+  room.WB = r_.WB;
+  room.RH = checked(100.0f * pw / psy::SatPressure(room.DB));
+  room.H = r_.H;
+
+  const float load = kTotal * CFMt * (mix.H - out.H);
+  // Condensate: CFMt / 13.5 ft³/lb · 60 min/h lb of air per hour, ΔGR / 7000
+  // lb of water per lb of air.
+  const float kg = CFMt / 13.5f * dGR * 60.0f * 0.453592f / 7000.0f;
+
+  auto r1 = [](float x) { return roundSingle(x, 1); };
+  auto r2 = [](float x) { return roundSingle(x, 2); };
+  b.fill(0.0f);
+  b[humid::CoilFlow] = CFMt;
+  b[humid::MoistureRemoved] = r1(dGR);
+  b[humid::DewPoint] = r1(T);
+  b[humid::DewPointGr] = r1(kGrains * Wt);
+  b[humid::MixDB] = r1(mix.DB), b[humid::MixWB] = r1(mix.WB), b[humid::MixRH] = r2(mix.RH);
+  b[humid::MixGr] = r1(mix.GR), b[humid::MixH] = r2(mix.H);
+  b[humid::OutDB] = r1(out.DB), b[humid::OutWB] = r1(out.WB), b[humid::OutRH] = r2(out.RH);
+  b[humid::OutGr] = r1(out.GR), b[humid::OutH] = r2(out.H);
+  b[humid::RoomDB] = r1(room.DB), b[humid::RoomWB] = r1(room.WB), b[humid::RoomRH] = r2(room.RH);
+  b[humid::RoomGr] = r1(room.GR), b[humid::RoomH] = r2(room.H);
+  b[humid::CoilLoad] = roundSingle(load, 0);
+  b[humid::CondensateKg] = r2(kg);
+  b[humid::BypassFactor] = BF_;
+  b[humid::EffectiveSensible] = roundSingle(S(dGR), 0);
+  b[humid::DewPointH] = r2(enthalpy(T, Wt));
+  b[humid::BypassFlow] = CFMsa_ - CFMt;
+  b[humid::CondensateLb] = r2(kg / 0.453592f);
+  for (float v : b) checked(v);
+  s_.HighHumidity = 1;
+}
+
+// A coil outlet below freezing, or with a negative enthalpy, is no design:
+// the room humidity asked for is too low for the loads.
+void SummerCalculation::checkCoilOutlet() {
+  if (c_.DB < 32.0f || c_.WB < 32.0f || c_.H < 0.0f) refuse(kCodeNegativeCoilOutlet);
+}
+
+void SummerCalculation::storeResults() {
+  StudyState& s = s_;
+  s.EnvDB = o_.DB, s.EnvWB = o_.WB, s.EnvRH = o_.RH, s.EnvW = o_.W, s.EnvGr = o_.GR, s.Env_h = o_.H;
+  s.SpaDB = r_.DB, s.SpaWB = r_.WB, s.SpaRH = r_.RH, s.SpaW = r_.W, s.SpaGr = r_.GR, s.Spa_h = r_.H;
+  s.DB_M = m_.DB, s.WB_M = m_.WB, s.RH_M = m_.RH, s.W_M = m_.W, s.Gr_M = m_.GR, s.h_M = m_.H;
+  s.DB_T = c_.DB, s.WB_T = c_.WB, s.RH_T = c_.RH, s.W_T = c_.W, s.Gr_T = c_.GR, s.h_T = c_.H;
+  if (reheat_) {
+    s.DB_S = h_.DB, s.WB_S = h_.WB, s.RH_S = h_.RH, s.W_S = h_.W, s.Gr_S = h_.GR, s.h_S = h_.H;
+  } else {
+    s.DB_S = s.WB_S = s.h_S = kNotComputed;
+    s.RH_S = s.W_S = s.Gr_S = 0;
+  }
+  s.ADP = ADP_, s.W_ADP = Wadp_, s.Gr_ADP = GRadp_, s.h_ADP = Hadp_;
+  s.ESHF = ESHF_, s.LineRatio = ESHFlast_, s.BF = BF_;
+  s.SupplyFlow = CFMsa_;
+  s.FreshFlow = CFMoa_;
+  s.CoilLoad = QC_;
+  s.Reheat = REH_;
+  s.FreshSensLoad = OASH_, s.FreshLatLoad = OALH_;
+}
+
+// Outdoor air colder than the room: the winter calculation, fed as the
+// summer screen feeds it. The fresh-air loads (room minus outdoor) and the
+// room humidity rule come first, as for any heating case.
+void SummerCalculation::heating(CalcResult& result) {
+  result.heating = true;
+  StudyState& s = s_;
+  // A summer data file marks "no coil outlet temperature" with -100000.
+  if (s.DB_S == kNotComputed) s.DB_S = kWinterUnset;
+  if (s.SummerFlow == 0.0f && (s.DB_S == kWinterUnset || s.DB_S == 0.0f)) refuse(kCodeHeatingUnset);
+  s.FreshFlow = s.FreshValue;
+  s.EnvW = o_.W, s.EnvGr = o_.GR, s.Env_h = o_.H;
+  s.SpaW = r_.W, s.SpaGr = r_.GR, s.Spa_h = r_.H;
+  if (!isTrue(s.KindFresh)) {
+    s.FreshSensLoad = kSensible * s.FreshFlow * (s.SpaDB - s.EnvDB);
+    s.FreshLatLoad = kLatent * s.FreshFlow * (s.SpaGr - s.EnvGr);
+    if (s.FreshSensLoad != 0.0f || s.FreshLatLoad != 0.0f) {
+      if (s.FreshLatLoad <= 0.0f) {
+        s.SpaW = s.EnvW;
+        s.SpaGr = s.EnvGr;
+      }
+      if (s.FreshLatLoad < 0.0f) {
+        s.FreshLatLoad = 0.0f;
+        s.SpaRH = checked(100.0f * vapourFromW(s.SpaW) / psy::SatPressure(s.SpaDB));
+      }
+    }
+  }
+  const int code = winter::WinterCalc(s, winter::Copy::SummerScreen, ask_, &result.winterDetail);
+  if (code != 0) refuse(code);
+  s.EnvRH = roundSingle(s.EnvRH, 2);
+  s.SpaRH = roundSingle(s.SpaRH, 2);
+  for (float v : {s.DB_M, s.WB_M, s.h_M, s.DB_T, s.WB_T, s.h_T, s.DB_S, s.WB_S, s.h_S,
+                  s.SupplyFlow, s.CoilLoad, s.FreshFlow, s.FreshSensLoad, s.FreshLatLoad})
+    checked(v);
+  s.Reheat = 0;
+  s.HighHumidity = 0;
+  s.HighHumid[kHighHumidityValues - 1] = s.HumidWaterKg;
+}
+
+CalcResult SummerCalculation::run() {
+  CalcResult result;
+  try {
+    StudyState& s = s_;
+    cooling_ = s.EnvDB > s.SpaDB;
+    s.CoolingProcess = cooling_;
+    s.HeatingProcess = s.EnvDB < s.SpaDB;
+    outdoorAndRoom();
+    if (s.HeatingProcess) {
+      heating(result);
+      return result;
+    }
+    s.HighHumidity = 0;
+    s.HighHumid.fill(kNotComputed);
+    switch (kind()) {
+      case Kind::Mixing:
+      case Kind::Recirculation:
+        mainSequence();
+        break;
+      case Kind::FreshNoLoads:
+      case Kind::FreshLoads:
+        BF_ = kBFDeep;
+        m_ = o_;
+        CFMoa_ = s.FreshValue;
+        if (!(CFMoa_ > 0.0f)) refuse(kCodeDivisionByZero);
+        if (kind() == Kind::FreshNoLoads) {
+          freshNoLoads();
+        } else {
+          freshWithLoads();
+        }
+        break;
+    }
+    for (float v : {m_.DB, m_.WB, m_.H, c_.DB, c_.WB, c_.H, h_.DB, h_.WB, h_.H, CFMsa_, QC_,
+                    OASH_, OALH_, REH_, CFMoa_})
+      checked(v);
+    rounding();
+    checkCoilOutlet();
+    storeResults();
+    const Kind k = kind();
+    if ((k == Kind::Mixing || k == Kind::Recirculation) && r_.RH >= kHumidRoomRH) humidRoom();
+  } catch (const Refusal& refusal) {
+    result.code = refusal.code;
+    result.search = refusal.search;
+  }
+  return result;
+}
+
+float toF(float c) { return roundSingle(c * 9.0f / 5.0f + 32.0f, 1); }
+float toC(float f) { return roundSingle((f - 32.0f) * 5.0f / 9.0f, 1); }
+bool isMarker(float v) { return v == kNotComputed || v == kWinterUnset; }
+
+constexpr float kBtuPerKcal = 3.970923f;
+constexpr float kCfmToM3h = 1.7f;
+const float kKcalKgPerBtuLb = static_cast<float>(0.2518301785 / 0.45359);
+
+}  // namespace
+
+float roundSingle(float x, int decimals) {
+  float scale = 1.0f;
+  for (int i = 0; i < decimals; ++i) scale *= 10.0f;
+  const float scaled = x * scale;
+  return std::floor(scaled + 0.5f) / scale;
+}
+
+CalcResult calculateEnglish(StudyState& s, const winter::ContinueQuestion& ask) {
+  SummerCalculation calc(s, ask);
+  return calc.run();
+}
+
+// Kind codes and their flags, as the data screen writes them.
+static bool consistentKind(const StudyState& s, QString* why) {
+  struct K {
+    const char* code;
+    int16_t mix, recirc, fresh, loads;
+  };
+  static const K kinds[] = {{"AAA_NA", 1, 0, 0, 0},
+                            {"AA_100", 0, 1, 0, 0},
+                            {"NA_PAF", 0, 0, 1, 2},
+                            {"NA_DPF", 0, 0, 1, 1}};
+  for (const K& k : kinds) {
+    if (s.KindCode != QLatin1String(k.code)) continue;
+    if (isTrue(s.KindMix) != isTrue(k.mix) || isTrue(s.KindRecirc) != isTrue(k.recirc) ||
+        isTrue(s.KindFresh) != isTrue(k.fresh) || s.FreshLoads != k.loads) {
+      *why = QStringLiteral("γραμμή 7: οι σημαίες του είδους δεν αντιστοιχούν στο \"%1\"").arg(s.KindCode);
+      return false;
+    }
+    return true;
+  }
+  *why = QStringLiteral("γραμμή 1: άγνωστο είδος συστήματος \"%1\"").arg(s.KindCode);
+  return false;
+}
+
+CalcResult Calculate(const QByteArray& dataBytes, StudyState& s,
+                     const winter::ContinueQuestion& ask, QString* error) {
+  CalcResult bad;
+  bad.code = kCodeBadData;
+  const ReadResult read = readDataFile(dataBytes, s);
+  QString why;
+  if (!read.ok) {
+    why = read.error;
+  } else if (!consistentKind(s, &why)) {
+  } else if (s.FreshMode != QLatin1String("C") && s.FreshMode != QLatin1String("P")) {
+    why = QStringLiteral("γραμμή 7: ο τρόπος του νωπού αέρα πρέπει να είναι \"C\" ή \"P\"");
+  } else if (s.FreshMode == QLatin1String("P") && s.KindCode != QLatin1String("AAA_NA")) {
+    why = QStringLiteral("γραμμή 7: ποσοστό νωπού αέρα (\"P\") δίνεται μόνο για ανάμιξη (\"AAA_NA\")");
+  } else if (!((s.MetricCode == 1 && s.EnglishCode == 0) || (s.MetricCode == 0 && s.EnglishCode == 1) ||
+               (s.MetricCode == 32 && s.EnglishCode == 32))) {
+    why = QStringLiteral("γραμμές 1 και 6: άγνωστο σύστημα μονάδων (%1, %2)")
+              .arg(s.MetricCode)
+              .arg(s.EnglishCode);
+  }
+  if (!why.isEmpty()) {
+    if (error) *error = why;
+    return bad;
+  }
+  if (s.MetricCode == 1 || s.MetricCode == 32) Convert_British(s);
+  return calculateEnglish(s, ask);
+}
+
+void Convert_British(StudyState& s) {
+  s.EnvDB = toF(s.EnvDB), s.EnvWB = toF(s.EnvWB);
+  s.SpaDB = toF(s.SpaDB), s.SpaWB = toF(s.SpaWB);
+  s.SensLoad *= kBtuPerKcal;
+  s.LatLoad *= kBtuPerKcal;
+  if (s.FreshMode == QLatin1String("C")) s.FreshValue = roundSingle(s.FreshValue / kCfmToM3h, 1);
+  if (!isMarker(s.DB_S) && s.DB_S != 0.0f) s.DB_S = toF(s.DB_S);
+  s.SummerFlow = roundSingle(s.SummerFlow / kCfmToM3h, 1);
+}
+
+void Convert_Metric(StudyState& s) {
+  for (float* t : {&s.EnvDB, &s.EnvWB, &s.SpaDB, &s.SpaWB, &s.DB_M, &s.WB_M, &s.DB_T, &s.WB_T,
+                   &s.DB_S, &s.WB_S})
+    if (!isMarker(*t)) *t = toC(*t);
+  for (float* h : {&s.h_M, &s.h_T, &s.h_S})
+    if (!isMarker(*h)) *h *= kKcalKgPerBtuLb;
+  if (s.FreshMode == QLatin1String("C")) s.FreshValue = roundSingle(s.FreshValue * kCfmToM3h, 1);
+  s.FreshFlow = roundSingle(s.FreshFlow * kCfmToM3h, 1);
+  s.SupplyFlow = roundSingle(s.SupplyFlow * kCfmToM3h, 1);
+  for (float* q : {&s.SensLoad, &s.LatLoad, &s.CoilLoad, &s.FreshSensLoad, &s.FreshLatLoad, &s.Reheat})
+    *q /= kBtuPerKcal;
+
+  if (s.HighHumidity != 0) {
+    auto& b = s.HighHumid;
+    for (int i : {humid::DewPoint, humid::MixDB, humid::MixWB, humid::OutDB, humid::OutWB,
+                  humid::RoomDB, humid::RoomWB})
+      b[i] = toC(b[i]);
+    for (int i : {humid::MoistureRemoved, humid::DewPointGr, humid::MixGr, humid::OutGr, humid::RoomGr})
+      b[i] = roundSingle(b[i] * 1000.0f / 7000.0f, 2);
+    for (int i : {humid::MixH, humid::OutH, humid::RoomH, humid::DewPointH})
+      b[i] = roundSingle(b[i] * kKcalKgPerBtuLb, 2);
+    for (int i : {humid::CoilFlow, humid::BypassFlow}) b[i] = roundSingle(b[i] * kCfmToM3h, 1);
+    for (int i : {humid::CoilLoad, humid::EffectiveSensible}) b[i] = roundSingle(b[i] / kBtuPerKcal, 0);
+  }
+}
+
+}  // namespace aeriton::summer

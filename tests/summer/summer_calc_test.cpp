@@ -1,0 +1,450 @@
+// The summer calculation on English studies: every kind and branch checked
+// against values worked by hand from the relations of the calculation
+// (Carrier's equation, W = 0.6224·pw/(P − pw), H = 0.24·DB + W·(1060.5 + 0.45·DB),
+// 1.08 / 0.68 / 4.45 heat factors, P = 29.921 inHg).
+//
+// Reference states used below (saturation table, interpolated at the wet bulb):
+//   outdoor 95 °F / 75 °F: pws(75) = 0.87506, pw = 0.87506 − 29.04594·20/2702.5
+//            = 0.66010, W = 0.622383·0.66010/29.2609 = 0.014040, GR = 98.28, H = 38.29
+//   room    78 °F / 65 °F: pws(65) = 0.62209, pw = 0.62209 − 29.29891·13/2715.5
+//            = 0.48183, W = 0.010186, GR = 71.31, H = 29.88
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "TestSupport.h"
+#include "engine/Psychro.h"
+#include "study/StudyState.h"
+#include "summer/CalcMessages.h"
+#include "summer/CalcTexts.h"
+#include "summer/SummerCalc.h"
+
+using namespace aeriton;
+using namespace aeriton::summer;
+
+namespace summer_calc_tests {
+namespace {
+
+struct Kind {
+  const char* code;
+  int16_t mix, recirc, fresh, loads;
+};
+const Kind kMix{"AAA_NA", 1, 0, 0, 0}, kRecirc{"AA_100", 0, 1, 0, 0}, kPaf{"NA_PAF", 0, 0, 1, 2},
+    kDpf{"NA_DPF", 0, 0, 1, 1};
+
+// An English study ("BTU": °F, Btu/h, CFM) as the data file hands it over.
+StudyState english(const Kind& k, float DBo, float WBo, float RHo, float DBr, float WBr, float RHr,
+                   float RSH, float RLH, float fresh, const char* mode = "C") {
+  StudyState s;
+  s.KindCode = QString::fromLatin1(k.code);
+  s.KindMix = k.mix, s.KindRecirc = k.recirc, s.KindFresh = k.fresh, s.FreshLoads = k.loads;
+  s.MetricCode = 0, s.EnglishCode = 1;
+  s.EnvDB = DBo, s.EnvWB = WBo, s.EnvRH = RHo;
+  s.SpaDB = DBr, s.SpaWB = WBr, s.SpaRH = RHr;
+  s.SensLoad = RSH, s.LatLoad = RLH;
+  s.FreshMode = QString::fromLatin1(mode);
+  s.FreshValue = fresh;
+  if (s.FreshMode == QLatin1String("P")) s.FreshPerCent = fresh;
+  else s.FreshAmount = fresh;
+  s.DB_S = kNotComputed;
+  return s;
+}
+
+// Saturated humidity ratio of a whole degree, from the engine's table.
+double wsat(int t) {
+  float p = 0;
+  psy::FindPressure(t, p);
+  return 0.6223832 * p / (29.921 - p);
+}
+
+}  // namespace
+
+// Mixing, 1000 CFM of fresh air, room at 50 %:
+//   OASH = 1.08·1000·17 = 18360; OALH = 0.68·1000·(98.283 − 71.305) = 18345
+//   RH 50 % < 65 % -> BF 0.15; ESHF = (100000 + 2754)/(102754 + 20000 + 2751.8) = 0.81872
+//   R(54) = 0.8042 < ESHF <= R(55) = 0.8403 -> ADP = 54 + (0.81872 − 0.80420)/(0.03615) = 54.40
+//   CFMsa = 102754 / (0.85·1.08·(78 − 54.40)) = 4743
+//   DBm = (1000·95 + 3743·78)/4743 = 81.58, GRm = 76.99, Hm = 31.65
+//   DBc = 54.40 + 0.15·(81.58 − 54.40) = 58.48, Wc = 0.0091956 + 0.15·(0.010999 − 0.0091956), Hc = 24.32
+//   QC = 4.45·4743·(31.648 − 24.323) = 154623 (unrounded CFMsa and enthalpies)
+TEST(SummerMixing, AmountModeMatchesHandComputation) {
+  StudyState s = english(kMix, 95, 75, 40, 78, 65, 50, 100000, 20000, 1000);
+  const CalcResult r = calculateEnglish(s);
+  ASSERT_TRUE(r.ok()) << r.code;
+  EXPECT_FLOAT_EQ(s.FreshSensLoad, 18360);
+  EXPECT_NEAR(s.FreshLatLoad, 18345, 1);
+  EXPECT_FLOAT_EQ(s.BF, 0.15f);
+  EXPECT_NEAR(s.ESHF, 0.81872, 1e-4);
+  EXPECT_NEAR(s.ADP, 54.40, 0.01);
+  EXPECT_NEAR(s.W_ADP, wsat(55), 1e-7);  // the whole degree that closed the interval
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 4743);
+  EXPECT_FLOAT_EQ(s.DB_M, 81.6f);
+  EXPECT_FLOAT_EQ(s.Gr_M, 77.0f);
+  EXPECT_FLOAT_EQ(s.h_M, 31.65f);
+  EXPECT_FLOAT_EQ(s.DB_T, 58.5f);
+  EXPECT_FLOAT_EQ(s.h_T, 24.32f);
+  EXPECT_NEAR(s.CoilLoad, 154623, 2);
+  EXPECT_FLOAT_EQ(s.FreshFlow, 1000);
+  // No reheat: the markers.
+  EXPECT_FLOAT_EQ(s.Reheat, 0);
+  EXPECT_EQ(s.DB_S, kNotComputed);
+  EXPECT_EQ(s.WB_S, kNotComputed);
+  EXPECT_EQ(s.h_S, kNotComputed);
+  EXPECT_EQ(s.Gr_S, 0);
+  // The wet bulbs of the mixed air and the coil outlet lie between the dew
+  // point and the dry bulb, and give back the state's vapour pressure.
+  EXPECT_GT(s.WB_M, 60);
+  EXPECT_LT(s.WB_M, s.DB_M);
+  EXPECT_NEAR(psy::CarrierPv(s.DB_T, s.WB_T), 29.921 * s.W_T / (0.6223832 + s.W_T), 0.006);
+  EXPECT_EQ(s.HighHumidity, 0);
+  EXPECT_TRUE(s.CoolingProcess);
+  EXPECT_FALSE(s.HeatingProcess);
+}
+
+// The room humidity picks the bypass factor: 65 % deep coil, 64.9 % shallow.
+// (Only the entered RH differs; the room grains come from the wet bulb.)
+struct BypassCase {
+  const char* name;
+  float roomRH;
+  float bf;
+};
+class SummerBypass : public ::testing::TestWithParam<BypassCase> {};
+TEST_P(SummerBypass, RoomHumidityChoosesBypassFactor) {
+  StudyState s = english(kMix, 95, 75, 40, 78, 65, GetParam().roomRH, 100000, 20000, 1000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.BF, GetParam().bf);
+  // ESHF = (RSH + BF·OASH)/(RSH + BF·OASH + RLH + BF·OALH), OALH = 18345.3
+  const double e = (100000 + GetParam().bf * 18360.0) /
+                   (100000 + GetParam().bf * 18360.0 + 20000 + GetParam().bf * 18345.28);
+  EXPECT_NEAR(s.ESHF, e, 1e-4);
+}
+INSTANTIATE_TEST_SUITE_P(Rooms, SummerBypass,
+                         ::testing::Values(BypassCase{"rh65", 65.0f, 0.05f},
+                                           BypassCase{"rh64_9", 64.9f, 0.15f},
+                                           BypassCase{"rh50", 50.0f, 0.15f}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ESHF below R(45 °F): RSH = RLH = 50000 -> ESHF = 52754/(52754 + 52751.8) = 0.50001,
+// R(45) = 0.244·33/(8.052 + 0.15371·(71.305 − 44.71)) = 0.663 > ESHF -> fails at 45 °F.
+//   ADP 48, Wadp = Wsat(48) = 0.0070746, GRsat = 49.52, R(48) = 7.32/(7.32 + 3.3486) = 0.68614
+//   REH = 0.68614/0.31386·(50000 + 0.05·18345.3) − (50000 + 0.05·18360) = 60396
+//   CFMsa = (50000 + 918 + 60396)/(0.95·1.08·30) = 3616
+//   DBc = 48 + 0.05·(82.70 − 48) = 49.7; DBh = 49.735 + 60396/(1.08·3616.45) = 65.2
+TEST(SummerMixing, SteepLineFallsBackTo48WithReheat) {
+  StudyState s = english(kMix, 95, 75, 40, 78, 65, 50, 50000, 50000, 1000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.ADP, 48);
+  EXPECT_FLOAT_EQ(s.BF, 0.05f);
+  EXPECT_NEAR(s.W_ADP, wsat(48), 1e-7);
+  EXPECT_NEAR(s.LineRatio, 0.68614, 1e-4);
+  EXPECT_NEAR(s.Reheat, 60396, 1);
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 3616);
+  EXPECT_FLOAT_EQ(s.DB_T, 49.7f);
+  EXPECT_FLOAT_EQ(s.DB_S, 65.2f);
+  EXPECT_FLOAT_EQ(s.h_S, 23.59f);
+  EXPECT_GT(s.WB_S, 50);
+  EXPECT_LT(s.WB_S, s.DB_S);
+  EXPECT_FLOAT_EQ(s.Gr_S, s.Gr_T);
+  // The reheated supply still takes the room's sensible load: 1.08·3616·(78 − 65.2) ≈ 50000.
+  EXPECT_NEAR(1.08 * s.SupplyFlow * (s.SpaDB - s.DB_S), 50000, 1.08 * 3616 * 0.06);
+  EXPECT_NEAR(s.CoilLoad, 199173, 3);
+}
+
+// Full recirculation: no outdoor-air loads, BF 0.15, mixed air = room air,
+// QC = RSH + RLH, whatever the loads.
+struct RecircCase {
+  const char* name;
+  float rsh, rlh;
+};
+class SummerRecirculation : public ::testing::TestWithParam<RecircCase> {};
+TEST_P(SummerRecirculation, MixedAirIsRoomAirAndCoilTakesRoomLoads) {
+  const RecircCase c = GetParam();
+  StudyState s = english(kRecirc, 95, 75, 40, 78, 65, 50, c.rsh, c.rlh, 0.1f);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_EQ(s.FreshSensLoad, 0);
+  EXPECT_EQ(s.FreshLatLoad, 0);
+  EXPECT_FLOAT_EQ(s.BF, 0.15f);
+  EXPECT_FLOAT_EQ(s.DB_M, s.SpaDB);
+  EXPECT_FLOAT_EQ(s.WB_M, s.SpaWB);
+  EXPECT_FLOAT_EQ(s.h_M, s.Spa_h);
+  EXPECT_FLOAT_EQ(s.CoilLoad, c.rsh + c.rlh);
+  // Hc = Hr − (RSH + RLH)/(4.45·CFMsa), to the rounding of 0.01.
+  EXPECT_NEAR(s.h_T, 29.88 - (c.rsh + c.rlh) / (4.45 * s.SupplyFlow), 0.006);
+}
+INSTANTIATE_TEST_SUITE_P(Loads, SummerRecirculation,
+                         ::testing::Values(RecircCase{"office", 100000, 20000},
+                                           RecircCase{"sensible_only", 60000, 0},
+                                           RecircCase{"latent_heavy", 40000, 25000}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// 100000 / 20000 with 100 % recirculation: ESHF = 0.83333, |R(55) − ESHF| =
+// |0.84035 − 0.83333| <= 0.01 -> ADP = 55 exactly; CFMsa = 100000/(0.85·1.08·23) = 4736.
+TEST(SummerRecirculationFigures, WholeDegreeMatch) {
+  StudyState s = english(kRecirc, 95, 75, 40, 78, 65, 50, 100000, 20000, 0.1f);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.ADP, 55);
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 4736);
+  EXPECT_FLOAT_EQ(s.DB_T, 58.5f);  // 55 + 0.15·23 = 58.45, half up
+  EXPECT_FLOAT_EQ(s.h_T, 24.19f);  // 29.8803 − 120000/(4.45·4736.19)
+}
+
+// A recirculation unit whose line is too steep (latent = sensible) gets the
+// reheat: the coil removes the room loads and the reheat it gives back.
+TEST(SummerRecirculationFigures, SteepLineKeepsReheatInCoilLoad) {
+  StudyState s = english(kRecirc, 95, 75, 40, 78, 65, 50, 50000, 50000, 0.1f);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.ADP, 48);
+  ASSERT_GT(s.Reheat, 0);
+  EXPECT_FLOAT_EQ(s.CoilLoad, 100000 + s.Reheat);
+  EXPECT_NE(s.DB_S, kNotComputed);
+  EXPECT_NEAR(1.08 * s.SupplyFlow * (s.SpaDB - s.DB_S), 50000, 1.08 * s.SupplyFlow * 0.06);
+}
+
+// Per cent of the supply air: passes until the flow changes by <= 4 %; the
+// fresh-air flow is then the per cent of the last supply flow.
+TEST(SummerPerCent, ConvergesAndSetsFreshFlow) {
+  StudyState s = english(kMix, 95, 75, 40, 78, 65, 50, 100000, 20000, 30, "P");
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.FreshFlow, std::floor(0.30f * s.SupplyFlow + 0.5f));
+  // The same study with that fresh air as an amount needs a supply flow
+  // within 4 % of the per-cent result (one more pass would have moved it by
+  // no more than that).
+  StudyState a = english(kMix, 95, 75, 40, 78, 65, 50, 100000, 20000, s.FreshFlow);
+  ASSERT_TRUE(calculateEnglish(a).ok());
+  EXPECT_LE(std::fabs(a.SupplyFlow - s.SupplyFlow) / s.SupplyFlow, 0.04);
+  EXPECT_FLOAT_EQ(s.FreshValue, 30);  // the per cent itself is kept
+}
+
+// More fresh air than the loads need (8000 CFM against ~4743): the supply is
+// the fresh air, a deep coil, and the dew point rises until that flow carries
+// the sensible load: ADP = 78 − (100000 + 0.05·146880)/(0.95·1.08·8000) = 64.92,
+// DBc = 64.92 + 0.05·(95 − 64.92) = 66.43.
+TEST(SummerMixing, SupplyBelowFreshAirRecomputesDewPoint) {
+  StudyState s = english(kMix, 95, 75, 40, 78, 65, 50, 100000, 20000, 8000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 8000);
+  EXPECT_FLOAT_EQ(s.BF, 0.05f);
+  EXPECT_NEAR(s.ADP, 64.922, 0.002);
+  EXPECT_FLOAT_EQ(s.DB_M, 95);  // all the supply is outdoor air
+  EXPECT_FLOAT_EQ(s.DB_T, 66.4f);
+  EXPECT_NEAR(1.08 * 8000 * (78 - 66.4259), 100000, 5);
+}
+
+// Outdoor air drier than the room: the room takes the outdoor humidity ratio,
+// its RH and enthalpy are recomputed at the room dry bulb, OALH = 0, BF 0.05,
+// ESHF exactly 1 and the dew point is that of the (new) room air.
+//   outdoor 95/62: pws(62) = 0.55994, pw = 0.55994 − 29.36106·33/2719.4 = 0.20364,
+//   W = 0.622383·0.20364/29.71736 = 0.0042650 (29.85 grains) -> dew point between
+//   35 °F (pws 0.20342) and 36 °F (0.21166): 35 + (W − Wsat35)/(Wsat36 − Wsat35) = 35.03
+TEST(SummerMixing, DryOutdoorAirFixesEshfAtOne) {
+  StudyState s = english(kMix, 95, 62, 10, 78, 65, 50, 100000, 20000, 1000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.FreshLatLoad, 0);
+  EXPECT_FLOAT_EQ(s.ESHF, 1.0f);
+  EXPECT_FLOAT_EQ(s.BF, 0.05f);
+  EXPECT_FLOAT_EQ(s.SpaW, s.EnvW);
+  EXPECT_NEAR(s.EnvW, 0.0042650, 2e-6);
+  EXPECT_FLOAT_EQ(s.SpaWB, 65);  // as entered
+  // RH = pw/pws(78) = 0.20364/0.96666 = 21.07 %.
+  EXPECT_NEAR(s.SpaRH, 21.07, 0.011);
+  EXPECT_NEAR(s.Spa_h, 0.24 * 78 + s.EnvW * (1060.5 + 0.45 * 78), 0.006);
+  EXPECT_NEAR(s.ADP, 35 + (s.EnvW - wsat(35)) / (wsat(36) - wsat(35)), 1e-3);
+  EXPECT_NEAR(s.ADP, 35.03, 0.01);
+  EXPECT_NEAR(s.W_ADP, wsat(36), 1e-7);
+  // CFMsa = (100000 + 0.05·18360)/(0.95·1.08·(78 − 35.03)) = 2280 (above the fresh air)
+  EXPECT_NEAR(s.SupplyFlow, 100918 / (0.95 * 1.08 * (78 - s.ADP)), 1);
+}
+
+// 100 % fresh air without the room loads: dried to the room moisture and
+// reheated to the room temperature.
+//   Wadp = (0.010186 − 0.05·0.014040)/0.95 = 0.0099835 -> pw = 0.47236 -> ADP = 57
+//   (pws(57) = 0.4684 <= pw < pws(58) = 0.48558); DBc = 57 + 0.05·38 = 58.9
+//   REH = 1.08·2000·(78 − 58.9) = 41256; QC = 4.45·2000·(38.29 − Hc)
+TEST(SummerFreshNoLoads, EndsAtRoomStateWithReheatToRoom) {
+  StudyState s = english(kDpf, 95, 75, 40, 78, 65, 50, 0, 0, 2000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.ADP, 57);
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 2000);
+  EXPECT_FLOAT_EQ(s.FreshFlow, 2000);
+  EXPECT_FLOAT_EQ(s.DB_T, 58.9f);
+  EXPECT_FLOAT_EQ(s.Reheat, 41256);
+  EXPECT_FLOAT_EQ(s.DB_S, s.SpaDB);
+  EXPECT_FLOAT_EQ(s.WB_S, s.SpaWB);
+  EXPECT_FLOAT_EQ(s.h_S, s.Spa_h);
+  EXPECT_FLOAT_EQ(s.Gr_T, s.SpaGr);
+  EXPECT_FLOAT_EQ(s.DB_M, 95);
+  EXPECT_FLOAT_EQ(s.h_M, s.Env_h);
+  // Hc = Hadp + 0.05·(Ho − Hadp), Hadp = 0.24·57 + 0.0099835·(1060.5 + 25.65)
+  const double hadp = 0.24 * 57 + 0.0099835 * (1060.5 + 0.45 * 57);
+  EXPECT_NEAR(s.h_T, hadp + 0.05 * (38.290 - hadp), 0.01);
+  EXPECT_NEAR(s.CoilLoad, 4.45 * 2000 * (38.290 - (hadp + 0.05 * (38.290 - hadp))), 60);
+  // The outdoor-air loads become the coil's own duty.
+  EXPECT_NEAR(s.FreshSensLoad, 1.08 * 2000 * (95 - 58.9), 2);
+}
+
+// 100 % fresh air that takes up the loads, enough air for them: the coil
+// outlet is drier than the room.
+TEST(SummerFreshLoads, LoadsNeedMoreThanTheAmount) {
+  StudyState s = english(kPaf, 95, 75, 40, 78, 65, 50, 100000, 20000, 4000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.BF, 0.05f);
+  EXPECT_GT(s.SupplyFlow, 4000);
+  EXPECT_FLOAT_EQ(s.FreshFlow, s.SupplyFlow);  // all the supply air is fresh air
+  EXPECT_FLOAT_EQ(s.DB_M, 95);
+  EXPECT_LE(s.Gr_T, s.SpaGr);
+  EXPECT_NEAR(s.FreshSensLoad, 1.08 * s.SupplyFlow * (95 - s.DB_T), 1.08 * s.SupplyFlow * 0.06);
+}
+
+// 100 % fresh air, very humid outdoor air and a sensible-only room: the line
+// runs close to the room dew point and the bypassed outdoor air leaves the
+// coil moister than the room -> code -15 with its message.
+TEST(SummerFreshLoads, MoistCoilOutletRefusedWithMinus15) {
+  StudyState s = english(kPaf, 95, 82, 58, 78, 65, 50, 100000, 0, 4000);
+  const CalcResult r = calculateEnglish(s);
+  ASSERT_EQ(r.code, -15);
+  const Message m = messageForResult(r);
+  EXPECT_EQ(m.code, -15);
+  EXPECT_EQ(m.title, QString::fromUtf8(u8"*** Π Ρ Ο Σ Ο Χ Η *** "));
+  EXPECT_EQ(m.text, QString::fromUtf8(u8"... Η Ποσότητα του Νωπού Αέρα, είναι μάλλον υπερβολική : ΕΛΕΓΞΤΕ ΤΗΝ !..."));
+  EXPECT_EQ(m.icon, MsgIcon::Critical);
+  EXPECT_EQ(m.buttons, MsgButtons::Ok);
+  EXPECT_EQ(m.beeps, 2);
+}
+
+// Far more fresh air than the loads need, twice: the excess adds its loads
+// and a reheat keeps the flow; when that line is steeper than any dew point
+// the coil stays at 48 °F and the reheat is what the flow through 48 °F
+// carries beyond the loads: REH = 1.08·CFMoa·0.95·(DBr − 48) − RSH' − 0.05·OASH.
+TEST(SummerFreshLoads, ExcessAirTwiceKeepsSensibleBalance) {
+  StudyState s = english(kPaf, 95, 82, 58, 78, 65, 50, 20000, 1000, 8000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 8000);
+  EXPECT_FLOAT_EQ(s.ADP, 48);
+  ASSERT_GT(s.Reheat, 0);
+  // The supply after reheat is cooler than the room.
+  EXPECT_LT(s.DB_S, s.SpaDB);
+  EXPECT_GT(s.DB_S, s.DB_T);
+}
+
+// Humid rooms: the rounded room RH decides (70.9 % no, 71 % yes).
+TEST(SummerHumidRoom, BelowSeventyOneLeavesBlockEmpty) {
+  StudyState s = english(kMix, 95, 80, 55, 78, 71, 70.9f, 60000, 15000, 1000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_EQ(s.HighHumidity, 0);
+  for (float v : s.HighHumid) EXPECT_EQ(v, kNotComputed);
+}
+
+TEST(SummerHumidRoom, SeventyOneFillsBalancedBlock) {
+  StudyState s = english(kMix, 95, 80, 55, 78, 71, 71.0f, 60000, 15000, 1000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  ASSERT_EQ(s.HighHumidity, 1);
+  const auto& b = s.HighHumid;
+  // Coil flow = whole(0.6729475·CFMsa).
+  EXPECT_FLOAT_EQ(b[humid::CoilFlow], std::floor(0.6729475f * s.SupplyFlow));
+  EXPECT_FLOAT_EQ(b[humid::BypassFlow], s.SupplyFlow - b[humid::CoilFlow]);
+  const double cfmt = b[humid::CoilFlow];
+  const double dgr = b[humid::MoistureRemoved];
+  ASSERT_GT(dgr, 0);
+  // The balance, worked again from the block's own figures:
+  //   S = RSH + 0.05·OASH − 0.68·CFMt·ΔGR, Tt = DBr − S/(0.95·1.08·CFMt),
+  //   (1 − R(Tt))·S/R(Tt) − BF·OALH = 0.68·CFMt·ΔGR   (ΔGR shown to 0.1 grain)
+  const double S = 60000 + 0.05 * s.FreshSensLoad - 0.68 * cfmt * dgr;
+  const double Tt = 78 - S / (0.95 * 1.08 * cfmt);
+  EXPECT_NEAR(b[humid::DewPoint], Tt, 0.15);
+  const double p = psy::SatPressure(static_cast<float>(Tt));
+  const double grsat = 7000 * 0.6223832 * p / (29.921 - p);
+  const double R = 0.244 * (78 - Tt) / (0.244 * (78 - Tt) + 1076.0 / 7000 * (s.SpaGr - grsat));
+  const double lhs = (1 - R) * S / R - s.BF * s.FreshLatLoad;
+  EXPECT_NEAR(lhs, 0.68 * cfmt * dgr, 0.68 * cfmt * 0.1 + 150);
+  // Room side on the room's wet-bulb line, with the room enthalpy.
+  EXPECT_FLOAT_EQ(b[humid::RoomWB], s.SpaWB);
+  EXPECT_FLOAT_EQ(b[humid::RoomH], s.Spa_h);
+  EXPECT_NEAR(b[humid::RoomGr], s.SpaGr - dgr, 0.11);
+  // Drier air on the same wet-bulb line is warmer:
+  //   DB = WBr + (pws(WBr) − pw)·(2800 − 1.3·WBr)/(P − pws(WBr)).
+  const double pwRoom = 29.921 * (b[humid::RoomGr] / 7000) / (0.6223832 + b[humid::RoomGr] / 7000);
+  const double pwsWB = psy::SatPressure(s.SpaWB);
+  EXPECT_NEAR(b[humid::RoomDB], s.SpaWB + (pwsWB - pwRoom) * (2800 - 1.3 * s.SpaWB) / (29.921 - pwsWB), 0.2);
+  EXPECT_GT(b[humid::RoomDB], s.SpaDB);
+  // Condensate: CFMt/13.5·ΔGR·60·0.453592/7000 kg/h, and in lb/h.
+  // (ΔGR is shown to 0.1 grain; the condensate uses the solved value.)
+  const double perGrain = cfmt / 13.5 * 60 * 0.453592 / 7000;
+  EXPECT_NEAR(b[humid::CondensateKg], perGrain * dgr, perGrain * 0.05 + 0.01);
+  EXPECT_NEAR(b[humid::CondensateLb], b[humid::CondensateKg] / 0.453592, 0.02);
+  // Coil load = 4.45·CFMt·(Hmix − Hout).
+  EXPECT_NEAR(b[humid::CoilLoad], 4.45 * cfmt * (b[humid::MixH] - b[humid::OutH]), 4.45 * cfmt * 0.01);
+  EXPECT_FLOAT_EQ(b[humid::BypassFactor], s.BF);
+}
+
+// Full recirculation takes part in the humid-room variant; the fresh-air kinds do not.
+TEST(SummerHumidRoom, FreshAirKindsHaveNoVariant) {
+  StudyState s = english(kDpf, 95, 80, 55, 78, 71, 75, 0, 0, 2000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_EQ(s.HighHumidity, 0);
+  StudyState r = english(kRecirc, 95, 80, 55, 78, 71, 75, 60000, 15000, 0.1f);
+  ASSERT_TRUE(calculateEnglish(r).ok());
+  EXPECT_EQ(r.HighHumidity, 1);
+}
+
+// A very dry room behind very humid fresh air: the coil would have to leave
+// below freezing -> refused, with the message on three lines.
+TEST(SummerRefusals, CoilOutletBelowFreezing) {
+  StudyState s = english(kDpf, 95, 85, 68, 75, 52, 20, 0, 0, 2000);
+  const CalcResult r = calculateEnglish(s);
+  ASSERT_EQ(r.code, kCodeNegativeCoilOutlet);
+  const Message m = messageForResult(r);
+  EXPECT_EQ(m.title, QString::fromUtf8(u8"...!! ΠΡΟΣΟΧΗ !!..."));
+  EXPECT_EQ(m.text, QString::fromUtf8(u8"... ΔΕΝ είναι δυνατόν να γίνει επεξεργασία των Δεδομένων σας ...\n"
+                                      u8"... Μάλλον έχετε επιλέξει πολύ χαμηλή επιθυμητή Σχετική Υγρασία Κλιματιζόμενων Χώρων ...\n"
+                                      u8"... Δοκιμάστε να την αυξήσετε λίγο ..."));
+  EXPECT_EQ(m.icon, MsgIcon::Critical);
+  EXPECT_EQ(m.beeps, 2);
+}
+
+// Zero fresh air for a 100 % fresh-air unit divides by nothing: refused.
+TEST(SummerRefusals, ZeroFreshAirFlowForFreshAirUnit) {
+  StudyState s = english(kPaf, 95, 75, 40, 78, 65, 50, 100000, 20000, 0);
+  const CalcResult r = calculateEnglish(s);
+  EXPECT_EQ(r.code, kCodeDivisionByZero);
+  EXPECT_EQ(messageForResult(r).code, kCodeDivisionByZero);
+  EXPECT_FALSE(messageForResult(r).text.isEmpty());
+}
+
+// Loads that cancel out (RSH = −RLH) leave ESHF without a denominator.
+TEST(SummerRefusals, LoadsSummingToZero) {
+  StudyState s = english(kRecirc, 95, 75, 40, 78, 65, 50, 20000, -20000, 0.1f);
+  EXPECT_EQ(calculateEnglish(s).code, kCodeDivisionByZero);
+}
+
+// A negative latent load puts ESHF above 1: no dew point up to the room dry
+// bulb matches -> the bounded search refuses instead of running on.
+TEST(SummerRefusals, DewPointSearchStopsAtRoomTemperature) {
+  StudyState s = english(kRecirc, 95, 75, 40, 78, 65, 50, 100000, -30000, 0.1f);
+  const CalcResult r = calculateEnglish(s);
+  ASSERT_EQ(r.code, kCodeSearchBound);
+  EXPECT_EQ(r.search, Search::ApparatusDewPoint);
+  const Message m = messageForResult(r);
+  EXPECT_EQ(m.code, kCodeSearchBound);
+  EXPECT_TRUE(m.text.contains(QString::fromUtf8(u8"Σημείο Δρόσου της Μονάδας")));
+}
+
+// Rounding: half up in single precision, the reported decimals.
+struct RoundCase {
+  const char* name;
+  float x;
+  int n;
+  float expected;
+};
+class SummerRounding : public ::testing::TestWithParam<RoundCase> {};
+TEST_P(SummerRounding, HalfUp) { EXPECT_FLOAT_EQ(roundSingle(GetParam().x, GetParam().n), GetParam().expected); }
+INSTANTIATE_TEST_SUITE_P(Values, SummerRounding,
+                         ::testing::Values(RoundCase{"tenth_half", 58.45f, 1, 58.5f},
+                                           RoundCase{"tenth_below", 58.44f, 1, 58.4f},
+                                           RoundCase{"hundredth", 24.186f, 2, 24.19f},
+                                           RoundCase{"whole_half", 4735.5f, 0, 4736.0f},
+                                           RoundCase{"negative_half", -2.5f, 0, -2.0f},
+                                           RoundCase{"negative_tenth", -17.77f, 1, -17.8f}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace summer_calc_tests
