@@ -9,7 +9,9 @@ namespace aeriton::shell {
 InstanceGuard::InstanceGuard(const QString& lockPath)
     : path_(lockPath.isEmpty() ? defaultLockPath() : lockPath) {}
 
-InstanceGuard::~InstanceGuard() { release(); }
+InstanceGuard::~InstanceGuard() {
+  release();
+}
 
 bool InstanceGuard::acquire() {
   if (held_) return true;
@@ -22,8 +24,10 @@ bool InstanceGuard::acquire() {
   if (!held_) {
     // A lock file that cannot even be created (unwritable folder) does not
     // prove that another copy runs; only a lock held by a living process does.
-    if (lock_->error() != QLockFile::LockFailedError) held_ = true;
-    else lock_.reset();
+    if (lock_->error() != QLockFile::LockFailedError)
+      held_ = true;
+    else
+      lock_.reset();
   }
   return held_;
 }

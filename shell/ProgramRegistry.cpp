@@ -1,11 +1,11 @@
 #include "shell/ProgramRegistry.h"
 
 #include <QCoreApplication>
-#include <QList>
-#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
+#include <QList>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "study/AppFolder.h"
 #include "study/FixedRecordFile.h"
@@ -45,7 +45,9 @@ QString registryPath() {
 #endif
 }
 
-void setRegistryPath(const QString& path) { overridePath() = path; }
+void setRegistryPath(const QString& path) {
+  overridePath() = path;
+}
 
 QString registryExecutableName() {
 #ifdef Q_OS_WIN
@@ -62,8 +64,7 @@ QString registryFolderText(const QString& folder) {
   return QDir::toNativeSeparators(appendBackslash(folder));
 }
 
-RegistryOutcome registerProgram(const QString& path, const RegistryEntry& entry,
-                                QString* error) {
+RegistryOutcome registerProgram(const QString& path, const RegistryEntry& entry, QString* error) {
   // The shared data folder may not exist yet on a fresh account.
   const QString dir = QFileInfo(path).absolutePath();
   if (!QDir().mkpath(dir)) {

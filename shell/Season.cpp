@@ -36,8 +36,8 @@ bool ensureRememberedFolderFile(QString* error) {
   QDir().mkpath(studies);
   RecordWriter w;
   w.str(studies).endLine();
-  return writeFileAtomically(appfolder::path(QString::fromLatin1(kRememberedFolderFile)),
-                             w.bytes(), error);
+  return writeFileAtomically(appfolder::path(QString::fromLatin1(kRememberedFolderFile)), w.bytes(),
+                             error);
 }
 
 }  // namespace aeriton::shell

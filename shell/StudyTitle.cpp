@@ -15,9 +15,12 @@ QString companionFileName(const QString& studyFileName, Season season) {
   const QString name = studyFileName.trimmed();
   const QString ext = name.right(4).toUpper();
   QString companion;
-  if (ext == QLatin1String(".AIR")) companion = QStringLiteral(".TAS");
-  else if (ext == QLatin1String(".WIR")) companion = QStringLiteral(".TAW");
-  else companion = season == Season::Winter ? QStringLiteral(".TAW") : QStringLiteral(".TAS");
+  if (ext == QLatin1String(".AIR"))
+    companion = QStringLiteral(".TAS");
+  else if (ext == QLatin1String(".WIR"))
+    companion = QStringLiteral(".TAW");
+  else
+    companion = season == Season::Winter ? QStringLiteral(".TAW") : QStringLiteral(".TAS");
   return name.left(name.size() - 4) + companion;
 }
 

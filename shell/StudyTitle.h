@@ -27,10 +27,10 @@ QString companionFileName(const QString& studyFileName, Season season);
 QByteArray companionFileBytes(const QString& title, const QString& loadUnit);
 
 struct TitleChange {
-  bool titleChanged = false;   // the trimmed text differed from the trimmed title
-  QString companionPath;       // the companion written (empty when none is current)
+  bool titleChanged = false;  // the trimmed text differed from the trimmed title
+  QString companionPath;      // the companion written (empty when none is current)
   bool companionWritten = false;
-  QString error;               // why the companion could not be written
+  QString error;  // why the companion could not be written
 };
 
 // The OK of the study-title window: the trimmed text becomes the study title

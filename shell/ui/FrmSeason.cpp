@@ -17,16 +17,16 @@ namespace aeriton::shell {
 
 FrmSeason::FrmSeason(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FrmSeason"));
-  setWindowTitle(QStringLiteral("%1 - Επιλογή Εποχής Υπολογισμών")
-                     .arg(QString::fromLatin1(kProgramName)));
+  setWindowTitle(
+      QStringLiteral("%1 - Επιλογή Εποχής Υπολογισμών").arg(QString::fromLatin1(kProgramName)));
   setModal(true);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(18, 16, 18, 14);
   layout->setSpacing(12);
 
-  auto* heading = new QLabel(QStringLiteral("Επιλέξτε την εποχή των ψυχρομετρικών υπολογισμών"),
-                             this);
+  auto* heading =
+      new QLabel(QStringLiteral("Επιλέξτε την εποχή των ψυχρομετρικών υπολογισμών"), this);
   heading->setObjectName(QStringLiteral("LblSeason"));
   QFont hf = heading->font();
   hf.setPointSize(hf.pointSize() + 1);
@@ -38,11 +38,9 @@ FrmSeason::FrmSeason(QWidget* parent) : QDialog(parent) {
   group->setObjectName(QStringLiteral("FraSeason"));
   auto* groupLayout = new QVBoxLayout(group);
   groupLayout->setSpacing(10);
-  summer_ = new QRadioButton(
-      QStringLiteral("ΘΕΡΟΣ  -  Ψύξη και αφύγρανση (καλοκαίρι)"), group);
+  summer_ = new QRadioButton(QStringLiteral("ΘΕΡΟΣ  -  Ψύξη και αφύγρανση (καλοκαίρι)"), group);
   summer_->setObjectName(QStringLiteral("OptSummer"));
-  winter_ = new QRadioButton(
-      QStringLiteral("ΧΕΙΜΩΝΑΣ  -  Θέρμανση και ύγρανση"), group);
+  winter_ = new QRadioButton(QStringLiteral("ΧΕΙΜΩΝΑΣ  -  Θέρμανση και ύγρανση"), group);
   winter_->setObjectName(QStringLiteral("OptWinter"));
   auto describe = [group](const char* name, const QString& text) {
     auto* l = new QLabel(text, group);
@@ -56,8 +54,9 @@ FrmSeason::FrmSeason(QWidget* parent) : QDialog(parent) {
   summer_->setFont(of);
   winter_->setFont(of);
   groupLayout->addWidget(summer_);
-  groupLayout->addWidget(describe(
-      "LblSummer", QStringLiteral("Ψυκτικό στοιχείο, σημείο δρόσου, παροχή προσαγωγής, αναθέρμανση")));
+  groupLayout->addWidget(
+      describe("LblSummer",
+               QStringLiteral("Ψυκτικό στοιχείο, σημείο δρόσου, παροχή προσαγωγής, αναθέρμανση")));
   groupLayout->addSpacing(4);
   groupLayout->addWidget(winter_);
   groupLayout->addWidget(describe(
@@ -65,8 +64,10 @@ FrmSeason::FrmSeason(QWidget* parent) : QDialog(parent) {
   layout->addWidget(group);
 
   // The season of the study in force is offered again; summer otherwise.
-  if (study().HeatingProcess && !study().CoolingProcess) winter_->setChecked(true);
-  else summer_->setChecked(true);
+  if (study().HeatingProcess && !study().CoolingProcess)
+    winter_->setChecked(true);
+  else
+    summer_->setChecked(true);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

@@ -12,8 +12,8 @@
 namespace aeriton::shell {
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int pointSize,
-                  bool bold, const QString& colour) {
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int pointSize, bool bold,
+                  const QString& colour) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(QString::fromLatin1(name));
   QFont f = l->font();
@@ -28,8 +28,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int po
 
 }  // namespace
 
-FrmTitle::FrmTitle(QWidget* parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+FrmTitle::FrmTitle(QWidget* parent) : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("FrmTitle"));
   setWindowTitle(QString::fromLatin1(kProgramName));
   setModal(true);
@@ -38,8 +37,8 @@ FrmTitle::FrmTitle(QWidget* parent)
   outer->setContentsMargins(0, 0, 0, 0);
   auto* frame = new QFrame(this);
   frame->setObjectName(QStringLiteral("FraTitle"));
-  frame->setStyleSheet(QStringLiteral(
-      "QFrame#FraTitle { background: #f4f7fb; border: 2px solid #1f4e79; }"));
+  frame->setStyleSheet(
+      QStringLiteral("QFrame#FraTitle { background: #f4f7fb; border: 2px solid #1f4e79; }"));
   outer->addWidget(frame);
 
   auto* layout = new QVBoxLayout(frame);
@@ -64,21 +63,21 @@ FrmTitle::FrmTitle(QWidget* parent)
   body->setSpacing(8);
   layout->addLayout(body);
   body->addWidget(makeLabel(frame, "LblPurpose",
-                              QStringLiteral("Διαστασιολόγηση της Κεντρικής Κλιματιστικής "
-                                             "Μονάδας\nΘερινή ψύξη · Χειμερινή θέρμανση και "
-                                             "ύγρανση · Ψυχρομετρικός χάρτης"),
-                              11, false, "#1f1f1f"));
+                            QStringLiteral("Διαστασιολόγηση της Κεντρικής Κλιματιστικής "
+                                           "Μονάδας\nΘερινή ψύξη · Χειμερινή θέρμανση και "
+                                           "ύγρανση · Ψυχρομετρικός χάρτης"),
+                            11, false, "#1f1f1f"));
   body->addWidget(makeLabel(frame, "LblVersion",
-                              QStringLiteral("Έκδοση %1").arg(QString::fromLatin1(kProgramVersion)),
-                              11, true, "#1f4e79"));
+                            QStringLiteral("Έκδοση %1").arg(QString::fromLatin1(kProgramVersion)),
+                            11, true, "#1f4e79"));
   auto* line = new QFrame(frame);
   line->setFrameShape(QFrame::HLine);
   line->setStyleSheet(QStringLiteral("color: #9fb6cd;"));
   body->addWidget(line);
   body->addWidget(makeLabel(frame, "LblMaker",
-                              QStringLiteral("Ανάπτυξη: Ομάδα Aeriton · © 2026 · "
-                                             "Με την επιφύλαξη παντός δικαιώματος"),
-                              9, false, "#4a4a4a"));
+                            QStringLiteral("Ανάπτυξη: Ομάδα Aeriton · © 2026 · "
+                                           "Με την επιφύλαξη παντός δικαιώματος"),
+                            9, false, "#4a4a4a"));
 
   auto* button = new QPushButton(QStringLiteral("Είσοδος"), frame);
   button->setObjectName(QStringLiteral("CmdEnter"));

@@ -39,18 +39,28 @@ void setDataScreenFactories(ScreenFactory summer, ScreenFactory winter) {
   state().winter = std::move(winter);
 }
 
-QWidget* currentDataScreen() { return state().current.data(); }
-void setCurrentDataScreen(QWidget* screen) { state().current = screen; }
+QWidget* currentDataScreen() {
+  return state().current.data();
+}
+void setCurrentDataScreen(QWidget* screen) {
+  state().current = screen;
+}
 
-Season currentSeason() { return state().season; }
-void setCurrentSeason(Season season) { state().season = season; }
+Season currentSeason() {
+  return state().season;
+}
+void setCurrentSeason(Season season) {
+  state().season = season;
+}
 
 DataScreenExit takeDataScreenExit() {
   const DataScreenExit e = state().exit;
   state().exit = DataScreenExit::None;
   return e;
 }
-void setDataScreenExit(DataScreenExit e) { state().exit = e; }
+void setDataScreenExit(DataScreenExit e) {
+  state().exit = e;
+}
 
 QDialog* createDataScreen(Season season, QWidget* parent) {
   const ScreenFactory& factory = season == Season::Winter ? state().winter : state().summer;

@@ -9,7 +9,8 @@ Message secondInstanceMessage() {
   Message m;
   m.code = kMsgSecondInstance;
   m.title = QStringLiteral("Π Ρ Ο Σ Ο Χ Η");
-  m.text = QStringLiteral("Το πρόγραμμα < Aeriton > τρέχει ήδη και δεν μπορείτε να το τρέξετε σε πολλαπλά παράθυρα!");
+  m.text = QStringLiteral(
+      "Το πρόγραμμα < Aeriton > τρέχει ήδη και δεν μπορείτε να το τρέξετε σε πολλαπλά παράθυρα!");
   m.icon = MsgIcon::Critical;
   m.buttons = MsgButtons::Ok;
   m.defaultButton = MsgAnswer::Ok;
@@ -34,9 +35,13 @@ Message exitOrChangeMessage() {
   Message m;
   m.code = kMsgExitOrChange;
   m.title = QStringLiteral("... ΕΠΙΛΕΞΤΕ ...");
-  m.text = QStringLiteral("... ΕΞΟΔΟΣ και από το Πρόγραμμα, ή ΑΛΛΑΓΗ Εποχής Ψυχρομετρικών Υπολογισμών ;;;...") +
-           kNewLine +
-           QStringLiteral("... Επιλέξτε : < YES > για ΕΞΟΔΟ, < ΝO > για Αλλαγή Εποχής Υπολογισμών, < CANCEL >, για παραμονή ως έχετε ...");
+  m.text =
+      QStringLiteral(
+          "... ΕΞΟΔΟΣ και από το Πρόγραμμα, ή ΑΛΛΑΓΗ Εποχής Ψυχρομετρικών Υπολογισμών ;;;...") +
+      kNewLine +
+      QStringLiteral(
+          "... Επιλέξτε : < YES > για ΕΞΟΔΟ, < ΝO > για Αλλαγή Εποχής Υπολογισμών, < CANCEL >, για "
+          "παραμονή ως έχετε ...");
   m.icon = MsgIcon::Question;
   m.buttons = MsgButtons::YesNoCancel;
   // Enter keeps the user where he is: leaving must be a deliberate choice.
@@ -49,8 +54,8 @@ Message titleFileNotWrittenMessage(const QString& path, const QString& reason) {
   Message m;
   m.code = kMsgTitleFileNotWritten;
   m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !...");
-  m.text = QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου τίτλου της μελέτης:") +
-           kNewLine + path + kNewLine + reason;
+  m.text = QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου τίτλου της μελέτης:") + kNewLine +
+           path + kNewLine + reason;
   m.icon = MsgIcon::Exclamation;
   m.buttons = MsgButtons::Ok;
   m.defaultButton = MsgAnswer::Ok;
@@ -64,7 +69,8 @@ Message folderFileNotWrittenMessage(const QString& path, const QString& reason) 
   m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !...");
   m.text = QStringLiteral("Δεν ήταν δυνατή η δημιουργία του αρχείου με τον φάκελο των μελετών:") +
            kNewLine + path + kNewLine + reason + kNewLine +
-           QStringLiteral("Το πρόγραμμα συνεχίζει· οι μελέτες θα αναζητηθούν στον φάκελο του προγράμματος.");
+           QStringLiteral(
+               "Το πρόγραμμα συνεχίζει· οι μελέτες θα αναζητηθούν στον φάκελο του προγράμματος.");
   m.icon = MsgIcon::Exclamation;
   m.buttons = MsgButtons::Ok;
   m.defaultButton = MsgAnswer::Ok;

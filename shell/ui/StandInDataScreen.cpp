@@ -28,10 +28,10 @@ StandInDataScreen::StandInDataScreen(Season season, QWidget* parent)
   layout->setSpacing(12);
 
   auto* titleRow = new QHBoxLayout;
-  auto* thema = new QLabel(study().Title.trimmed().isEmpty()
-                               ? QStringLiteral("ΘΕΜΑ-ΤΙΤΛΟΣ ΤΗΣ ΜΕΛΕΤΗΣ")
-                               : study().Title.trimmed(),
-                           this);
+  auto* thema =
+      new QLabel(study().Title.trimmed().isEmpty() ? QStringLiteral("ΘΕΜΑ-ΤΙΤΛΟΣ ΤΗΣ ΜΕΛΕΤΗΣ")
+                                                   : study().Title.trimmed(),
+                 this);
   thema->setObjectName(QStringLiteral("LblThema"));
   thema->setFrameShape(QFrame::StyledPanel);
   thema->setMinimumWidth(380);
@@ -42,8 +42,9 @@ StandInDataScreen::StandInDataScreen(Season season, QWidget* parent)
   layout->addLayout(titleRow);
 
   auto* note = new QLabel(
-      winter ? QStringLiteral("Η οθόνη δεδομένων του χειμώνα δεν περιλαμβάνεται σε αυτή την έκδοση.")
-             : QStringLiteral("Η οθόνη δεδομένων του θέρους δεν περιλαμβάνεται σε αυτή την έκδοση."),
+      winter
+          ? QStringLiteral("Η οθόνη δεδομένων του χειμώνα δεν περιλαμβάνεται σε αυτή την έκδοση.")
+          : QStringLiteral("Η οθόνη δεδομένων του θέρους δεν περιλαμβάνεται σε αυτή την έκδοση."),
       this);
   note->setObjectName(QStringLiteral("LblNote"));
   note->setWordWrap(true);

@@ -54,7 +54,9 @@ RegistryOutcome StartupController::recordInRegistry() {
   return registry_;
 }
 
-void StartupController::removeLeftoverFiles() { removeTemporaryFiles(); }
+void StartupController::removeLeftoverFiles() {
+  removeTemporaryFiles();
+}
 
 Season StartupController::chooseSeason() {
   for (int round = 0; round < kMaxSeasonRounds; ++round) {

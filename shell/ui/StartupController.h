@@ -43,8 +43,8 @@ void setCurrentSeason(Season season);
 QDialog* createDataScreen(Season season, QWidget* parent = nullptr);
 
 struct StartupOptions {
-  QString lockPath;                  // empty: InstanceGuard::defaultLockPath()
-  QLocale locale;                    // the user's locale
+  QString lockPath;  // empty: InstanceGuard::defaultLockPath()
+  QLocale locale;    // the user's locale
   bool showTitleWindow = true;
   std::function<Season()> chooseSeason;  // empty: the season window
 };

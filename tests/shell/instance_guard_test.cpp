@@ -44,8 +44,7 @@ TEST(InstanceGuard, LockOfAProcessThatNoLongerRunsIsTakenOver) {
   ASSERT_TRUE(p.waitForFinished(5000));
   QFile f(lock);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(QByteArray::number(deadPid) + "\n" +
-          QCoreApplication::applicationName().toUtf8() + "\n" +
+  f.write(QByteArray::number(deadPid) + "\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
           QSysInfo::machineHostName().toUtf8() + "\n");
   f.close();
   InstanceGuard guard(lock);

@@ -1,10 +1,11 @@
 // The season flags and the remembered study folder file "~orvo.psy".
+#include "shell/Season.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 
 #include "TestSupport.h"
-#include "shell/Season.h"
 #include "study/StudyState.h"
 
 using namespace aeriton;
@@ -45,9 +46,7 @@ class RememberedFolder : public ::testing::Test {
   QString file() const { return program.path("~orvo.psy"); }
   // What the file holds after it is created: the program folder and
   // "AIRFiles/", one quoted value, CR LF.
-  QByteArray created() const {
-    return "\"" + program.folder().toLocal8Bit() + "AIRFiles/\"\r\n";
-  }
+  QByteArray created() const { return "\"" + program.folder().toLocal8Bit() + "AIRFiles/\"\r\n"; }
 };
 
 TEST_F(RememberedFolder, MissingFileIsCreatedWithTheStudyFolder) {
@@ -58,8 +57,8 @@ TEST_F(RememberedFolder, MissingFileIsCreatedWithTheStudyFolder) {
 }
 
 TEST_F(RememberedFolder, EmptyOrValuelessFileIsWrittenAgain) {
-  for (const QByteArray& bad : {QByteArray(), QByteArray("\r\n"), QByteArray("\"\"\r\n"),
-                                QByteArray("\"   \"\r\n")}) {
+  for (const QByteArray& bad :
+       {QByteArray(), QByteArray("\r\n"), QByteArray("\"\"\r\n"), QByteArray("\"   \"\r\n")}) {
     test::writeAll(file(), bad);
     ASSERT_TRUE(ensureRememberedFolderFile());
     EXPECT_EQ(test::readAll(file()), created()) << bad.toStdString();

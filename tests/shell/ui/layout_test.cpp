@@ -46,7 +46,8 @@ QStringList clippedCaptions(QWidget* window) {
 void review(QWidget* window, const QString& file) {
   window->show();
   QApplication::processEvents();
-  EXPECT_TRUE(clippedCaptions(window).isEmpty()) << clippedCaptions(window).join("\n").toStdString();
+  EXPECT_TRUE(clippedCaptions(window).isEmpty())
+      << clippedCaptions(window).join("\n").toStdString();
   const QString dir = qEnvironmentVariable("AERITON_SCREENSHOT_DIR");
   if (!dir.isEmpty()) {
     QDir().mkpath(dir);

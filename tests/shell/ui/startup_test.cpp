@@ -28,9 +28,9 @@ namespace {
 
 // The thirteen leftover files, written out here rather than taken from the
 // code under test.
-const QStringList kLeftovers = {"PRNFILE.@@@", "PSY_SPA.TMP",    "PSY_DAT.TMP",  "PSY_RES.TMP",
-                                "PSY_VEE.TMP", "AERITON.TMP",    "SUM_KCALH.tmp", "PSDATA.TMP",
-                                "RESULTS.@@@", "RS.DRL",         "RS.RND",       "Ownerships.own",
+const QStringList kLeftovers = {"PRNFILE.@@@", "PSY_SPA.TMP", "PSY_DAT.TMP",   "PSY_RES.TMP",
+                                "PSY_VEE.TMP", "AERITON.TMP", "SUM_KCALH.tmp", "PSDATA.TMP",
+                                "RESULTS.@@@", "RS.DRL",      "RS.RND",        "Ownerships.own",
                                 "~UNDO.UDO"};
 
 class Startup : public ::testing::Test {
@@ -229,8 +229,14 @@ TEST_F(Startup, CancelThenNoShowsTheSeasonWindowAgain) {
 TEST_F(Startup, CancelThenYesEndsWithoutADataScreen) {
   int screens = 0;
   setDataScreenFactories(
-      [&](QWidget* p) -> QDialog* { ++screens; return new StandInDataScreen(Season::Summer, p); },
-      [&](QWidget* p) -> QDialog* { ++screens; return new StandInDataScreen(Season::Winter, p); });
+      [&](QWidget* p) -> QDialog* {
+        ++screens;
+        return new StandInDataScreen(Season::Summer, p);
+      },
+      [&](QWidget* p) -> QDialog* {
+        ++screens;
+        return new StandInDataScreen(Season::Winter, p);
+      });
   program.messages.answer(MsgAnswer::Yes);
   StartupController controller(options({Season::None, Season::Summer}));
   EXPECT_EQ(controller.run(), 0);
@@ -323,7 +329,9 @@ TEST_F(Startup, ChangeOfSeasonOpensTheOtherDataScreenAndYesEnds) {
 TEST_F(Startup, ChangeOfSeasonThenCancelAndYesEndsTheProgram) {
   ScreenLog log;
   setDataScreenFactories(
-      [&](QWidget* p) -> QDialog* { return new RecordingScreen(Season::Summer, p, log, pressExit); },
+      [&](QWidget* p) -> QDialog* {
+        return new RecordingScreen(Season::Summer, p, log, pressExit);
+      },
       nullptr);
   program.messages.answer(MsgAnswer::No);   // change season ...
   program.messages.answer(MsgAnswer::Yes);  // ... then cancel the season window and confirm exit
@@ -344,7 +352,7 @@ TEST_F(Startup, CancelKeepsTheDataScreenAndItsFrameEndsTheProgram) {
           makeLeftovers();
           pressExit(screen);  // answered Cancel
           stillOpenAfterCancel = screen->isVisible() && leftoversPresent() == kLeftovers.size();
-          screen->close();    // the window frame: no question, the program ends
+          screen->close();  // the window frame: no question, the program ends
         });
       },
       nullptr);
@@ -362,9 +370,7 @@ TEST_F(Startup, CancelKeepsTheDataScreenAndItsFrameEndsTheProgram) {
 
 TEST_F(Startup, WithoutInstalledScreensTheStandInOpens) {
   // No factories: the stand-in screen of the season, driven by its own button.
-  test::onModal("FrmPsyDaW", [](QWidget* w) {
-    pressExit(static_cast<QDialog*>(w));
-  });
+  test::onModal("FrmPsyDaW", [](QWidget* w) { pressExit(static_cast<QDialog*>(w)); });
   program.messages.answer(MsgAnswer::Yes);
   StartupController controller(options({Season::Winter}));
   EXPECT_EQ(controller.run(), 0);

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 
 #include "ShellUiSupport.h"
 #include "TestSupport.h"
@@ -55,10 +56,15 @@ TEST_F(Windows, TitleWindowClosesItselfAFifthOfASecondAfterActivation) {
 TEST_F(Windows, TitleWindowClosesAtOnceOnAClickOrItsButton) {
   for (bool onButton : {false, true}) {
     FrmTitle w;
-    test::onModal("FrmTitle", [onButton](QWidget* t) {
-      if (onButton) t->findChild<QPushButton*>("CmdEnter")->click();
-      else QTest::mouseClick(t, Qt::LeftButton, {}, QPoint(20, 20));
-    }, 1000);
+    test::onModal(
+        "FrmTitle",
+        [onButton](QWidget* t) {
+          if (onButton)
+            t->findChild<QPushButton*>("CmdEnter")->click();
+          else
+            QTest::mouseClick(t, Qt::LeftButton, {}, QPoint(20, 20));
+        },
+        1000);
     w.exec();
     EXPECT_TRUE(w.closedByUser()) << (onButton ? "button" : "window");
     EXPECT_LT(w.shownForMs(), FrmTitle::kShowMs);
@@ -108,8 +114,10 @@ TEST_P(SeasonWindow, ButtonsSetTheSeasonFlags) {
   study().HeatingProcess = c.expected != Season::Winter;
   test::onModal("FrmSeason", [&c](QWidget* w) {
     if (*c.option) w->findChild<QRadioButton*>(c.option)->click();
-    if (*c.button) w->findChild<QPushButton*>(c.button)->click();
-    else w->close();  // the window frame
+    if (*c.button)
+      w->findChild<QPushButton*>(c.button)->click();
+    else
+      w->close();  // the window frame
   });
   EXPECT_EQ(runSeasonWindow(), c.expected);
   EXPECT_EQ(study().CoolingProcess, c.expected == Season::Summer);
@@ -292,6 +300,37 @@ TEST_F(Windows, ScreenThatRefusesToCloseStaysCurrent) {
   EXPECT_TRUE(screen.isVisible());
   EXPECT_EQ(takeDataScreenExit(), DataScreenExit::None);
   EXPECT_FALSE(study().SeasonChange);
+}
+
+}  // namespace
+
+namespace {
+
+// ---- data screen factories --------------------------------------------------
+
+TEST_F(Windows, SeasonWithoutAScreenGetsTheStandIn) {
+  // A factory that gives nothing, and no factory at all: the stand-in of the
+  // season opens instead of a crash.
+  setDataScreenFactories([](QWidget*) -> QDialog* { return nullptr; }, nullptr);
+  for (Season s : {Season::Summer, Season::Winter}) {
+    std::unique_ptr<QDialog> screen(createDataScreen(s));
+    auto* standIn = dynamic_cast<StandInDataScreen*>(screen.get());
+    ASSERT_NE(standIn, nullptr);
+    EXPECT_EQ(standIn->season(), s);
+    EXPECT_NE(standIn->findChild<QLabel*>("LblThema"), nullptr);
+    EXPECT_NE(standIn->findChild<QPushButton*>("SSCommand3"), nullptr);
+  }
+  setDataScreenFactories(nullptr, nullptr);
+}
+
+TEST_F(Windows, InstalledFactoryMakesTheSeasonsScreen) {
+  QDialog* made = nullptr;
+  setDataScreenFactories(nullptr, [&](QWidget* p) -> QDialog* { return made = new QDialog(p); });
+  std::unique_ptr<QDialog> winter(createDataScreen(Season::Winter));
+  EXPECT_EQ(winter.get(), made);
+  std::unique_ptr<QDialog> summer(createDataScreen(Season::Summer));
+  EXPECT_NE(dynamic_cast<StandInDataScreen*>(summer.get()), nullptr);
+  setDataScreenFactories(nullptr, nullptr);
 }
 
 }  // namespace
