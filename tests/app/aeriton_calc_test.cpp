@@ -1,0 +1,193 @@
+// aeriton-calc run as its own process: the same results as the calculate
+// button for the same data file, and clear errors for bad input.
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include "TestSupport.h"
+#include "study/StudyState.h"
+#include "summer/SummerChecks.h"
+#include "summer/SummerRun.h"
+
+using namespace aeriton;
+
+namespace aeriton_calc_tests {
+namespace {
+
+struct CalcRun {
+  int exitCode = -1;
+  QByteArray out, err;
+};
+
+CalcRun calc(const QStringList& args) {
+  QProcess p;
+  p.start(QStringLiteral(AERITON_CALC_EXE), args);
+  CalcRun r;
+  if (!p.waitForFinished(30000)) {
+    p.kill();
+    p.waitForFinished();
+    ADD_FAILURE() << "aeriton-calc did not finish";
+    return r;
+  }
+  r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+  r.out = p.readAllStandardOutput();
+  r.err = p.readAllStandardError();
+  return r;
+}
+
+QByteArray lines(std::initializer_list<const char*> ls) {
+  QByteArray b;
+  for (const char* l : ls) b.append(l).append("\r\n");
+  return b;
+}
+
+struct ScreenCase {
+  const char* name;
+  const char* unit;
+  int kind;
+  bool perCent;
+  float envDB, envWB, spaDB, spaWB, spaRH;
+  double sens, lat;
+  float fresh;
+};
+
+}  // namespace
+
+// The calculate button writes PSY_DAT.TMP and PSY_RES.TMP; aeriton-calc on
+// that data file prints the same results file, byte for byte.
+class CalcSameAsScreen : public ::testing::TestWithParam<ScreenCase> {};
+TEST_P(CalcSameAsScreen, ResultsFileIdentical) {
+  const ScreenCase c = GetParam();
+  test::ProgramFolderFixture fx;
+  summer::SummerRunInput in;
+  in.loadUnit = QString::fromLatin1(c.unit);
+  in.envDB = c.envDB, in.envWB = c.envWB, in.envRH = 40;
+  in.spaDB = c.spaDB, in.spaWB = c.spaWB, in.spaRH = c.spaRH;
+  in.sensible = c.sens, in.latent = c.lat;
+  in.kindIndex = c.kind;
+  in.perCentMode = c.perCent;
+  in.amount = c.fresh;
+  in.perCent = c.fresh;
+  summer::ZeroVariables(study());
+  const summer::RunOutcome screen = summer::runCalculation(in, study());
+  ASSERT_TRUE(screen.ok()) << screen.code;
+  const QByteArray expected = test::readAll(fx.path("PSY_RES.TMP"));
+  ASSERT_FALSE(expected.isEmpty());
+
+  const CalcRun r = calc({fx.path("PSY_DAT.TMP")});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(r.out, expected);
+
+  // With -o the same bytes go to the file and nothing to standard output.
+  const CalcRun o = calc({fx.path("PSY_DAT.TMP"), QStringLiteral("-o"), fx.path("out.res")});
+  EXPECT_EQ(o.exitCode, 0);
+  EXPECT_TRUE(o.out.isEmpty());
+  EXPECT_EQ(test::readAll(fx.path("out.res")), expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Studies, CalcSameAsScreen,
+    ::testing::Values(
+        ScreenCase{"english_mixing", "BTU", 0, false, 95, 75, 78, 65, 50, 100000, 20000, 1000},
+        ScreenCase{"english_recirculation", "BTU", 1, false, 95, 75, 78, 65, 50, 100000, 20000, 0},
+        ScreenCase{"english_percent", "BTU", 0, true, 95, 75, 78, 65, 50, 100000, 20000, 30},
+        ScreenCase{"english_steep_line_reheat", "BTU", 0, false, 95, 75, 78, 65, 50, 50000, 50000, 1000},
+        ScreenCase{"english_fresh_loads", "BTU", 2, false, 95, 75, 78, 65, 50, 100000, 20000, 4000},
+        ScreenCase{"english_fresh_no_loads", "BTU", 3, false, 95, 75, 78, 65, 50, 0, 0, 2000},
+        ScreenCase{"english_humid_room", "BTU", 0, false, 95, 80, 78, 71, 72, 60000, 15000, 1000},
+        ScreenCase{"metric_watts", "WATT", 0, false, 35, 24, 26, 18, 45, 29000, 6000, 1700},
+        ScreenCase{"metric_kcal_percent", "KCAL", 0, true, 35, 24, 26, 18, 45, 25000, 5000, 25},
+        ScreenCase{"metric_kw_humid", "KW", 0, false, 35, 27, 26, 22, 72, 30, 8, 1500},
+        ScreenCase{"metric_rt_fresh", "RT", 2, false, 35, 24, 26, 18, 45, 8, 1.5, 6000},
+        ScreenCase{"metric_btuh_dpf", "BTUh", 3, false, 35, 24, 26, 18, 45, 0, 0, 3000}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A refused study: exit 1, the Greek message on standard error, no results.
+TEST(CalcExe, RefusalPrintsMessageAndWritesNothing) {
+  test::ProgramFolderFixture fx;
+  test::writeAll(fx.path("paf.dat"),
+                 lines({"\"NA_PAF\",1", "95,82,58", "78,65,50", "100000,0", "4000,0",
+                        "0,1,0,-100000,0", "0,0,1,2,\"C\"", "4000"}));
+  const CalcRun r = calc({fx.path("paf.dat"), QStringLiteral("-o"), fx.path("out.res")});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(r.out.isEmpty());
+  EXPECT_EQ(QString::fromUtf8(r.err).trimmed(),
+            QString::fromUtf8(u8"... Η Ποσότητα του Νωπού Αέρα, είναι μάλλον υπερβολική : ΕΛΕΓΞΤΕ ΤΗΝ !..."));
+  EXPECT_FALSE(QFile::exists(fx.path("out.res")));
+}
+
+// A heating file without coil outlet temperature or summer flow is refused.
+TEST(CalcExe, HeatingWithoutSettingRefused) {
+  test::ProgramFolderFixture fx;
+  test::writeAll(fx.path("heat.dat"),
+                 lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0", "500,0", "1,0,1,-100000,0",
+                        "1,0,0,0,\"C\"", "500"}));
+  const CalcRun r = calc({fx.path("heat.dat")});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(QString::fromUtf8(r.err).contains(QString::fromUtf8(u8"Θέρμανση")));
+  EXPECT_TRUE(r.out.isEmpty());
+}
+
+// A heating file with a coil outlet temperature goes to the heating calculation:
+// 45 °C outlet, 20 °C room, 8598.555 kcal/h -> 703 CFM = 1195.1 m³/h on line 9.
+TEST(CalcExe, HeatingWithCoilOutlet) {
+  test::ProgramFolderFixture fx;
+  test::writeAll(fx.path("heat.dat"),
+                 lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0", "500,0", "1,0,1,45,0",
+                        "1,0,0,0,\"C\"", "500"}));
+  const CalcRun r = calc({fx.path("heat.dat")});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QList<QByteArray> l = r.out.split('\n');
+  ASSERT_EQ(l.size(), 15);
+  EXPECT_TRUE(l[5].startsWith("45,")) << l[5].toStdString();
+  EXPECT_TRUE(l[8].startsWith("1195.1,")) << l[8].toStdString();
+  EXPECT_EQ(l[10], "1,0,1,45,0\r");
+}
+
+// Malformed and truncated data files: exit 3 and an error naming the file and line.
+struct BadFile {
+  const char* name;
+  const char* bytes;
+  const char* says;
+};
+class CalcBadFile : public ::testing::TestWithParam<BadFile> {};
+TEST_P(CalcBadFile, ClearErrorAndExitCode) {
+  test::ProgramFolderFixture fx;
+  test::writeAll(fx.path("bad.dat"), QByteArray(GetParam().bytes));
+  const CalcRun r = calc({fx.path("bad.dat"), QStringLiteral("-o"), fx.path("out.res")});
+  EXPECT_EQ(r.exitCode, 3);
+  const QString err = QString::fromUtf8(r.err);
+  EXPECT_TRUE(err.contains(QStringLiteral("bad.dat"))) << err.toStdString();
+  EXPECT_TRUE(err.contains(QString::fromUtf8(GetParam().says))) << err.toStdString();
+  EXPECT_FALSE(QFile::exists(fx.path("out.res")));
+}
+INSTANTIATE_TEST_SUITE_P(
+    Files, CalcBadFile,
+    ::testing::Values(
+        BadFile{"truncated_line_5", "\"AAA_NA\",1\r\n95,75,40\r\n78,65,50\r\n1000,200\r\n", u8"γραμμή 5"},
+        BadFile{"text_for_number", "\"AAA_NA\",1\r\n95,75,40\r\n78,abc,50\r\n1,2\r\n1,0\r\n0,1,0,-100000,0\r\n1,0,0,0,\"C\"\r\n1\r\n",
+                u8"γραμμή 3"},
+        BadFile{"binary", "\x01\x02\x03\xff\xfe", u8"γραμμή 2"},
+        BadFile{"mode", "\"AAA_NA\",1\r\n95,75,40\r\n78,65,50\r\n1,2\r\n1,0\r\n0,1,0,-100000,0\r\n1,0,0,0,\"X\"\r\n1\r\n",
+                u8"γραμμή 7"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CalcExe, MissingFileAndBadCommandLine) {
+  test::ProgramFolderFixture fx;
+  const CalcRun missing = calc({fx.path("nothing.dat")});
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_TRUE(missing.err.contains("nothing.dat"));
+  EXPECT_EQ(calc({}).exitCode, 2);
+  EXPECT_EQ(calc({QStringLiteral("--frobnicate")}).exitCode, 2);
+  EXPECT_EQ(calc({QStringLiteral("a.dat"), QStringLiteral("-o")}).exitCode, 2);
+}
+
+TEST(CalcExe, HelpExplainsUse) {
+  const CalcRun r = calc({QStringLiteral("--help")});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_TRUE(r.out.contains("Usage: aeriton-calc DATA_FILE [-o RESULT_FILE]"));
+  EXPECT_TRUE(r.out.contains("PSY_DAT.TMP"));
+  EXPECT_TRUE(r.out.contains("Exit status"));
+}
+
+}  // namespace aeriton_calc_tests
