@@ -30,9 +30,25 @@ QByteArray companionFileBytes(const QString& title, const QString& loadUnit) {
   return w.bytes();
 }
 
+namespace {
+
+// A line break or other control character inside the title would split the
+// companion file's one-line value and shift every field after it: it becomes a
+// space.
+QString oneLine(const QString& text) {
+  QString t = text;
+  for (QChar& ch : t)
+    if (ch.category() == QChar::Other_Control || ch == QChar::LineSeparator ||
+        ch == QChar::ParagraphSeparator)
+      ch = QLatin1Char(' ');
+  return t;
+}
+
+}  // namespace
+
 TitleChange applyStudyTitle(StudyState& s, const QString& text, Season season) {
   TitleChange change;
-  const QString title = text.trimmed();
+  const QString title = oneLine(text).trimmed();
   if (title != s.Title.trimmed()) {
     s.Title = title;
     change.titleChanged = true;

@@ -83,6 +83,17 @@ TEST_F(TitleWindowOk, CompanionIsRewrittenWholeEvenWhenTheTitleIsUnchanged) {
   EXPECT_TRUE(s.TitleEntered);
 }
 
+TEST_F(TitleWindowOk, LineBreaksInTheTitleDoNotSplitTheCompanion) {
+  // A pasted two-line title must stay one quoted value on line 1.
+  StudyState& s = study();
+  s.StudyFileName = program.path("Two.AIR");
+  s.setLoadUnit("RT");
+  applyStudyTitle(s, "Block A\r\nBlock\tB\n", Season::Summer);
+  EXPECT_EQ(s.Title, QStringLiteral("Block A  Block B"));
+  EXPECT_EQ(test::readAll(program.path("Two.TAS")),
+            QByteArray("\"Block A  Block B\"\r\n\"RT\"\r\n"));
+}
+
 TEST_F(TitleWindowOk, NoStudyFileWritesNothing) {
   for (const char* name : {"", "Escape"}) {
     resetStudy();
