@@ -32,6 +32,20 @@ void SelectAllText(QLineEdit* box) {
 NumericBox::NumericBox(QWidget* parent) : QLineEdit(parent) {
   // Dropped text would bypass the key filter.
   setAcceptDrops(false);
+  // The focus can leave the box while its window is inactive (a message box
+  // is shown, then the focus is put on another field): the entry is left as
+  // soon as another control of this window holds the focus.
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    connect(app, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+      if (entered_ && now && now != this && now->window() == window()) leaveEntry();
+    });
+  }
+}
+
+void NumericBox::leaveEntry() {
+  entered_ = false;
+  reformat();
+  emit editingLeft();
 }
 
 void NumericBox::setFormat(const QString& pattern) { format_ = pattern; }
@@ -119,27 +133,40 @@ void NumericBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void NumericBox::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu* menu = createStandardContextMenu();
+  // The box's own edit menu, so that Paste goes through the key filter and a
+  // box that takes no input offers nothing that changes it.
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
   const bool editable = acceptKeys_ && !isReadOnly();
-  for (QAction* action : menu->actions()) {
-    const QString name = action->objectName();
-    if (name == QLatin1String("edit-paste")) {
-      // Paste goes through the same filter as typing.
-      action->disconnect();
-      action->setEnabled(editable && !QApplication::clipboard()->text().isEmpty());
-      connect(action, &QAction::triggered, this, [this] {
+  const auto add = [menu](const QString& name, const QString& caption,
+                          const QKeySequence& keys, bool enabled, auto slot) {
+    QAction* action = menu->addAction(caption, slot);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    action->setEnabled(enabled);
+    return action;
+  };
+  add(QStringLiteral("edit-undo"), QStringLiteral("Αναίρεση"), QKeySequence::Undo,
+      editable && isUndoAvailable(), [this] { undo(); });
+  add(QStringLiteral("edit-redo"), QStringLiteral("Ακύρωση αναίρεσης"), QKeySequence::Redo,
+      editable && isRedoAvailable(), [this] { redo(); });
+  menu->addSeparator();
+  add(QStringLiteral("edit-cut"), QStringLiteral("Αποκοπή"), QKeySequence::Cut,
+      editable && hasSelectedText(), [this] { cut(); });
+  add(QStringLiteral("edit-copy"), QStringLiteral("Αντιγραφή"), QKeySequence::Copy,
+      hasSelectedText(), [this] { copy(); });
+  add(QStringLiteral("edit-paste"), QStringLiteral("Επικόλληση"), QKeySequence::Paste,
+      editable && !QApplication::clipboard()->text().isEmpty(), [this] {
         const QString kept = filteredPaste(QApplication::clipboard()->text());
         if (!kept.isEmpty()) insert(kept);
       });
-    } else if (!editable && (name == QLatin1String("edit-cut") ||
-                             name == QLatin1String("edit-delete") ||
-                             name == QLatin1String("edit-undo") ||
-                             name == QLatin1String("edit-redo"))) {
-      action->setEnabled(false);
-    }
-  }
-  menu->setAttribute(Qt::WA_DeleteOnClose);
+  add(QStringLiteral("edit-delete"), QStringLiteral("Διαγραφή"), QKeySequence::Delete,
+      editable && hasSelectedText(), [this] { del(); });
+  menu->addSeparator();
+  add(QStringLiteral("select-all"), QStringLiteral("Επιλογή όλων"), QKeySequence::SelectAll,
+      !text().isEmpty(), [this] { selectAll(); });
   menu->popup(event->globalPos());
+  event->accept();
 }
 
 void NumericBox::focusInEvent(QFocusEvent* event) {
@@ -161,11 +188,9 @@ void NumericBox::focusInEvent(QFocusEvent* event) {
 void NumericBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   const Qt::FocusReason reason = event->reason();
+  // A context menu or another window takes the focus for a while only.
   if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return;
-  if (!entered_) return;
-  entered_ = false;
-  reformat();
-  emit editingLeft();
+  if (entered_) leaveEntry();
 }
 
 void NumericBox::reformat() {

@@ -56,6 +56,7 @@ class NumericBox : public QLineEdit {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void leaveEntry();  // re-format and tell the screen
   bool entered_ = false;  // focus-in handling done, focus-out not yet
   QString format_;
   bool acceptKeys_ = true;

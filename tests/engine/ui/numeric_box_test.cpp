@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -47,6 +49,10 @@ class BoxWindow : public ::testing::Test {
     setSeparators(Separators{});
   }
   void focus(QWidget* w) {
+    if (!dialog->isActiveWindow()) {  // after a popup menu
+      dialog->activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    }
     w->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     ASSERT_TRUE(w->hasFocus());
@@ -146,6 +152,28 @@ TEST_F(BoxWindow, FocusRemovesThousandsSelectsAllAndReformatsOnLeaving) {
   EXPECT_EQ(left.count(), 1);
 }
 
+TEST_F(BoxWindow, LeavingWhileAnotherWindowIsActiveStillReformats) {
+  // Typing 2.25, then a message window comes up and the focus is put on the
+  // RH box before the screen is active again: the entry is left once, and the
+  // next entry starts afresh.
+  QSignalSpy left(temp, &NumericBox::editingLeft);
+  focus(temp);
+  QTest::keyClicks(temp, "2.25");
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_EQ(left.count(), 0);  // a message box is no leaving
+  rh->setFocus(Qt::OtherFocusReason);
+  other.close();
+  focus(rh);
+  EXPECT_EQ(temp->text(), "2.3");
+  EXPECT_EQ(left.count(), 1);
+  focus(temp);
+  EXPECT_DOUBLE_EQ(temp->focusValue(), 2.3);
+  EXPECT_EQ(temp->selectedText(), "2.3");
+}
+
 TEST_F(BoxWindow, UnchangedValueIsNotAChange) {
   temp->setText("1,234.5");
   focus(temp);
@@ -171,6 +199,42 @@ TEST_F(BoxWindow, PasteKeepsOnlyWhatCouldBeTyped) {
   QApplication::clipboard()->setText("1,2a3.5 °C");
   QTest::keyClick(temp, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(temp->text(), "123.5");
+}
+
+// The context menu's Paste goes through the same filter as typing; in a box
+// that accepts no key it is disabled.
+TEST_F(BoxWindow, ContextMenuPasteIsFiltered) {
+  focus(temp);
+  QApplication::clipboard()->setText("7a,5.5");
+  const auto pasteFromMenu = [](NumericBox* box) -> QAction* {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(box, &event);
+    QMenu* menu = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* m = qobject_cast<QMenu*>(w); m && m->isVisible()) menu = m;
+    }
+    if (!menu) return nullptr;
+    for (QAction* a : menu->actions()) {
+      if (a->objectName() == "edit-paste") return a;
+    }
+    return nullptr;
+  };
+  QAction* paste = pasteFromMenu(temp);
+  ASSERT_NE(paste, nullptr);
+  EXPECT_TRUE(paste->isEnabled());
+  paste->trigger();
+  EXPECT_EQ(temp->text(), "75.5");
+  qobject_cast<QMenu*>(paste->parent())->close();
+  QApplication::processEvents();
+
+  rh->setText("40");
+  rh->setAcceptKeys(false);
+  focus(rh);
+  paste = pasteFromMenu(rh);
+  ASSERT_NE(paste, nullptr);
+  EXPECT_FALSE(paste->isEnabled());
+  qobject_cast<QMenu*>(paste->parent())->close();
+  EXPECT_EQ(rh->text(), "40");
 }
 
 TEST_F(BoxWindow, KeypadDecimalTypesTheRegionalSeparator) {
