@@ -204,6 +204,25 @@ INSTANTIATE_TEST_SUITE_P(
                   kOutdoorWB, Field::EnvWB}),
     [](const ::testing::TestParamInfo<PlausCase>& i) { return std::string(i.param.name); });
 
+TEST(StatesComplete, PendingComputedValueIsRefused) {
+  // The given value is there but the engine could not form the other one.
+  SummerEntry e = athens();
+  EXPECT_EQ(CheckStatesComplete(e).code, 0);
+  e.outdoor.wbPending = true;
+  EXPECT_EQ(CheckStatesComplete(e).code, kOutdoorWB);
+  EXPECT_EQ(CheckStatesComplete(e).field, Field::EnvWB);
+  e = athens();
+  e.outdoor.rhPending = true;
+  EXPECT_EQ(CheckStatesComplete(e).code, kOutdoorRH);
+  e = athens();
+  e.room.wbPending = true;
+  EXPECT_EQ(CheckStatesComplete(e).code, kRoomWB);
+  e = athens();
+  e.room.rhPending = true;
+  EXPECT_EQ(CheckStatesComplete(e).code, kRoomRH);
+  EXPECT_EQ(CheckStatesComplete(e).field, Field::SpaRH);
+}
+
 struct FreshCase {
   const char* name;
   int kind;

@@ -606,6 +606,80 @@ TEST_F(SummerScreenTest, RaisedSupplyQuestionNoCalculatesWithoutIt) {
   EXPECT_LT(study().CoilOutChange[0], 0.0f);
 }
 
+TEST_F(SummerScreenTest, RaisedSupplyQuestionYesAppliesTheRaiseAgain) {
+  // A raise to 16 °C chosen earlier: below the room's 26 − 5 = 21 °C and above
+  // the coil outlet of the Athens unit, so it applies to the new results too.
+  fillAthens();
+  study().MetricCode = 1;
+  study().CoilOutChange[0] = 16.0f;
+  fx.messages.answer(MsgAnswer::Yes);
+  QByteArray line13;
+  ModalCloser results("aeriton::summer::FrmPSRes", [&](QWidget*) {
+    const QList<QByteArray> lines = test::readAll(fx.path("PSY_RES.TMP")).split('\n');
+    if (lines.size() > 12) line13 = lines[12];
+  });
+  click("CmdAeriton");
+  ASSERT_EQ(shownCodes(), std::vector<int>{-100});
+  EXPECT_EQ(results.opened(), 1);
+  EXPECT_FLOAT_EQ(study().CoilOutChange[0], 16.0f);
+  EXPECT_TRUE(line13.startsWith("16,")) << line13.constData();
+  // The raise needs more supply air than the unit without it.
+  EXPECT_GT(study().CoilOutChange[11], study().SupplyFlow);
+}
+
+TEST_F(SummerScreenTest, PerCentFreshAirIsCalculated) {
+  fillAthens();
+  screen->findChild<QRadioButton*>("OptPerCent")->setChecked(true);
+  combo("CboPerC")->setCurrentIndex(19);  // "20"
+  ModalCloser results("aeriton::summer::FrmPSRes");
+  click("CmdAeriton");
+  EXPECT_TRUE(shownCodes().empty());
+  EXPECT_EQ(results.opened(), 1);
+  EXPECT_EQ(study().FreshMode, "P");
+  // The fresh air is 20 % of the supply air found by the passes.
+  EXPECT_NEAR(study().FreshFlow, 0.2f * study().SupplyFlow, 0.01f * study().SupplyFlow);
+}
+
+TEST_F(SummerScreenTest, EnterMovesTheEntryOn) {
+  fillAthens();
+  NumericBox* sens = box("TxtSens");
+  sens->setFocus();
+  QTest::keyClick(sens, Qt::Key_Return);
+  EXPECT_TRUE(box("TxtLat")->hasFocus());
+  QTest::keyClick(box("TxtLat"), Qt::Key_Return);
+  EXPECT_TRUE(box("TxtAmount")->hasFocus());
+  QTest::keyClick(box("TxtAmount"), Qt::Key_Return);
+  EXPECT_TRUE(button("CmdAeriton")->hasFocus());
+  EXPECT_TRUE(fx.messages.shown().empty());  // Enter moved on, it calculated nothing
+  // Enter in a filled given humidity goes on to the next state.
+  box("TxtEnvRH")->setFocus();
+  QTest::keyClick(box("TxtEnvRH"), Qt::Key_Return);
+  EXPECT_TRUE(box("TxtSpaDB")->hasFocus());
+  // Enter in a dry bulb whose state has its given value goes to that value.
+  QTest::keyClick(box("TxtSpaDB"), Qt::Key_Return);
+  EXPECT_TRUE(box("TxtSpaRH")->hasFocus());
+  EXPECT_EQ(text("TxtSpaRH"), "50");  // kept, not emptied
+}
+
+TEST_F(SummerScreenTest, EscapeKeepsTheScreenAndTheFrameClosesIt) {
+  QTest::keyClick(screen.get(), Qt::Key_Escape);
+  EXPECT_TRUE(screen->isVisible());
+  test::writeAll(fx.path("PSY_DAT.TMP"), "x");
+  screen->close();
+  EXPECT_FALSE(screen->isVisible());
+  EXPECT_FALSE(QFile::exists(fx.path("PSY_DAT.TMP")));
+}
+
+TEST_F(SummerScreenTest, ShiftF2OpensTheRecentStudies) {
+  int calls = 0;
+  FrmPsyDat::setRecentFilesHook([&](FrmPsyDat*) { ++calls; });
+  QTest::keyClick(screen.get(), Qt::Key_F2);
+  EXPECT_EQ(calls, 0);  // F2 alone does nothing
+  QTest::keyClick(screen.get(), Qt::Key_F2, Qt::ShiftModifier);
+  EXPECT_EQ(calls, 1);
+  FrmPsyDat::setRecentFilesHook(nullptr);
+}
+
 // ---- decimal conventions ---------------------------------------------------------------
 
 TEST_F(SummerScreenTest, GreekDecimalComma) {
@@ -614,8 +688,8 @@ TEST_F(SummerScreenTest, GreekDecimalComma) {
   EXPECT_EQ(text("TxtEnvDB"), "36,0");
   EXPECT_EQ(text("TxtEnvWB"), "20,9");
   EXPECT_EQ(text("TxtEnvAH"), "9,26");
-  // A point typed on a Greek keyboard layout is not the decimal separator.
-  type("TxtSens", "12345,5");
+  // The point is the thousands separator here: it is never taken from the keys.
+  type("TxtSens", "12.345,5");
   EXPECT_EQ(text("TxtSens"), "12.345,50");
   stateByRH("TxtSpaDB", "TxtSpaRH", "26,5", "50");
   EXPECT_EQ(screen->entry().room.db, 26.5f);
