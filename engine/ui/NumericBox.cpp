@@ -36,11 +36,15 @@ NumericBox::NumericBox(QWidget* parent) : QLineEdit(parent) {
   // is shown, then the focus is put on another field): the entry is left as
   // soon as another control of this window holds the focus.
   if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    connect(app, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    focusWatch_ = connect(app, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
       if (entered_ && now && now != this && now->window() == window()) leaveEntry();
     });
   }
 }
+
+// The watch ends before the line edit is taken down: a box destroyed while
+// it holds the focus moves the focus, which must not reach a half-destroyed box.
+NumericBox::~NumericBox() { QObject::disconnect(focusWatch_); }
 
 void NumericBox::leaveEntry() {
   entered_ = false;

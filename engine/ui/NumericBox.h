@@ -23,6 +23,7 @@ class NumericBox : public QLineEdit {
   Q_OBJECT
  public:
   explicit NumericBox(QWidget* parent = nullptr);
+  ~NumericBox() override;
 
   // Display pattern applied when the box loses the focus ("" = leave as typed).
   void setFormat(const QString& pattern);
@@ -57,6 +58,7 @@ class NumericBox : public QLineEdit {
 
  private:
   void leaveEntry();  // re-format and tell the screen
+  QMetaObject::Connection focusWatch_;
   bool entered_ = false;  // focus-in handling done, focus-out not yet
   QString format_;
   bool acceptKeys_ = true;

@@ -174,6 +174,21 @@ TEST_F(BoxWindow, LeavingWhileAnotherWindowIsActiveStillReformats) {
   EXPECT_EQ(temp->selectedText(), "2.3");
 }
 
+TEST_F(BoxWindow, BoxDestroyedWhileFocusedAndEntered) {
+  // A screen closing while a box is being typed into (focus moves away
+  // during the destruction): nothing is reported from the dying box.
+  focus(temp);
+  QTest::keyClicks(temp, "12");
+  auto* extra = new NumericBox(dialog);
+  dialog->layout()->addWidget(extra);
+  extra->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  QTest::keyClicks(extra, "5");
+  delete extra;
+  QApplication::processEvents();
+  EXPECT_EQ(temp->text(), "12.0");
+}
+
 TEST_F(BoxWindow, UnchangedValueIsNotAChange) {
   temp->setText("1,234.5");
   focus(temp);
