@@ -66,7 +66,11 @@ RunOutcome finish(const QByteArray& dataBytes, StudyState& s, const ContinueQues
   s.UserAnswer.clear();
   if (r.code != 0) return refused(r.code, r, english);
 
+  // A 100 % fresh-air unit that moves its fresh-air amount moves it as given.
+  const bool freshGoverns = s.KindFresh != 0 && s.FreshMode == QLatin1String("C") &&
+                            s.SupplyFlow == roundHalfUp(s.FreshValue, 0);
   if (isMetric(s)) Convert_Metric(s);
+  if (freshGoverns) s.SupplyFlow = s.FreshFlow = s.FreshValue = entered.FreshValue;
   // The inputs as the user gave them, free of the round trip through English
   // units: the summer flow (0 when another unit cools in summer), the loads,
   // and the fresh-air amount of a mixing unit.
