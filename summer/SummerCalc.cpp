@@ -871,10 +871,7 @@ static bool consistentKind(const StudyState& s, QString* why) {
   return false;
 }
 
-CalcResult Calculate(const QByteArray& dataBytes, StudyState& s,
-                     const winter::ContinueQuestion& ask, QString* error) {
-  CalcResult bad;
-  bad.code = kCodeBadData;
+bool readData(const QByteArray& dataBytes, StudyState& s, QString* error) {
   const ReadResult read = readDataFile(dataBytes, s);
   QString why;
   if (!read.ok) {
@@ -890,12 +887,24 @@ CalcResult Calculate(const QByteArray& dataBytes, StudyState& s,
               .arg(s.MetricCode)
               .arg(s.EnglishCode);
   }
-  if (!why.isEmpty()) {
-    if (error) *error = why;
-    return bad;
-  }
+  if (why.isEmpty()) return true;
+  if (error) *error = why;
+  return false;
+}
+
+CalcResult calculateRead(StudyState& s, const winter::ContinueQuestion& ask) {
   if (s.MetricCode == 1 || s.MetricCode == 32) Convert_British(s);
   return calculateEnglish(s, ask);
+}
+
+CalcResult Calculate(const QByteArray& dataBytes, StudyState& s,
+                     const winter::ContinueQuestion& ask, QString* error) {
+  if (!readData(dataBytes, s, error)) {
+    CalcResult bad;
+    bad.code = kCodeBadData;
+    return bad;
+  }
+  return calculateRead(s, ask);
 }
 
 void Convert_British(StudyState& s) {

@@ -97,6 +97,11 @@ CalcResult calculateEnglish(StudyState& s, const winter::ContinueQuestion& ask =
 CalcResult Calculate(const QByteArray& dataBytes, StudyState& s,
                      const winter::ContinueQuestion& ask = nullptr, QString* error = nullptr);
 
+// The two halves of Calculate: reading and checking the data file (false with
+// the line in *error), and the calculation of the study just read.
+bool readData(const QByteArray& dataBytes, StudyState& s, QString* error = nullptr);
+CalcResult calculateRead(StudyState& s, const winter::ContinueQuestion& ask = nullptr);
+
 // Metric study -> English units, in place: outdoor and room dry and wet bulbs
 // °C -> °F (one decimal), loads kcal/h -> Btu/h, the fresh-air amount m³/h ->
 // CFM (one decimal, amount mode only); a chosen heating coil outlet temperature

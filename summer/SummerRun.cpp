@@ -100,17 +100,15 @@ void prepareStudy(const SummerRunInput& in, double sensibleKcal, double latentKc
 }
 
 RunOutcome calculateData(const QByteArray& dataBytes, StudyState& s, const winter::ContinueQuestion& ask) {
-  // The loads and the summer flow are inputs: they go back to the results file
-  // exactly as the data file gave them.
-  StudyState given = s;
-  {
-    const ReadResult read = readDataFile(dataBytes, given);
-    if (!read.ok) return refused(kCodeBadData, badDataMessage(read.error), read.error);
-  }
   QString why;
-  const CalcResult result = Calculate(dataBytes, s, ask, &why);
+  if (!readData(dataBytes, s, &why)) return refused(kCodeBadData, badDataMessage(why), why);
+  // The loads, the fresh-air amount and the summer flow are inputs: they go
+  // back to the results file exactly as the data file gave them.
+  const float givenSens = s.SensLoad, givenLat = s.LatLoad;
+  const float givenFresh = s.FreshValue, givenSummerFlow = s.SummerFlow;
+  const CalcResult result = calculateRead(s, ask);
   if (!result.ok()) {
-    RunOutcome out = refused(result.code, messageForResult(result, why), why);
+    RunOutcome out = refused(result.code, messageForResult(result));
     out.heating = result.heating;
     return out;
   }
@@ -118,14 +116,14 @@ RunOutcome calculateData(const QByteArray& dataBytes, StudyState& s, const winte
   // (no round trip through CFM).
   const bool amountKept = s.FreshMode == QLatin1String("C") && s.FreshFlow == s.FreshValue;
   if (s.MetricCode == 1 || s.MetricCode == 32) Convert_Metric(s);
-  if (amountKept) s.FreshFlow = given.FreshValue;
-  s.SensLoad = given.SensLoad;
-  s.LatLoad = given.LatLoad;
-  if (s.FreshMode == QLatin1String("C")) s.FreshValue = given.FreshValue;
+  if (amountKept) s.FreshFlow = givenFresh;
+  s.SensLoad = givenSens;
+  s.LatLoad = givenLat;
+  if (s.FreshMode == QLatin1String("C")) s.FreshValue = givenFresh;
   RunOutcome out;
   out.heating = result.heating;
   if (result.heating) {
-    s.SummerFlow = given.SummerFlow;
+    s.SummerFlow = givenSummerFlow;
     s.SupplyTempShown = s.DB_S;
   }
   s.Unsaved = true;
