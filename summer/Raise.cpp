@@ -260,6 +260,13 @@ bool computeRaise(const RaiseBasis& b, float T, bool metric, ChangeRecord& out) 
   // A raise exists only with a positive first value: a supply temperature at
   // or below 0 °C cannot be recorded as one.
   if (!(r[rec::SupplyDB] > 0)) return false;
+  // Held exactly as the results file will hold them (seven significant digits),
+  // so that the study and the file carry the same record.
+  for (float& v : r) {
+    const auto back = parseRecordNumber(formatSingle(v));
+    if (!back) return false;
+    v = static_cast<float>(*back);
+  }
   out = r;
   return true;
 }

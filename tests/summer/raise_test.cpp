@@ -293,7 +293,9 @@ TEST(MakeNewCalc, WritesTheRecordIntoLine13AndDeletesTheRequest) {
   const QList<QByteArray> after = fileLines(fx.path("PSY_RES.TMP"));
   ASSERT_EQ(after.size(), 14);
   for (int i = 0; i < 14; ++i)
-    if (i != 12) EXPECT_EQ(after[i], before[i]) << "line " << i + 1;
+    if (i != 12) {
+      EXPECT_EQ(after[i], before[i]) << "line " << i + 1;
+    }
   RecordWriter w;
   for (float v : out.record) w.single(v);
   w.endLine();

@@ -1,0 +1,315 @@
+// What the results screen shows: loads in the chosen load unit, enthalpies in
+// kJ/kg, kcal/kg or Btu/lb, the outlet fields (coil outlet, after reheat, or a
+// raised supply air), markers never shown, and the switch between the metric
+// and the English system with the way back to the first figures.
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "engine/NumberEntry.h"
+#include "summer/Raise.h"
+#include "summer/ResultsTexts.h"
+#include "summer/ResultsView.h"
+#include "summer/results_study.h"
+
+using namespace aeriton;
+using namespace aeriton::summer;
+
+namespace {
+
+QString u8(const char* t) { return QString::fromUtf8(t); }
+
+// A metric cooling result as the calculation leaves it in "PSY_RES.TMP".
+StudyState metricResults() {
+  StudyState s;
+  s.KindCode = "AAA_NA";
+  s.MetricCode = 1, s.EnglishCode = 0;
+  s.CoolingProcess = true;
+  s.EnvDB = 35, s.EnvWB = 24, s.EnvRH = 40.24f;
+  s.SpaDB = 26, s.SpaWB = 18.5f, s.SpaRH = 48.67f;
+  s.DB_M = 28.1f, s.WB_M = 19.8f, s.h_M = 12.5f;
+  s.DB_T = 14.7f, s.WB_T = 13.9f, s.h_T = 9.75f;
+  s.DB_S = s.WB_S = s.h_S = kNotComputed;
+  s.SensLoad = 8600, s.LatLoad = 1720;
+  s.FreshMode = "C", s.FreshAmount = 600, s.FreshValue = 600, s.FreshFlow = 600;
+  s.SupplyFlow = 2652, s.CoilLoad = 13355.84f;
+  s.FreshSensLoad = 1554.8f, s.FreshLatLoad = 1693.8f, s.Reheat = 0;
+  s.CoilOutChange = noRaiseRecord();
+  s.HighHumid.fill(kNotComputed);
+  return s;
+}
+
+class ResultsViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override { setSeparators(Separators{'.', ','}); }
+};
+
+struct UnitCase {
+  const char* name;
+  const char* unit;
+  int metricCode;
+  const char* sens;     // 8600 kcal/h in the unit
+  const char* loadLabel;
+  const char* hMixed;   // 12.5 kcal/kg in the enthalpy unit
+  const char* hLabel;
+};
+
+class LoadUnits : public ResultsViewTest, public ::testing::WithParamInterface<UnitCase> {};
+
+}  // namespace
+
+// 8600 kcal/h: ÷ 0.85985547 = 10001.68 W; ÷ 859.85547 = 10.002 kW;
+// × 3.970923 / 12000 = 2.846 RT; × 3.970923 = 34149.94 Btu/h.
+// 12.5 kcal/kg × 4.18675 = 52.33 kJ/kg.
+TEST_P(LoadUnits, LoadsAndEnthalpiesFollowTheLoadUnit) {
+  const UnitCase& c = GetParam();
+  StudyState s = metricResults();
+  s.MetricCode = static_cast<int16_t>(c.metricCode);
+  s.EnglishCode = c.metricCode == 32 ? 32 : 0;
+  const ResultsView v(s, QString::fromLatin1(c.unit), 0);
+  EXPECT_EQ(v.text(ResultField::Sens), QString::fromLatin1(c.sens));
+  EXPECT_EQ(v.loadLabel(), u8(c.loadLabel));
+  EXPECT_EQ(v.text(ResultField::H_M), QString::fromLatin1(c.hMixed));
+  EXPECT_EQ(v.enthalpyLabel(), u8(c.hLabel));
+  EXPECT_EQ(v.temperatureLabel(), u8(texts::kUnitC));
+  EXPECT_EQ(v.text(ResultField::SpaDB), QStringLiteral("26.0"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Study, LoadUnits,
+    ::testing::Values(
+        UnitCase{"watt", "WATT", 1, "10,001.68", texts::kUnitWatts, "52.33", texts::kUnitKJKg},
+        UnitCase{"kw", "KW", 1, "10.002", texts::kUnitKw, "52.33", texts::kUnitKJKg},
+        UnitCase{"rt", "RT", 1, "2.846", texts::kUnitRT, "52.33", texts::kUnitKJKg},
+        UnitCase{"kcal", "KCAL", 1, "8,600.00", texts::kUnitKcalH, "12.50", texts::kUnitKcalKg},
+        UnitCase{"btu_celsius", "BTUh", 32, "34,149.94", texts::kUnitBtuH, "12.50", texts::kUnitKcalKg}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ResultsViewTest, CoilOutletShownWithoutReheat) {
+  const ResultsView v(metricResults(), "WATT", 0);
+  EXPECT_FALSE(v.hasReheat());
+  EXPECT_EQ(v.text(ResultField::DB_T), QStringLiteral("14.70"));
+  EXPECT_EQ(v.text(ResultField::WB_T), QStringLiteral("13.90"));
+  // 9.75 kcal/kg × 4.18675 = 40.82 kJ/kg
+  EXPECT_EQ(v.text(ResultField::H_T), QStringLiteral("40.82"));
+  EXPECT_EQ(v.text(ResultField::Reheat), QStringLiteral("0.0"));
+  // The winter fields hold nothing for a cooling case.
+  EXPECT_EQ(v.text(ResultField::WinterSpecial), QString());
+  EXPECT_EQ(v.text(ResultField::Water), QString());
+  EXPECT_FLOAT_EQ(v.presentOutletTemperature(), 14.7f);
+}
+
+TEST_F(ResultsViewTest, AfterReheatStateShownWithReheat) {
+  StudyState s = metricResults();
+  s.DB_S = 17.0f, s.WB_S = 12.6f, s.h_S = 12.73059f, s.Reheat = 6822.343f;
+  const ResultsView v(s, "KCAL", 0);
+  EXPECT_TRUE(v.hasReheat());
+  EXPECT_EQ(v.text(ResultField::DB_T), QStringLiteral("17.00"));
+  EXPECT_EQ(v.text(ResultField::WB_T), QStringLiteral("12.60"));
+  EXPECT_EQ(v.text(ResultField::H_T), QStringLiteral("12.73"));
+  EXPECT_EQ(v.text(ResultField::Reheat), QStringLiteral("6,822.3"));
+  EXPECT_FLOAT_EQ(v.presentOutletTemperature(), 17.0f);
+}
+
+TEST_F(ResultsViewTest, ZeroAfterReheatMeansNoReheat) {
+  StudyState s = metricResults();
+  s.DB_S = 0;
+  const ResultsView v(s, "WATT", 0);
+  EXPECT_FALSE(v.hasReheat());
+  EXPECT_EQ(v.text(ResultField::DB_T), QStringLiteral("14.70"));
+}
+
+TEST_F(ResultsViewTest, SwitchingToEnglishConvertsEveryValue) {
+  ResultsView v(metricResults(), "WATT", 0);
+  v.MakeChanges();
+  ASSERT_EQ(v.shownSystem(), UnitSystem::English);
+  // 26 °C = 78.8 °F; 14.7 °C = 58.46 → 58.5 °F; 2652 m³/h ÷ 1.7 = 1560 CFM;
+  // 600 m³/h ÷ 1.7 = 352.9 CFM; 8600 kcal/h × 3.970923 = 34149.94 Btu/h;
+  // 12.5 kcal/kg ÷ (0.2518301785 / 0.45359) = 22.51 Btu/lb.
+  EXPECT_EQ(v.text(ResultField::SpaDB), QStringLiteral("78.8"));
+  EXPECT_EQ(v.text(ResultField::DB_T), QStringLiteral("58.50"));
+  EXPECT_EQ(v.text(ResultField::FlowRate), QStringLiteral("1,560.0"));
+  EXPECT_EQ(v.text(ResultField::OA), QStringLiteral("352.9"));
+  EXPECT_EQ(v.text(ResultField::FA), QStringLiteral("353"));
+  EXPECT_EQ(v.text(ResultField::Sens), QStringLiteral("34,149.94"));
+  EXPECT_EQ(v.text(ResultField::H_M), QStringLiteral("22.51"));
+  EXPECT_EQ(v.loadLabel(), u8(texts::kUnitBtuH));
+  EXPECT_EQ(v.enthalpyLabel(), u8(texts::kUnitBtuLb));
+  EXPECT_EQ(v.flowLabel(), u8(texts::kUnitCfm));
+  EXPECT_EQ(v.temperatureLabel(), u8(texts::kUnitF));
+  EXPECT_EQ(v.oaLabel(), u8(texts::kOAUnitCfm));
+  EXPECT_EQ(v.switchCaption(), u8(texts::kMetricCaption));
+  // The stored study is untouched.
+  EXPECT_FLOAT_EQ(v.results().SpaDB, 26.0f);
+  EXPECT_FLOAT_EQ(v.results().SupplyFlow, 2652.0f);
+}
+
+TEST_F(ResultsViewTest, EnglishStudyShownInMetric) {
+  StudyState s = metricResults();
+  s.MetricCode = 0, s.EnglishCode = 1;
+  s.SpaDB = 78, s.SensLoad = 40000, s.SupplyFlow = 1897;
+  ResultsView v(s, "WATT", 0);  // an English study is worked in Btu/h whatever the code says
+  EXPECT_EQ(v.shownLoadUnit(), QStringLiteral("BTU"));
+  EXPECT_EQ(v.text(ResultField::Sens), QStringLiteral("40,000.00"));
+  EXPECT_EQ(v.switchCaption(), u8(texts::kMetricCaption));
+  v.MakeChanges();
+  // 78 °F = 25.56 → 25.6 °C; 40000 Btu/h ÷ 3.970923 = 10073.22 kcal/h; 1897 CFM × 1.7 = 3224.9 m³/h
+  EXPECT_EQ(v.text(ResultField::SpaDB), QStringLiteral("25.6"));
+  EXPECT_EQ(v.text(ResultField::Sens), QStringLiteral("10,073.22"));
+  EXPECT_EQ(v.text(ResultField::FlowRate), QStringLiteral("3,224.9"));
+  EXPECT_EQ(v.loadLabel(), u8(texts::kUnitKcalH));
+  EXPECT_EQ(v.enthalpyLabel(), u8(texts::kUnitKcalKg));
+}
+
+TEST_F(ResultsViewTest, RaisedSupplyAirReplacesTheOutletFields) {
+  StudyState s = metricResults();
+  s.Reheat = 500;
+  ChangeRecord r = noRaiseRecord();
+  r[rec::SupplyDB] = 21.0f, r[rec::SupplyWB] = 16.2f, r[rec::SupplyRH] = 61.2f;
+  r[rec::SupplyH] = 15.05f, r[rec::SupplyGr] = 9.5f;
+  r[rec::CoilDB] = 18.4f, r[rec::CoilWB] = 15.6f, r[rec::CoilH] = 14.41f;
+  r[rec::RaiseReheat] = 4794.35f, r[rec::NewFlow] = 5972.1f, r[rec::NewCoilLoad] = 23772.6f;
+  s.CoilOutChange = r;
+  ResultsView v(s, "WATT", 0);
+  ASSERT_TRUE(v.raised());
+  EXPECT_EQ(v.text(ResultField::DB_T), QStringLiteral("21.00"));
+  EXPECT_EQ(v.text(ResultField::WB_T), QStringLiteral("16.20"));
+  // 15.05 kcal/kg × 4.18675 = 63.01 kJ/kg, one decimal
+  EXPECT_EQ(v.text(ResultField::H_T), QStringLiteral("63.0"));
+  EXPECT_EQ(v.text(ResultField::FlowRate), QStringLiteral("5,972.1"));
+  // 23772.6 kcal/h ÷ 0.85985547 = 27647.2 W; (500 + 4794.35) ÷ 0.85985547 = 6157.3 W
+  EXPECT_EQ(v.text(ResultField::Power), QStringLiteral("27,647.2"));
+  EXPECT_EQ(v.text(ResultField::Reheat), QStringLiteral("6,157.3"));
+  // The calculated outlet stays the reference for a further raise.
+  EXPECT_FLOAT_EQ(v.presentOutletTemperature(), 14.7f);
+  v.MakeChanges();
+  EXPECT_EQ(v.text(ResultField::DB_T), QStringLiteral("69.80"));  // 21 °C = 69.8 °F
+  EXPECT_EQ(v.text(ResultField::FlowRate), QStringLiteral("3,513.0"));  // 5972.1 ÷ 1.7
+}
+
+TEST_F(ResultsViewTest, PerCentFreshAirIsNotConverted) {
+  StudyState s = metricResults();
+  s.FreshMode = "P", s.FreshAmount = 0, s.FreshPerCent = 20, s.FreshValue = 20;
+  ResultsView v(s, "WATT", 20);
+  EXPECT_EQ(v.text(ResultField::OA), QStringLiteral("20.0"));
+  EXPECT_EQ(v.oaLabel(), u8(texts::kOAUnitPerCent));
+  v.MakeChanges();
+  EXPECT_EQ(v.text(ResultField::OA), QStringLiteral("20.0"));
+  EXPECT_EQ(v.oaLabel(), u8(texts::kOAUnitPerCent));
+}
+
+TEST_F(ResultsViewTest, FullRecirculationShowsNoFreshAir) {
+  StudyState s = metricResults();
+  s.KindCode = "AA_100";
+  s.FreshAmount = 0.1f, s.FreshValue = 0.1f, s.FreshFlow = 0.1f;
+  const ResultsView v(s, "WATT", 0);
+  EXPECT_EQ(v.text(ResultField::OA), QStringLiteral("0.0"));
+  EXPECT_EQ(v.text(ResultField::FA), QStringLiteral("0"));
+}
+
+TEST_F(ResultsViewTest, HeatingCaseShowsTheWinterFields) {
+  StudyState s = metricResults();
+  s.CoolingProcess = false, s.HeatingProcess = true;
+  s.DB_S = 40.0f, s.WB_S = 20.6f, s.h_S = 18.2f;
+  s.SupplyFlow = 1570.8f;
+  s.HighHumid[kHighHumidityValues - 1] = 2.3f;  // humidifier water, kg/h
+  ResultsView chosenOutlet(s, "WATT", 0);
+  EXPECT_TRUE(chosenOutlet.heating());
+  EXPECT_FALSE(chosenOutlet.raised());
+  EXPECT_FALSE(chosenOutlet.winterShowsFlow());
+  EXPECT_EQ(chosenOutlet.text(ResultField::WinterSpecial), QStringLiteral("40.0"));
+  EXPECT_EQ(chosenOutlet.text(ResultField::DB_T), QStringLiteral("40.00"));
+  EXPECT_EQ(chosenOutlet.text(ResultField::Water), QStringLiteral("2.30"));
+  EXPECT_EQ(chosenOutlet.waterLabel(), QStringLiteral("[Kg/h]"));
+  chosenOutlet.MakeChanges();
+  EXPECT_EQ(chosenOutlet.text(ResultField::WinterSpecial), QStringLiteral("104.0"));
+  EXPECT_EQ(chosenOutlet.text(ResultField::Water), QStringLiteral("5.07"));  // × 2.2046
+
+  s.SummerFlow = 3400;
+  ResultsView summerFlow(s, "WATT", 0);
+  EXPECT_TRUE(summerFlow.winterShowsFlow());
+  EXPECT_EQ(summerFlow.text(ResultField::WinterSpecial), QStringLiteral("3,400.0"));
+  summerFlow.MakeChanges();
+  EXPECT_EQ(summerFlow.text(ResultField::WinterSpecial), QStringLiteral("2,000.0"));
+}
+
+TEST_F(ResultsViewTest, MarkersAreNeverShown) {
+  StudyState s = metricResults();
+  s.DB_M = kNotComputed, s.CoilLoad = kWinterUnset;
+  ResultsView v(s, "WATT", 0);
+  EXPECT_EQ(v.text(ResultField::DB_M), QString());
+  EXPECT_EQ(v.text(ResultField::Power), QString());
+  v.MakeChanges();
+  EXPECT_EQ(v.text(ResultField::DB_M), QString());
+  EXPECT_EQ(v.text(ResultField::Power), QString());
+}
+
+// Switching to English and back shows the very first texts again, for every
+// field and for studies from real calculations in each load unit.
+TEST_F(ResultsViewTest, EnglishAndBackReturnsTheFirstFigures) {
+  test::ProgramFolderFixture fx;
+  for (const char* unit : {"WATT", "KCAL", "KW", "RT", "BTUh"}) {
+    resetStudy();
+    test::SummerStudy st;
+    st.loadUnit = unit;
+    st.envDB = 35, st.envWB = 24, st.spaDB = 26, st.spaWB = 18.5f;
+    st.sens = 10, st.lat = 4, st.fresh = 600;
+    if (QByteArray(unit) == "WATT" || QByteArray(unit) == "KCAL") st.sens = 10000, st.lat = 6400;
+    if (QByteArray(unit) == "BTUh") st.sens = 34000, st.lat = 21000;
+    ASSERT_EQ(test::runSummerStudy(st), 0) << unit;
+    StudyState file;
+    ASSERT_TRUE(readResultsFile(test::readAll(fx.path("PSY_RES.TMP")), file).ok);
+    ResultsView v(file, unit, 0);
+    QStringList first;
+    for (int i = 0; i < kFieldCount; ++i) first << v.text(static_cast<ResultField>(i));
+    v.MakeChanges();
+    QStringList english;
+    for (int i = 0; i < kFieldCount; ++i) english << v.text(static_cast<ResultField>(i));
+    EXPECT_NE(english, first) << unit;
+    v.MakeChanges();
+    for (int i = 0; i < kFieldCount; ++i)
+      EXPECT_EQ(v.text(static_cast<ResultField>(i)), first[i]) << unit << " " << i;
+  }
+}
+
+TEST(StudyConversion, BritishAndBackKeepsValuesAndMarkers) {
+  StudyState s = metricResults();
+  StudyState e = s;
+  Convert_To_British(e);
+  // 26 °C → 78.8 °F; 8600 kcal/h → 34149.94 Btu/h; 2652 m³/h → 1560 CFM;
+  // 12.5 kcal/kg → 22.5147 Btu/lb
+  EXPECT_FLOAT_EQ(e.SpaDB, 78.8f);
+  EXPECT_NEAR(e.SensLoad, 34149.94f, 0.01f);
+  EXPECT_FLOAT_EQ(e.SupplyFlow, 1560.0f);
+  EXPECT_NEAR(e.h_M, 22.5147f, 0.0001f);
+  EXPECT_FLOAT_EQ(e.DB_S, kNotComputed);
+  EXPECT_FLOAT_EQ(e.CoilOutChange[0], kNotComputed);
+  Convert_To_Metric(e);
+  EXPECT_FLOAT_EQ(e.SpaDB, 26.0f);
+  EXPECT_NEAR(e.SensLoad, 8600.0f, 0.01f);
+  EXPECT_FLOAT_EQ(e.SupplyFlow, 2652.0f);
+  EXPECT_NEAR(e.h_M, 12.5f, 0.0001f);
+  EXPECT_FLOAT_EQ(e.DB_S, kNotComputed);
+}
+
+TEST(StudyConversion, LoadUnitFollowsTheUnitCodes) {
+  StudyState s;
+  s.MetricCode = 0;
+  EXPECT_EQ(effectiveLoadUnit(s, "WATT"), QStringLiteral("BTU"));
+  s.MetricCode = 32;
+  EXPECT_EQ(effectiveLoadUnit(s, "WATT"), QStringLiteral("BTUh"));
+  s.MetricCode = 1;
+  EXPECT_EQ(effectiveLoadUnit(s, "KW"), QStringLiteral("KW"));
+  EXPECT_EQ(effectiveLoadUnit(s, "BTU"), QStringLiteral("KCAL"));
+}
+
+TEST(Rounding, HalfUpAndTemperatures) {
+  EXPECT_DOUBLE_EQ(roundHalfUp(2.25, 1), 2.3);
+  EXPECT_DOUBLE_EQ(roundHalfUp(-2.25, 1), -2.2);  // floor(x + 0.5): half up, not away
+  EXPECT_DOUBLE_EQ(toFahrenheit(25.0), 77.0);
+  EXPECT_DOUBLE_EQ(toCelsius(77.0), 25.0);
+  EXPECT_DOUBLE_EQ(toFahrenheit(14.7), 58.5);  // 58.46
+  EXPECT_TRUE(isMarker(kNotComputed));
+  EXPECT_TRUE(isMarker(kWinterUnset));
+  EXPECT_FALSE(isMarker(-40.0));
+}
