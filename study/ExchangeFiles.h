@@ -27,6 +27,17 @@
 //  12 FreshFlow
 //  13 the coil-outlet change record (13 singles)
 //  14 HighHumidity flag, then the 26 singles of the humid-room block
+//     (summer; in the study's units: °C or °F, g/kg or grains/lb, kcal/kg or
+//     Btu/lb, m³/h or CFM, kcal/h or Btu/h; -100000 when not computed):
+//      1 coil flow            2 moisture removed ΔGR   3 coil dew point Tt
+//      4 its saturated humidity
+//      5-9   mixed air before the coil: DB, WB, RH %, humidity, enthalpy
+//     10-14  coil outlet:                DB, WB, RH %, humidity, enthalpy
+//     15-19  room side:                  DB, WB, RH %, humidity, enthalpy
+//     20 coil load            21 condensate kg/h       22 bypass factor
+//     23 effective sensible load of the balance        24 enthalpy at Tt
+//     25 supply flow that bypasses the coil            26 condensate lb/h
+//     (a heating case writes the humidifier water, kg/h, as value 26)
 
 #include <QByteArray>
 #include <QString>
