@@ -106,6 +106,17 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) 
   return b;
 }
 
+// Gives the caption column of several groups one width, so that their value
+// boxes line up; `alsoFits` are texts the captions take later.
+void alignCaptions(const std::vector<QLabel*>& captions, const QStringList& alsoFits = {}) {
+  int width = 0;
+  for (QLabel* l : captions) width = std::max(width, l->fontMetrics().horizontalAdvance(l->text()));
+  if (!captions.empty())
+    for (const QString& t : alsoFits)
+      width = std::max(width, captions.front()->fontMetrics().horizontalAdvance(t));
+  for (QLabel* l : captions) l->setMinimumWidth(width + 12);
+}
+
 }  // namespace
 
 void setSaveStudyHandler(SaveStudyHandler handler) { saveHandler() = std::move(handler); }
@@ -223,13 +234,18 @@ QWidget* FrmPSRes::buildDataTab() {
   auto* page = new QWidget;
   auto* states = new QGroupBox(QStringLiteral(" Συνθήκες Σχεδιασμού "), page);
   auto* g = new QGridLayout(states);
+  std::vector<QLabel*> captions;
+  const auto caption = [&captions](QWidget* parent, const QString& text) {
+    captions.push_back(makeLabel(parent, text));
+    return captions.back();
+  };
   g->addWidget(makeLabel(states, QStringLiteral("Ξ.Θ.")), 0, 1, Qt::AlignCenter);
   g->addWidget(makeLabel(states, QStringLiteral("Υ.Θ.")), 0, 2, Qt::AlignCenter);
-  g->addWidget(makeLabel(states, QStringLiteral("Αέρας Περιβάλλοντος (Εξωτερικός) ...............")), 1, 0);
+  g->addWidget(caption(states, QStringLiteral("Αέρας Περιβάλλοντος (Εξωτερικός) ...............")), 1, 0);
   g->addWidget(fields_[int(ResultField::EnvDB)] = makeBox(states, ResultField::EnvDB, 90), 1, 1);
   g->addWidget(fields_[int(ResultField::EnvWB)] = makeBox(states, ResultField::EnvWB, 90), 1, 2);
   g->addWidget(makeLabel(states, QString(), "LblEnvUn"), 1, 3);
-  g->addWidget(makeLabel(states, QStringLiteral("Αέρας Κλιματιζόμενων Χώρων ........................")), 2, 0);
+  g->addWidget(caption(states, QStringLiteral("Αέρας Κλιματιζόμενων Χώρων ........................")), 2, 0);
   g->addWidget(fields_[int(ResultField::SpaDB)] = makeBox(states, ResultField::SpaDB, 90), 2, 1);
   g->addWidget(fields_[int(ResultField::SpaWB)] = makeBox(states, ResultField::SpaWB, 90), 2, 2);
   g->addWidget(makeLabel(states, QString(), "LblSpaUn"), 2, 3);
@@ -237,18 +253,19 @@ QWidget* FrmPSRes::buildDataTab() {
 
   auto* loads = new QGroupBox(QStringLiteral(" Φορτία Χώρων και Νωπός Αέρας "), page);
   auto* l = new QGridLayout(loads);
-  l->addWidget(makeLabel(loads, QStringLiteral("Συνολικό Αισθητό Φορτίο Χώρων ...................")), 0, 0);
+  l->addWidget(caption(loads, QStringLiteral("Συνολικό Αισθητό Φορτίο Χώρων ...................")), 0, 0);
   l->addWidget(fields_[int(ResultField::Sens)] = makeBox(loads, ResultField::Sens, 130), 0, 1);
   l->addWidget(makeLabel(loads, QString(), "LblSensUn"), 0, 2);
-  l->addWidget(makeLabel(loads, QStringLiteral("Συνολικό Λανθάνον Φορτίο Χώρων ..................")), 1, 0);
+  l->addWidget(caption(loads, QStringLiteral("Συνολικό Λανθάνον Φορτίο Χώρων ..................")), 1, 0);
   l->addWidget(fields_[int(ResultField::Lat)] = makeBox(loads, ResultField::Lat, 130), 1, 1);
   l->addWidget(makeLabel(loads, QString(), "LblLatUn"), 1, 2);
-  l->addWidget(makeLabel(loads, QStringLiteral("Νωπός Αέρας ..........................................")), 2, 0);
+  l->addWidget(caption(loads, QStringLiteral("Νωπός Αέρας ..........................................")), 2, 0);
   l->addWidget(fields_[int(ResultField::OA)] = makeBox(loads, ResultField::OA, 130), 2, 1);
   l->addWidget(makeLabel(loads, QString(), "TxtOAUn"), 2, 2);
-  l->addWidget(makeLabel(loads, QStringLiteral("Είδος Συστήματος ....................................")), 3, 0);
+  l->addWidget(caption(loads, QStringLiteral("Είδος Συστήματος ....................................")), 3, 0);
   l->addWidget(makeLabel(loads, QString(), "LblKind"), 3, 1, 1, 2);
   l->setColumnStretch(3, 1);
+  alignCaptions(captions);
 
   auto* dData = makeButton(page, "CmdDData", QStringLiteral("<< Δεδομένα"));
   auto* units = makeButton(page, "CmdUnitsD", QString());
@@ -277,6 +294,11 @@ QWidget* FrmPSRes::buildResultsTab() {
 
   auto* mixed = new QGroupBox(QStringLiteral(" Μίγμα Αέρα στην Είσοδο του Στοιχείου "), page);
   auto* m = new QGridLayout(mixed);
+  std::vector<QLabel*> captions;
+  const auto caption = [&captions](QWidget* parent, const QString& text, const char* name = nullptr) {
+    captions.push_back(makeLabel(parent, text, name));
+    return captions.back();
+  };
   const struct {
     const char* caption;
     ResultField field;
@@ -288,8 +310,8 @@ QWidget* FrmPSRes::buildResultsTab() {
   };
   int row = 0;
   for (const auto& r : mixedRows) {
-    m->addWidget(makeLabel(mixed, u8(r.caption)), row, 0);
-    m->addWidget(fields_[int(r.field)] = makeBox(mixed, r.field, 90), row, 1);
+    m->addWidget(caption(mixed, u8(r.caption)), row, 0);
+    m->addWidget(fields_[int(r.field)] = makeBox(mixed, r.field, 120), row, 1);
     m->addWidget(makeLabel(mixed, QString(), r.unit), row, 2);
     ++row;
   }
@@ -301,9 +323,9 @@ QWidget* FrmPSRes::buildResultsTab() {
   const char* const outletNames[3] = {"LblDB_T", "LblWB_T", "LblH_T"};
   const char* const outletUnits[3] = {"LblDB_TUn", "LblWB_TUn", "LblH_TUn"};
   for (int i = 0; i < 3; ++i) {
-    outletCaption_[i] = makeLabel(outlet, QString(), outletNames[i]);
+    outletCaption_[i] = caption(outlet, QString(), outletNames[i]);
     o->addWidget(outletCaption_[i], i, 0);
-    o->addWidget(fields_[int(outletFields[i])] = makeBox(outlet, outletFields[i], 90), i, 1);
+    o->addWidget(fields_[int(outletFields[i])] = makeBox(outlet, outletFields[i], 120), i, 1);
     o->addWidget(makeLabel(outlet, QString(), outletUnits[i]), i, 2);
   }
   image_ = makeLabel(outlet, QString(), "Image2");
@@ -316,32 +338,39 @@ QWidget* FrmPSRes::buildResultsTab() {
   auto* unit = new QGroupBox(u8(texts::kGroupCaption), page);
   unit->setObjectName("FraUnit");
   auto* u = new QGridLayout(unit);
-  u->addWidget(makeLabel(unit, QStringLiteral("ΠΑΡΟΧΗ ΝΩΠΟΥ ΑΕΡΑ..................................................................")), 0, 0);
-  u->addWidget(fields_[int(ResultField::FA)] = makeBox(unit, ResultField::FA, 130), 0, 1);
+  u->addWidget(caption(unit, QStringLiteral("ΠΑΡΟΧΗ ΝΩΠΟΥ ΑΕΡΑ..................................................................")), 0, 0);
+  u->addWidget(fields_[int(ResultField::FA)] = makeBox(unit, ResultField::FA, 120), 0, 1);
   u->addWidget(makeLabel(unit, QString(), "TxtFAUn"), 0, 2);
-  u->addWidget(makeLabel(unit, QStringLiteral("ΠΑΡΟΧΗ ΑΕΡΑ ΤΡΟΦΟΔΟΣΙΑΣ ΤΩΝ ΧΩΡΩΝ.......................................")), 1, 0);
-  u->addWidget(fields_[int(ResultField::FlowRate)] = makeBox(unit, ResultField::FlowRate, 130), 1, 1);
+  u->addWidget(caption(unit, QStringLiteral("ΠΑΡΟΧΗ ΑΕΡΑ ΤΡΟΦΟΔΟΣΙΑΣ ΤΩΝ ΧΩΡΩΝ.......................................")), 1, 0);
+  u->addWidget(fields_[int(ResultField::FlowRate)] = makeBox(unit, ResultField::FlowRate, 120), 1, 1);
   u->addWidget(makeLabel(unit, QString(), "TxtFRUn"), 1, 2);
-  powerCaption_ = makeLabel(unit, u8(texts::kPowerCaption), "LblPower");
+  powerCaption_ = caption(unit, u8(texts::kPowerCaption), "LblPower");
   u->addWidget(powerCaption_, 2, 0);
-  u->addWidget(fields_[int(ResultField::Power)] = makeBox(unit, ResultField::Power, 130), 2, 1);
+  u->addWidget(fields_[int(ResultField::Power)] = makeBox(unit, ResultField::Power, 120), 2, 1);
   u->addWidget(makeLabel(unit, QString(), "TxtPUn"), 2, 2);
-  reheatCaption_ = makeLabel(unit, QStringLiteral("ΑΠΑΡΑΙΤΗΤΗ ΙΣΧΥΣ ΑΝΑΘΕΡΜΑΝΣΗΣ......................................................"), "LblReheat");
+  reheatCaption_ = caption(unit, QStringLiteral("ΑΠΑΡΑΙΤΗΤΗ ΙΣΧΥΣ ΑΝΑΘΕΡΜΑΝΣΗΣ......................................................"), "LblReheat");
   u->addWidget(reheatCaption_, 3, 0);
-  u->addWidget(fields_[int(ResultField::Reheat)] = makeBox(unit, ResultField::Reheat, 130), 3, 1);
+  u->addWidget(fields_[int(ResultField::Reheat)] = makeBox(unit, ResultField::Reheat, 120), 3, 1);
   u->addWidget(makeLabel(unit, QString(), "TxtRehUN"), 3, 2);
   u->setColumnStretch(3, 1);
 
   winterFrame_ = new QGroupBox(QStringLiteral(" Χειμερινή Λειτουργία "), page);
   winterFrame_->setObjectName("FraWinter");
   auto* w = new QGridLayout(winterFrame_);
-  winterCaption_ = makeLabel(winterFrame_, QString(), "LblWinter");
+  winterCaption_ = caption(winterFrame_, QString(), "LblWinter");
   w->addWidget(winterCaption_, 0, 0);
-  w->addWidget(fields_[int(ResultField::WinterSpecial)] = makeBox(winterFrame_, ResultField::WinterSpecial, 130), 0, 1);
-  w->addWidget(makeLabel(winterFrame_, QStringLiteral("Νερό Υγραντήρων ......................................................")), 1, 0);
-  w->addWidget(fields_[int(ResultField::Water)] = makeBox(winterFrame_, ResultField::Water, 130), 1, 1);
+  w->addWidget(fields_[int(ResultField::WinterSpecial)] = makeBox(winterFrame_, ResultField::WinterSpecial, 120), 0, 1);
+  w->addWidget(caption(winterFrame_, QStringLiteral("Νερό Υγραντήρων ......................................................")), 1, 0);
+  w->addWidget(fields_[int(ResultField::Water)] = makeBox(winterFrame_, ResultField::Water, 120), 1, 1);
   w->addWidget(makeLabel(winterFrame_, QString(), "LblWaterUn"), 1, 2);
   w->setColumnStretch(3, 1);
+  QStringList later;
+  for (const char* t : {texts::kRaisedDBCaption, texts::kRaisedWBCaption, texts::kRaisedHCaption,
+                        texts::kWinterTempC, texts::kWinterFlowM3, kHeatingPowerCaption})
+    later << u8(t);
+  for (const auto* set : {kCoilOutletCaptions, kAfterReheatCaptions, kSupplyCaptions})
+    for (int i = 0; i < 3; ++i) later << u8(set[i]);
+  alignCaptions(captions, later);
 
   auto* rData = makeButton(page, "CmdRData", QStringLiteral("<< Δεδομένα"));
   auto* units = makeButton(page, "CmdUnitsR", QString());
