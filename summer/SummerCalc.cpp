@@ -767,8 +767,17 @@ void SummerCalculation::heating(CalcResult& result) {
       }
     }
   }
+  const bool latentCleared = s.FreshLatLoad == 0.0f;
   const int code = winter::WinterCalc(s, winter::Copy::SummerScreen, ask_, &result.winterDetail);
   if (code != 0) refuse(code);
+  // A per cent is no flow: once the heating calculation has found the supply
+  // flow, the fresh-air loads are those of the per cent of it.
+  if (s.FreshMode == QLatin1String("P") && isTrue(s.KindMix)) {
+    s.FreshSensLoad = kSensible * s.FreshFlow * (s.SpaDB - s.EnvDB);
+    s.FreshLatLoad = latentCleared ? 0.0f : kLatent * s.FreshFlow * (s.SpaGr - s.EnvGr);
+  }
+  s.FreshSensLoad = roundSingle(s.FreshSensLoad, 0);
+  s.FreshLatLoad = roundSingle(s.FreshLatLoad, 0);
   s.EnvRH = roundSingle(s.EnvRH, 2);
   s.SpaRH = roundSingle(s.SpaRH, 2);
   for (float v : {s.DB_M, s.WB_M, s.h_M, s.DB_T, s.WB_T, s.h_T, s.DB_S, s.WB_S, s.h_S,

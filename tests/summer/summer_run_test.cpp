@@ -311,4 +311,21 @@ TEST(SummerHeating, HotSupplyQuestionThroughMessages) {
   EXPECT_TRUE(out.message.text.isEmpty());
 }
 
+// A heating case in per-cent mode: the per cent becomes a flow only once the
+// supply flow is known, and the fresh-air loads are those of that flow.
+//   113 °F outlet, 68 °F room, 30000 Btu/h -> 30000/(1.08·45) = 617.284 CFM (617 shown),
+//   fresh air 25 % of it = 154.321 CFM, OASH = 1.08·154.321·(68 − 32) = 6000
+TEST(SummerHeating, PerCentFreshAirLoadsFromFinalFlow) {
+  StudyState s;
+  const RunOutcome out = calculateData(
+      lines({"\"AAA_NA\",1", "32,30,80", "68,57,50", "30000,0", "0,25", "0,0,1,113,0",
+             "1,0,0,0,\"P\"", "25"}),
+      s);
+  ASSERT_TRUE(out.ok()) << out.code;
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 617);
+  EXPECT_NEAR(s.FreshFlow, 154.321, 0.01);
+  EXPECT_FLOAT_EQ(s.FreshSensLoad, std::floor(1.08f * s.FreshFlow * 36 + 0.5f));
+  EXPECT_NEAR(s.FreshSensLoad, 6000, 1);
+}
+
 }  // namespace summer_run_tests
