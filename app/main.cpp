@@ -11,6 +11,7 @@
 #include "shell/ui/StandInDataScreen.h"
 #include "shell/ui/StartupController.h"
 #include "study/ui/QtMessageService.h"
+#include "summer/ui/StudyFileActions.h"
 
 // The season data screens. Each switch below brings one into the program once
 // its screen is part of the build; until then the shell's stand-in screen
@@ -65,6 +66,8 @@ int main(int argc, char** argv) {
   QtMessageService service;
   setMessageService(&service);
   setDataScreenFactories(summerScreen, winterScreen);
+  // Study files: open and save of studies, recent load studies (F2).
+  summer::installStudyFileActions();
 
   StartupController startup;
   const int code = startup.run();
