@@ -24,6 +24,10 @@ constexpr int kHeatingSearchStart = 7;
 // Minimum distance of the supply air below the room dry bulb.
 constexpr double kMinBelowRoomC = 5.0;
 constexpr double kMinBelowRoomF = 9.0;
+// The dew-point search of the summer calculation starts at 45 °F and matches
+// the line ratio to 0.01.
+constexpr float kAdpSearchStartF = 45.0f;
+constexpr float kLineRatioTolerance = 0.01f;
 // Grams per kilogram from grains per pound: 1000 / 7000.
 constexpr double kGrainsToGramsPerKg = 1000.0 / 7000.0;
 
@@ -70,11 +74,35 @@ float bypassFactorRule(const StudyState& file) {
   if (file.Reheat > 0) return 0.05f;
   const float oash = file.FreshSensLoad;
   const float oalh = file.FreshLatLoad;
-  if (oash == 0 && oalh == 0) return 0.15f;
-  // Outdoor air as moist as or drier than the room: the room takes the outdoor
-  // moisture and the coil works with the small factor.
-  if (oalh <= 0) return 0.05f;
-  return file.SpaRH >= 65.0f ? 0.05f : 0.15f;
+  float bf = 0.15f;
+  if (oash == 0 && oalh == 0) {
+    bf = 0.15f;
+  } else if (oalh <= 0) {
+    // Outdoor air as moist as or drier than the room: the room takes the
+    // outdoor moisture and the coil works with the small factor.
+    return 0.05f;
+  } else {
+    bf = file.SpaRH >= 65.0f ? 0.05f : 0.15f;
+  }
+  // The effective sensible heat factor of that choice (the ratio is the same
+  // in any load unit).
+  const float sens = file.SensLoad + bf * oash;
+  const float lat = file.LatLoad + bf * oalh;
+  // No latent load at all: the coil works at the room's dew point with the
+  // small factor.
+  if (lat <= 0) return 0.05f;
+  const float eshf = sens / (sens + lat);
+  // An effective line steeper than the line ratio at 45 °F fails the dew-point
+  // search, which then settles at 48 °F with the small factor.
+  StudyState e = file;
+  if (studySystemOf(file) == UnitSystem::Metric) Convert_To_British(e);
+  const float grR = psy::kGrainsPerLb * humidityRatio(e.SpaDB, e.SpaWB);
+  const float pws = psy::SatPressure(kAdpSearchStartF);
+  const float grSat = psy::kGrainsPerLb * moistureConstant() * pws / (psy::kPressure - pws);
+  const float dt = 0.244f * (e.SpaDB - kAdpSearchStartF);
+  const float r45 = dt / (dt + (1076.0f / 7000.0f) * (grR - grSat));
+  if (std::isfinite(r45) && eshf < r45 - kLineRatioTolerance) return 0.05f;
+  return bf;
 }
 
 bool basisFromResults(const StudyState& file, RaiseBasis& out) {

@@ -140,6 +140,7 @@ TEST(WetBulbSearch, RefusesSupersaturatedAndNonNumbers) {
 TEST(BypassFactorRule, FollowsTheSummerCalculation) {
   StudyState s;
   s.KindCode = "AAA_NA";
+  s.MetricCode = 1, s.SpaDB = 26, s.SpaWB = 18.5f, s.SensLoad = 8600, s.LatLoad = 1720;
   s.FreshSensLoad = 1500, s.FreshLatLoad = 1700, s.SpaRH = 64.9f;
   EXPECT_FLOAT_EQ(bypassFactorRule(s), 0.15f);
   s.SpaRH = 65.0f;
@@ -150,6 +151,12 @@ TEST(BypassFactorRule, FollowsTheSummerCalculation) {
   EXPECT_FLOAT_EQ(bypassFactorRule(s), 0.05f);
   s.Reheat = 0, s.FreshSensLoad = 0, s.FreshLatLoad = 0;  // full recirculation
   EXPECT_FLOAT_EQ(bypassFactorRule(s), 0.15f);
+  s.LatLoad = 0;  // nothing latent: ESHF 1
+  EXPECT_FLOAT_EQ(bypassFactorRule(s), 0.05f);
+  // Room 78.8 °F, 72.2 grains: R(45) = 8.247 / (8.247 + 0.1537·(72.2 − 44.1)) = 0.656;
+  // an ESHF of 8600 / (8600 + 6000) = 0.589 lies below it.
+  s.LatLoad = 6000;
+  EXPECT_FLOAT_EQ(bypassFactorRule(s), 0.05f);
   s.KindFresh = 1, s.FreshLoads = 2;
   EXPECT_FLOAT_EQ(bypassFactorRule(s), 0.05f);
 }
@@ -161,10 +168,19 @@ TEST(BypassFactorRule, AgreesWithRealCalculations) {
   latent.lat = 8000;  // steep room line: dew point 48 °F with reheat
   test::SummerStudy humid = officeStudy();
   humid.spaWB = 21.5f;  // room above 65 %
-  for (const auto& st : {dry, latent, humid}) {
+  test::SummerStudy recirc = officeStudy();
+  recirc.kind = "AA_100";  // no outdoor-air loads
+  test::SummerStudy recircDry = recirc;
+  recircDry.lat = 0;  // no latent load: the room's dew point
+  test::SummerStudy recircSteep = recirc;
+  recircSteep.lat = 9000;  // steep line without outdoor air
+  test::SummerStudy fresh = officeStudy();
+  fresh.kind = "NA_PAF", fresh.fresh = 4000;
+  for (const auto& st : {dry, latent, humid, recirc, recircDry, recircSteep, fresh}) {
     resetStudy();
     ASSERT_EQ(test::runSummerStudy(st), 0);
-    EXPECT_FLOAT_EQ(bypassFactorRule(readResults()), study().BF) << st.lat << " " << st.spaWB;
+    EXPECT_FLOAT_EQ(bypassFactorRule(readResults()), study().BF)
+        << st.kind.toStdString() << " " << st.lat << " " << st.spaWB;
   }
 }
 
