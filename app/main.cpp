@@ -16,8 +16,8 @@
 // The season data screens. Each switch below brings one into the program once
 // its screen is part of the build; until then the shell's stand-in screen
 // opens for that season.
-#define AERITON_WITH_SUMMER_SCREEN 0
-#define AERITON_WITH_WINTER_SCREEN 0
+#define AERITON_WITH_SUMMER_SCREEN 1
+#define AERITON_WITH_WINTER_SCREEN 1
 
 #if AERITON_WITH_SUMMER_SCREEN && __has_include("summer/ui/FrmPsyDat.h")
 #include "summer/ui/FrmPsyDat.h"
