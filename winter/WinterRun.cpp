@@ -59,7 +59,7 @@ RunOutcome refused(int code, const CalculateResult& r, bool english) {
 // Steps after the inputs are in the study (display units) and their bytes
 // are known: calculate, convert back, write the results.
 RunOutcome finish(const QByteArray& dataBytes, StudyState& s, const ContinueQuestion& ask,
-                  const StudyState& entered) {
+                  const StudyState& entered, bool writeResults = true) {
   const bool english = s.MetricCode == 0 && s.EnglishCode == 1;
   const CalculateResult r = Calculate(dataBytes, s, ask);
   s.MessageCode = 0;
@@ -84,6 +84,8 @@ RunOutcome finish(const QByteArray& dataBytes, StudyState& s, const ContinueQues
   s.SupplyTempShown = s.DB_S;
   RunOutcome out;
   out.results = resultsFileBytes(s);
+  s.Unsaved = true;
+  if (!writeResults) return out;
   QString error;
   if (!writeFileAtomically(appfolder::path(QString::fromLatin1(kResultsFileName)), out.results,
                            &error)) {
@@ -93,9 +95,11 @@ RunOutcome finish(const QByteArray& dataBytes, StudyState& s, const ContinueQues
     out.results.clear();
     return out;
   }
-  s.Unsaved = true;
   return out;
 }
+
+RunOutcome runData(const QByteArray& dataBytes, const ContinueQuestion& ask, StudyState& s,
+                   bool writeResults);
 
 }  // namespace
 
@@ -192,6 +196,18 @@ RunOutcome runWinterFromDataFile(const QByteArray& dataBytes, const ContinueQues
 
 RunOutcome runWinterFromDataFile(const QByteArray& dataBytes, const ContinueQuestion& ask,
                                  StudyState& s) {
+  return runData(dataBytes, ask, s, true);
+}
+
+RunOutcome calculateWinterData(const QByteArray& dataBytes, const ContinueQuestion& ask,
+                               StudyState& s) {
+  return runData(dataBytes, ask, s, false);
+}
+
+namespace {
+
+RunOutcome runData(const QByteArray& dataBytes, const ContinueQuestion& ask, StudyState& s,
+                   bool writeResults) {
   ZeroVariables(s);
   StudyState inputs = s;
   const ReadResult read = readDataFile(dataBytes, inputs);
@@ -201,8 +217,10 @@ RunOutcome runWinterFromDataFile(const QByteArray& dataBytes, const ContinueQues
     return refused(kCodeFileError, failed, false);
   }
   s.SupplyTempShown = inputs.DB_S;
-  return finish(dataBytes, s, ask, inputs);
+  return finish(dataBytes, s, ask, inputs, writeResults);
 }
+
+}  // namespace
 
 bool askThroughMessages(float supplyTempF) {
   study().UserAnswer.clear();

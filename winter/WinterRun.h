@@ -4,10 +4,12 @@
 // computes, converts back, and the results go to "PSY_RES.TMP".
 //
 // The batch calculator runs a data file with
-//   RunOutcome out = winter::runWinterFromDataFile(bytes, [yes](float) { return yes; });
-// and ends with out.code (0: "PSY_RES.TMP" written, out.results holds its
-// bytes); out.showMessage says whether out.message explains a refusal (a
-// declined -102 question ends as -100 without a message).
+//   RunOutcome out = winter::calculateWinterData(bytes, [yes](float) { return yes; }, study());
+// and ends with out.code: 0 and out.results holding the bytes of the results
+// file; kCodeFileError for a data file that cannot be read (out.message names
+// the line); another negative code for a refusal, out.showMessage saying
+// whether out.message explains it (a declined -102 question ends as -100
+// without a message).
 
 #include <QByteArray>
 
@@ -55,6 +57,9 @@ RunOutcome runWinterStudy(StudyState& s, const ContinueQuestion& ask);
 RunOutcome runWinterFromDataFile(const QByteArray& dataBytes, const ContinueQuestion& ask);
 RunOutcome runWinterFromDataFile(const QByteArray& dataBytes, const ContinueQuestion& ask,
                                  StudyState& s);
+// The same without writing "PSY_RES.TMP": the results are in out.results.
+RunOutcome calculateWinterData(const QByteArray& dataBytes, const ContinueQuestion& ask,
+                               StudyState& s);
 
 // The question -102 through the message service: true on "YES".
 bool askThroughMessages(float supplyTempF);

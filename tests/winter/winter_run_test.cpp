@@ -387,6 +387,22 @@ TEST(WinterRun, FromADataFileAsTheBatchCalculatorDoes) {
   EXPECT_TRUE(bad.showMessage);
 }
 
+TEST(WinterRun, BatchCalculationLeavesTheProgramFolderAlone) {
+  test::ProgramFolderFixture folder;
+  // Same unit in summer, 1000 CFM into a 68 °F room: 68 + 70000 / 1080 = 132.8 °F.
+  const QByteArray dat = lines({"\"AAA_NA\",1", "23,21,72.8", "68,56,40.7", "70000,0", "500,0",
+                                "0,0,1,-10000,1000", "1,0,0,0,\"C\"", "500"});
+  const RunOutcome no = calculateWinterData(dat, [](float) { return false; }, study());
+  EXPECT_EQ(no.code, -100);
+  EXPECT_FALSE(no.showMessage);
+  const RunOutcome yes = calculateWinterData(dat, [](float) { return true; }, study());
+  ASSERT_EQ(yes.code, 0);
+  // Line 11: supply temperature shown 132.8 °F, the summer flow as given.
+  EXPECT_TRUE(yes.results.contains("\r\n0,0,1,132.8,1000\r\n")) << yes.results.toStdString();
+  EXPECT_FALSE(QFile::exists(folder.path("PSY_RES.TMP")));
+  EXPECT_FALSE(QFile::exists(folder.path("PSY_DAT.TMP")));
+}
+
 TEST(WinterRun, ConversionsRoundTemperaturesAndFlows) {
   StudyState s;
   s.EnvDB = -20;
