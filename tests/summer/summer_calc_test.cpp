@@ -174,9 +174,25 @@ TEST_P(SummerRecirculation, MixedAirIsRoomAirAndCoilTakesRoomLoads) {
 }
 INSTANTIATE_TEST_SUITE_P(Loads, SummerRecirculation,
                          ::testing::Values(RecircCase{"office", 100000, 20000},
-                                           RecircCase{"sensible_only", 60000, 0},
-                                           RecircCase{"latent_heavy", 40000, 25000}),
+                                           RecircCase{"shop", 80000, 30000},
+                                           RecircCase{"small_room", 10000, 2000}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A room without latent load: ESHF is exactly 1, the coil only cools (deep
+// coil, BF 0.05) down to the room's own dew point, and the coil takes RSH.
+//   room W = 0.010186 -> pw = 0.48183 between pws(57) = 0.4684 and pws(58) = 0.48558:
+//   ADP = 57 + (0.010186 − Wsat57)/(Wsat58 − Wsat57) = 57.79
+TEST(SummerRecirculationFigures, SensibleOnlyCoolsToRoomDewPoint) {
+  StudyState s = english(kRecirc, 95, 75, 40, 78, 65, 50, 60000, 0, 0.1f);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.ESHF, 1.0f);
+  EXPECT_FLOAT_EQ(s.BF, 0.05f);
+  EXPECT_NEAR(s.ADP, 57 + (s.SpaW - wsat(57)) / (wsat(58) - wsat(57)), 1e-3);
+  EXPECT_NEAR(s.ADP, 57.79, 0.01);
+  EXPECT_FLOAT_EQ(s.CoilLoad, 60000);
+  // CFMsa = 60000/(0.95·1.08·(78 − 57.79))
+  EXPECT_NEAR(s.SupplyFlow, 60000 / (0.95 * 1.08 * (78 - s.ADP)), 1);
+}
 
 // 100000 / 20000 with 100 % recirculation: ESHF = 0.83333, |R(55) − ESHF| =
 // |0.84035 − 0.83333| <= 0.01 -> ADP = 55 exactly; CFMsa = 100000/(0.85·1.08·23) = 4736.
@@ -388,7 +404,9 @@ TEST(SummerHumidRoom, FreshAirKindsHaveNoVariant) {
 }
 
 // A very dry room behind very humid fresh air: the coil would have to leave
-// below freezing -> refused, with the message on three lines.
+// below freezing -> refused, with the message on three lines. (Its wet bulb
+// lies far below the 30 °F start of the search, which steps down to find it:
+// a search that gave up would refuse with its own code instead.)
 TEST(SummerRefusals, CoilOutletBelowFreezing) {
   StudyState s = english(kDpf, 95, 85, 68, 75, 52, 20, 0, 0, 2000);
   const CalcResult r = calculateEnglish(s);
