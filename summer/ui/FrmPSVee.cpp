@@ -102,8 +102,17 @@ bool FrmPSVee::confirm() {
   }
   QString error;
   if (!writeFileAtomically(appfolder::path(QStringLiteral("PSY_VEE.TMP")), raiseRequestBytes(T),
-                           &error))
+                           &error)) {
+    // The program folder refused the request file: say so and stay.
+    Message m;
+    m.code = -4;
+    m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !..");
+    m.text = QStringLiteral("... Υπάρχει σοβαρό πρόβλημα στο εν λόγω Αρχείο ...\nPSY_VEE.TMP: ") + error;
+    m.icon = MsgIcon::Critical;
+    m.beeps = 2;
+    showMessage(m);
     return false;
+  }
   accept();
   return true;
 }

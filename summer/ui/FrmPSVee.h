@@ -18,7 +18,8 @@ class NumericBox;
 
 namespace aeriton::summer {
 
-// The message of a refused temperature (code: -1, -2 or -3 for the three checks).
+// The message of a refused temperature (code: -1, -2 or -3 for the three checks;
+// -4 is the request file that could not be written).
 Message raiseRefusalMessage(RaiseCheck check, bool metric);
 
 class FrmPSVee : public QDialog {

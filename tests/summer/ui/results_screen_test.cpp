@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -263,6 +264,32 @@ TEST_F(ResultsScreen, CancelledRaiseChangesNothing) {
   EXPECT_EQ(test::readAll(fx.path("PSY_RES.TMP")), before);
   EXPECT_EQ(text(w, "TxtDB_T"), QStringLiteral("14.70"));
   EXPECT_TRUE(fx.messages.shown().empty());
+}
+
+TEST_F(ResultsScreen, RequestFileThatCannotBeWrittenKeepsTheWindowOpen) {
+  // A folder in the way of "PSY_VEE.TMP": the accepted value cannot be
+  // handed over; the window says so and stays, the results stay.
+  ASSERT_EQ(test::runSummerStudy(office()), 0);
+  ASSERT_TRUE(QDir(fx.folder()).mkdir(QStringLiteral("PSY_VEE.TMP")));
+  const QByteArray before = test::readAll(fx.path("PSY_RES.TMP"));
+  test::ModalWatchdog watchdog;
+  FrmPSRes w(nullptr);
+  w.show();
+  bool stayedOpen = false;
+  whenModal([&] {
+    auto* vee = w.findChild<FrmPSVee*>();
+    ASSERT_NE(vee, nullptr);
+    QTest::keyClicks(vee->findChild<NumericBox*>("TxtNewTemp"), QStringLiteral("21"));
+    QTest::mouseClick(vee->findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
+    stayedOpen = vee->isVisible();
+    QTest::mouseClick(vee->findChild<QPushButton*>("CmdCancel"), Qt::LeftButton);
+  });
+  QTest::mouseClick(button(w, "CmdChangeT"), Qt::LeftButton);
+  EXPECT_TRUE(stayedOpen);
+  ASSERT_NE(fx.messages.last(), nullptr);
+  EXPECT_EQ(fx.messages.last()->code, -4);
+  EXPECT_EQ(test::readAll(fx.path("PSY_RES.TMP")), before);
+  EXPECT_EQ(text(w, "TxtDB_T"), QStringLiteral("14.70"));
 }
 
 TEST_F(ResultsScreen, EnglishStudyAsksForNineDegreesFahrenheit) {
