@@ -22,6 +22,7 @@
 #include "study/AppFolder.h"
 #include "study/StudyState.h"
 #include "winter/WinterChecks.h"
+#include "winter/WinterStudyFile.h"
 #include "winter/ui/FrmPsyDaW.h"
 #if __has_include("summer/ui/FrmPSRes.h")
 #include "summer/ui/FrmPSRes.h"
@@ -441,6 +442,48 @@ TEST_F(WinterScreenTest, TitleButtonWritesTheShownValues) {
   EXPECT_TRUE(bytes.contains("\r\n\"20.0\",")) << bytes.toStdString();
   EXPECT_TRUE(bytes.endsWith("\r\n\"10,000\"\r\n")) << bytes.toStdString();
 }
+
+TEST_F(WinterScreenTest, AStudyReadBackFillsTheScreen) {
+  fillMetric();
+  type("TxtSens", "12500");
+  click("CmdAeriton");
+  ASSERT_EQ(resultsOpened, 1);
+  const auto values = winterFormValues();
+  ASSERT_TRUE(values.has_value());
+  FrmPsyDaW other(nullptr);
+  other.showStudyValues(*values);
+  auto text = [&](const char* name) { return other.findChild<NumericBox*>(QLatin1String(name))->text(); };
+  EXPECT_EQ(text("TxtEnvDB"), QStringLiteral("0.0"));
+  EXPECT_EQ(text("TxtSpaDB"), QStringLiteral("20.0"));
+  EXPECT_EQ(text("TxtSpaRH"), QStringLiteral("40.0"));
+  EXPECT_EQ(text("TxtAmount"), QStringLiteral("300.0"));
+  EXPECT_EQ(text("TxtSens"), QStringLiteral("12,500"));
+  EXPECT_FLOAT_EQ(other.load().in(kUnitWatt), 12500.0f);
+  EXPECT_EQ(other.findChild<QComboBox*>("CboTo")->currentText(), QStringLiteral("45"));
+  EXPECT_EQ(other.findChild<QLabel*>("LblThema")->text(), QString::fromUtf8("Κατοικία Φλώρινας"));
+}
+
+#ifdef HAVE_RESULTS_SCREEN
+TEST_F(WinterScreenTest, TheResultsScreenOpensInItsHeatingForm) {
+  FrmPsyDaW::setResultsOpener(nullptr);
+  QString caption;
+  QTimer closer;
+  closer.setInterval(30);
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w || !w->inherits("aeriton::summer::FrmPSRes")) return;
+    for (QLabel* l : w->findChildren<QLabel*>()) caption += l->text() + QLatin1Char('|');
+    study().Unsaved = false;  // leaving would ask about saving
+    w->close();
+  });
+  closer.start();
+  fillMetric();
+  click("CmdAeriton");
+  closer.stop();
+  EXPECT_TRUE(caption.contains(QString::fromUtf8("(Περίοδος Χειμώνα)"))) << caption.toStdString();
+  EXPECT_TRUE(screen->isVisible());
+}
+#endif
 
 // Screenshots for review (set AERITON_SCREENSHOTS to a folder).
 TEST_F(WinterScreenTest, Screenshots) {
