@@ -217,6 +217,11 @@ AirState SummerCalculation::stateFromW(float DB, float W) {
   const float pw = vapourFromW(W);
   if (!wetBulb(DB, pw, wetBulbStart(), a.WB)) refuse(kCodeSearchBound, Search::WetBulb);
   a.RH = checked(100.0f * pw / psy::SatPressure(DB));
+  // The dew point's humidity ratio is that of a whole degree of the table, so
+  // a coil outlet close to it can come out a shade above saturation; such
+  // air leaves the coil saturated: its wet bulb is its dry bulb.
+  if (a.WB > DB) a.WB = DB;
+  if (a.RH > 100.0f) a.RH = 100.0f;
   a.H = enthalpy(DB, W);
   return a;
 }
@@ -319,6 +324,9 @@ void SummerCalculation::adpFallback(float sens, float lat) {
   ADP_ = static_cast<float>(kAdpFallbackF);
   Wadp_ = checked(saturatedW(kAdpFallbackF));
   const float R = checked(lineRatio(r_.DB, r_.GR, ADP_, kGrains * Wadp_));
+  // A room whose own dew point lies below 48 °F has no drying line through
+  // 48 °F (R outside 0..1): the coil cannot reach the dryness asked for.
+  if (!(R > 0.0f && R < 1.0f)) refuse(kCodeNegativeCoilOutlet);
   ESHFlast_ = R;
   REH_ = divide(R, 1.0f - R) * lat - sens;
 }
@@ -497,7 +505,7 @@ void SummerCalculation::freshNoLoads() {
     std::swap(c_.DB, c_.WB);
     REH_ = kSensible * CFMsa_ * (r_.DB - c_.DB);
   }
-  c_.RH = checked(100.0f * pwc / psy::SatPressure(c_.DB));
+  c_.RH = std::min(checked(100.0f * pwc / psy::SatPressure(c_.DB)), 100.0f);
   h_ = r_;
   reheat_ = true;
   QC_ = kTotal * CFMsa_ * (m_.H - c_.H);
@@ -567,6 +575,8 @@ void SummerCalculation::freshWithLoads() {
   const float pwc = vapourFromW(c_.W);
   if (!wetBulb(c_.DB, pwc, wetBulbStart(), c_.WB)) refuse(kCodeSearchBound, Search::WetBulb);
   c_.RH = checked(100.0f * pwc / psy::SatPressure(c_.DB));
+  if (c_.WB > c_.DB) c_.WB = c_.DB;  // saturated at most (see stateFromW)
+  if (c_.RH > 100.0f) c_.RH = 100.0f;
   c_.H = Hadp_ + BF_ * (m_.H - Hadp_);
   if (c_.GR > r_.GR) refuse(kCodeFreshAirExcessive);
   if (REH_ > 0.0f) {
@@ -718,6 +728,9 @@ void SummerCalculation::humidRoom() {
 // the room humidity asked for is too low for the loads.
 void SummerCalculation::checkCoilOutlet() {
   if (c_.DB < 32.0f || c_.WB < 32.0f || c_.H < 0.0f) refuse(kCodeNegativeCoilOutlet);
+  // A unit that takes up the room loads must leave its coil colder than the
+  // room; otherwise the room is too dry for any dew point of the coil.
+  if (kind() != Kind::FreshNoLoads && c_.DB >= r_.DB) refuse(kCodeNegativeCoilOutlet);
 }
 
 void SummerCalculation::storeResults() {

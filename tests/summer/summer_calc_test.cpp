@@ -465,4 +465,49 @@ INSTANTIATE_TEST_SUITE_P(Values, SummerRounding,
                                            RoundCase{"negative_tenth", -17.77f, 1, -17.8f}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A sweep over rooms, loads, outdoor states, fresh air and every kind: each
+// study either gives a design or one of the defined refusals, never a hang or
+// a state that cannot exist (wet bulb above dry bulb, RH above 100 %).
+TEST(SummerSweep, EveryStudyEndsInDesignOrDefinedRefusal) {
+  const Kind kinds[] = {kMix, kRecirc, kPaf, kDpf};
+  const float outdoor[][2] = {{95, 75}, {95, 82}, {104, 70}, {90, 80}};
+  int designs = 0, refusals = 0;
+  for (const Kind& k : kinds)
+    for (const auto& o : outdoor)
+      for (float DBr : {70.0f, 74.0f, 78.0f, 82.0f})
+        for (float dep : {3.0f, 6.0f, 10.0f, 15.0f})
+          for (float shr : {0.55f, 0.75f, 0.95f})
+            for (float fresh : {500.0f, 2000.0f, 8000.0f}) {
+              const float WBr = DBr - dep;
+              float rh = 0, gr = 0;
+              psy::FindRH(DBr, WBr, rh, gr);
+              const float RSH = 100000 * shr, RLH = 100000 * (1 - shr);
+              StudyState s = english(k, o[0], o[1], 40, DBr, WBr, 100 * rh, RSH, RLH, fresh);
+              const CalcResult r = calculateEnglish(s);
+              const std::string where = std::string(k.code) + " outdoor " + std::to_string(o[0]) + "/" +
+                                        std::to_string(o[1]) + " room " + std::to_string(DBr) + "/" +
+                                        std::to_string(WBr) + " shr " + std::to_string(shr) +
+                                        " fresh " + std::to_string(fresh);
+              if (!r.ok()) {
+                ++refusals;
+                EXPECT_TRUE(r.code == kCodeFreshAirExcessive || r.code == kCodeNegativeCoilOutlet ||
+                            r.code == kCodeSearchBound || r.code == kCodeDivisionByZero)
+                    << where << " code " << r.code;
+                EXPECT_FALSE(messageForResult(r).text.isEmpty()) << where;
+                continue;
+              }
+              ++designs;
+              EXPECT_LE(s.WB_M, s.DB_M) << where;
+              EXPECT_LE(s.WB_T, s.DB_T) << where;
+              EXPECT_LE(s.RH_T, 100.0f) << where;
+              EXPECT_GT(s.SupplyFlow, 0) << where;
+              EXPECT_TRUE(std::isfinite(s.CoilLoad)) << where;
+              EXPECT_LT(s.DB_T, s.SpaDB) << where;
+              EXPECT_GE(s.DB_T, 32.0f) << where;
+              if (s.DB_S != kNotComputed) EXPECT_LE(s.WB_S, s.DB_S) << where;
+            }
+  EXPECT_GT(designs, 1000);
+  EXPECT_GT(refusals, 0);
+}
+
 }  // namespace summer_calc_tests
