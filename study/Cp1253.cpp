@@ -41,7 +41,10 @@ QByteArray toCp1253(const QString& text) {
   QByteArray out;
   out.reserve(text.size());
   const auto& rev = reverseTable();
-  for (QChar ch : text) {
+  // Accents typed as combining marks are composed first: the code page holds
+  // the precomposed Greek letters only.
+  const QString composed = text.normalized(QString::NormalizationForm_C);
+  for (QChar ch : composed) {
     const char16_t u = ch.unicode();
     if (u < 0x80) {
       out.append(static_cast<char>(u));

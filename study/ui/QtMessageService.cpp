@@ -40,9 +40,11 @@ MsgAnswer QtMessageService::show(const Message& message) {
   };
   if (buttons.testFlag(toStd(message.defaultButton))) box.setDefaultButton(toStd(message.defaultButton));
   // Greek captions for the standard buttons keep the box in one language.
-  if (auto* b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("Ναι"));
-  if (auto* b = box.button(QMessageBox::No)) b->setText(QStringLiteral("Όχι"));
-  if (auto* b = box.button(QMessageBox::Cancel)) b->setText(QStringLiteral("Άκυρο"));
+  // Several questions name the buttons < YES >, < NO >, < CANCEL > in their text,
+  // so the captions carry both words.
+  if (auto* b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("Ναι (YES)"));
+  if (auto* b = box.button(QMessageBox::No)) b->setText(QStringLiteral("Όχι (NO)"));
+  if (auto* b = box.button(QMessageBox::Cancel)) b->setText(QStringLiteral("Άκυρο (CANCEL)"));
   if (auto* b = box.button(QMessageBox::Ok)) b->setText(QStringLiteral("OK"));
   const int r = box.exec();
   switch (r) {
@@ -60,7 +62,7 @@ MsgAnswer QtMessageService::show(const Message& message) {
 }
 
 void centreWindow(QWidget* window, int extraDown) {
-  if (!window || window->parentWidget() && !window->isWindow()) return;
+  if (!window || !window->isWindow()) return;
   QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
   const QRect area = screen->availableGeometry();

@@ -136,3 +136,19 @@ TEST(FixedRecordFile, WritesPaddedTextAndInt16Records) {
   EXPECT_EQ(fixedrec::getInt16(rec, 10), -2);
   EXPECT_FALSE(f.read(3, rec));
 }
+
+TEST(Cp1253, ComposesCombiningAccentsAndMarksWhatItCannotHold) {
+  // "ά" typed as alpha + combining acute is the single byte of the composed letter.
+  EXPECT_EQ(toCp1253(QString::fromUtf8("\xCE\xB1\xCC\x81")), QByteArray("\xDC"));
+  EXPECT_EQ(toCp1253(QStringLiteral("ά")), QByteArray("\xDC"));
+  // Characters outside the code page become '?'; unassigned bytes decode to U+FFFD.
+  EXPECT_EQ(toCp1253(QStringLiteral("Ж")), QByteArray("?"));
+  EXPECT_EQ(fromCp1253(QByteArray("\xD2")), QString(QChar(0xFFFD)));
+  // Every assigned byte survives a round trip.
+  for (int b = 0x20; b < 0x100; ++b) {
+    const QByteArray one(1, static_cast<char>(b));
+    const QString text = fromCp1253(one);
+    if (text == QString(QChar(0xFFFD))) continue;
+    EXPECT_EQ(toCp1253(text), one) << b;
+  }
+}
