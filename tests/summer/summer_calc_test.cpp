@@ -506,6 +506,26 @@ TEST(SummerSweep, EveryStudyEndsInDesignOrDefinedRefusal) {
               EXPECT_GE(s.DB_T, 32.0f) << where;
               if (s.DB_S != kNotComputed) EXPECT_LE(s.WB_S, s.DB_S) << where;
             }
+  // Per-cent fresh air over the same rooms.
+  for (float pc : {10.0f, 30.0f, 85.0f})
+    for (float DBr : {70.0f, 78.0f, 82.0f})
+      for (float dep : {3.0f, 8.0f, 15.0f})
+        for (float shr : {0.55f, 0.8f, 0.95f}) {
+          float rh = 0, gr = 0;
+          psy::FindRH(DBr, DBr - dep, rh, gr);
+          StudyState s = english(kMix, 95, 78, 40, DBr, DBr - dep, 100 * rh, 90000 * shr,
+                                 90000 * (1 - shr), pc, "P");
+          const CalcResult r = calculateEnglish(s);
+          if (!r.ok()) {
+            ++refusals;
+            EXPECT_NE(r.code, kCodeDivisionByZero) << "per cent " << pc << " room " << DBr;
+            continue;
+          }
+          ++designs;
+          // Both flows are rounded to whole CFM after the fresh flow was taken.
+          EXPECT_NEAR(s.FreshFlow, pc / 100 * s.SupplyFlow, 0.5 + pc / 100 * 0.5) << "per cent " << pc << " room " << DBr;
+          EXPECT_LE(s.WB_T, s.DB_T);
+        }
   EXPECT_GT(designs, 1000);
   EXPECT_GT(refusals, 0);
 }
