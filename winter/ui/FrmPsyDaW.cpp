@@ -483,8 +483,8 @@ void FrmPsyDaW::CboKind_Click(int index) {
   const bool freshNoLoads = index == kKindFreshNoLoads;
   optAmount_->setEnabled(!recirc);
   optPerCent_->setEnabled(mixing);
-  if (!mixing && !recirc) optAmount_->setChecked(true);
-  if (mixing && !optPerCent_->isChecked()) optAmount_->setChecked(true);
+  // Mixing and the fresh-air kinds start from the amount option.
+  if (!recirc) optAmount_->setChecked(true);
   amount_->setEnabled(!recirc && optAmount_->isChecked());
   cboPerC_->setEnabled(mixing && optPerCent_->isChecked());
   if (freshNoLoads) {
@@ -735,8 +735,7 @@ void FrmPsyDaW::showStudyValues(const WinterFormValues& v) {
   activated_ = true;
   Change_Winter_Data(v.unitIndex);
   CboKind_Click(v.kindIndex);
-  (v.amountMode ? optAmount_ : optPerCent_)->setChecked(true);
-  CboKind_Click(v.kindIndex);
+  if (v.kindIndex == kKindMixing && !v.amountMode) optPerCent_->setChecked(true);
   if (v.amountMode) {
     amount_->setText(v.freshText);
     cboPerC_->setCurrentIndex(-1);
