@@ -328,4 +328,26 @@ TEST(SummerHeating, PerCentFreshAirLoadsFromFinalFlow) {
   EXPECT_NEAR(s.FreshSensLoad, 6000, 1);
 }
 
+// The same unit as in summer with too small a flow: the supply would leave
+// above 150 °F (68 + 34144/(1.08·58.8) = 605.7 °F) -> refused with -100 and its
+// four lines.
+TEST(SummerHeating, SupplyAbove150Refused) {
+  test::ProgramFolderFixture fx;
+  StudyState s;
+  const RunOutcome out = calculateData(
+      lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0", "50,0", "1,0,1,-10000,100",
+             "1,0,0,0,\"C\"", "50"}),
+      s, askThroughMessages());
+  EXPECT_EQ(out.code, -100);
+  EXPECT_TRUE(fx.messages.shown().empty());  // no question: refused outright
+  EXPECT_EQ(out.message.code, -100);
+  EXPECT_EQ(out.message.title, QString::fromUtf8(u8"*** ΑΠΑΡΑΔΕΚΤΗ ΘΕΡΜΟΚΡΑΣΙΑ *** "));
+  EXPECT_EQ(out.message.text,
+            QString::fromUtf8(u8"... Η Θερμοκρασία εξόδου του Αέρα στους Χώρους, είναι μεγαλύτερη των 65 [°C] ...\n"
+                              u8"... Πρέπει να αυξήσετε την παροχή Αέρα από το Καλοκαίρι ...\n"
+                              u8"         \n"
+                              u8"... Οι Υπολογισμοί ΔΕΝ θα γίνουν ..."));
+  EXPECT_EQ(out.message.icon, MsgIcon::Critical);
+}
+
 }  // namespace summer_run_tests
