@@ -235,6 +235,7 @@ void FrmPsyDaW::buildLayout() {
   sens_ = makeBox(this, "TxtSens", QStringLiteral("#,##0"));
   sensUnit_ = makeLabel(this, "LblSensUnit", QString());
   sensUnit_->setMinimumWidth(70);
+  loadRow->setSpacing(6);
   loadRow->addWidget(makeLabel(this, "LblSens", texts::sensLoad()));
   loadRow->addWidget(sens_);
   loadRow->addWidget(sensUnit_);
@@ -822,6 +823,15 @@ bool FrmPsyDaW::handleScreenKey(QKeyEvent* event) {
 
 void FrmPsyDaW::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // The load box lines up with the climate boxes above it.
+  if (auto* label = findChild<QLabel*>(QStringLiteral("LblSens"))) {
+    layout()->activate();
+    const int boxX = env_.db->mapTo(this, QPoint(0, 0)).x();
+    const int labelX = label->mapTo(this, QPoint(0, 0)).x();
+    const int spacing = label->parentWidget()->layout() ? 6 : 0;
+    const int width = boxX - labelX - spacing;
+    if (width > label->sizeHint().width()) label->setMinimumWidth(width);
+  }
   if (!activated_) {
     // First entry: every climate field open, the focus on the first.
     activated_ = true;
