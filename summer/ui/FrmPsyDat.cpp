@@ -318,6 +318,9 @@ void FrmPsyDat::buildLayout() {
     b->setAutoDefault(false);
     b->setMinimumHeight(34);
   }
+  // Enter on the calculate button (where the Enter chain of the boxes ends)
+  // presses it.
+  cmdAeriton_->setAutoDefault(true);
   buttons->addWidget(cmdAeriton_, 2);
   buttons->addWidget(cmdPSOpen_, 2);
   buttons->addWidget(cmdManual_, 1);

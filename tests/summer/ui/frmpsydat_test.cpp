@@ -651,6 +651,14 @@ TEST_F(SummerScreenTest, EnterMovesTheEntryOn) {
   QTest::keyClick(box("TxtAmount"), Qt::Key_Return);
   EXPECT_TRUE(button("CmdAeriton")->hasFocus());
   EXPECT_TRUE(fx.messages.shown().empty());  // Enter moved on, it calculated nothing
+  // Enter on the calculate button calculates.
+  {
+    ModalCloser results("aeriton::summer::FrmPSRes");
+    QTest::keyClick(button("CmdAeriton"), Qt::Key_Return);
+    EXPECT_EQ(results.opened(), 1);
+  }
+  QApplication::setActiveWindow(screen.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
   // Enter in a filled given humidity goes on to the next state.
   box("TxtEnvRH")->setFocus();
   QTest::keyClick(box("TxtEnvRH"), Qt::Key_Return);
