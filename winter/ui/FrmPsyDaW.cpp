@@ -40,10 +40,6 @@
 #include "summer/ui/FrmPSRes.h"
 #define AERITON_WINTER_HAVE_RESULTS_SCREEN 1
 #endif
-#if __has_include("calculator/ui/FrmPsCalc.h")
-#include "calculator/ui/FrmPsCalc.h"
-#define AERITON_WINTER_HAVE_CALCULATOR 1
-#endif
 
 namespace aeriton::winter {
 namespace {
@@ -77,6 +73,11 @@ class KeyFilter : public QObject {
   bool minus_;
   std::function<bool()> decimal_;
 };
+
+FrmPsyDaW::CalculatorOpener& calculatorOpener() {
+  static FrmPsyDaW::CalculatorOpener opener;
+  return opener;
+}
 
 FrmPsyDaW::ResultsOpener& resultsOpener() {
   static FrmPsyDaW::ResultsOpener opener;
@@ -128,6 +129,9 @@ double fToC(double f) { return (f - 32.0) * 5.0 / 9.0; }
 }  // namespace
 
 void FrmPsyDaW::setResultsOpener(ResultsOpener opener) { resultsOpener() = std::move(opener); }
+void FrmPsyDaW::setCalculatorOpener(CalculatorOpener opener) {
+  calculatorOpener() = std::move(opener);
+}
 
 FrmPsyDaW::FrmPsyDaW(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FrmPsyDaW"));
@@ -324,9 +328,8 @@ void FrmPsyDaW::buildLayout() {
   buttons->addWidget(cmdManual_, 1, 0);
   buttons->addWidget(cmdExit_, 1, 1);
   root->addLayout(buttons);
-#ifndef AERITON_WINTER_HAVE_CALCULATOR
-  cmdPS_->setEnabled(false);
-#endif
+  // The two-state calculator is there once the program installs it.
+  cmdPS_->setEnabled(static_cast<bool>(calculatorOpener()));
 }
 
 void FrmPsyDaW::wireBoxes() {
@@ -709,10 +712,7 @@ void FrmPsyDaW::CmdPSOpen_Click() {
 }
 
 void FrmPsyDaW::CmdPS_Click() {
-#ifdef AERITON_WINTER_HAVE_CALCULATOR
-  FrmPsCalc calculator(this);
-  calculator.exec();
-#endif
+  if (calculatorOpener()) calculatorOpener()(this);
 }
 
 void FrmPsyDaW::CmdManual_Click() {

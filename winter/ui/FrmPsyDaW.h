@@ -31,6 +31,10 @@ class FrmPsyDaW : public QDialog {
   // result. Tests replace it; nullptr restores the results screen.
   using ResultsOpener = std::function<int(QWidget* parent)>;
   static void setResultsOpener(ResultsOpener opener);
+  // Opens the two-state calculator (CmdPS) modally; the program installs it
+  // with the calculator. Without one the button is disabled.
+  using CalculatorOpener = std::function<void(QWidget* parent)>;
+  static void setCalculatorOpener(CalculatorOpener opener);
 
   // The values of the screen as the checks and the calculation read them.
   WinterEntries entries() const;

@@ -485,6 +485,21 @@ TEST_F(WinterScreenTest, TheResultsScreenOpensInItsHeatingForm) {
 }
 #endif
 
+TEST_F(WinterScreenTest, CalculatorButtonOpensTheInstalledCalculator) {
+  EXPECT_FALSE(widget("CmdPS")->isEnabled());  // none installed
+  int opened = 0;
+  FrmPsyDaW::setCalculatorOpener([&](QWidget* parent) {
+    EXPECT_NE(parent, nullptr);
+    ++opened;
+  });
+  FrmPsyDaW other(nullptr);
+  auto* cmd = other.findChild<QPushButton*>("CmdPS");
+  ASSERT_TRUE(cmd->isEnabled());
+  cmd->click();
+  EXPECT_EQ(opened, 1);
+  FrmPsyDaW::setCalculatorOpener(nullptr);
+}
+
 // Screenshots for review (set AERITON_SCREENSHOTS to a folder).
 TEST_F(WinterScreenTest, Screenshots) {
   const QString dir = qEnvironmentVariable("AERITON_SCREENSHOTS");
