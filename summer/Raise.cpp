@@ -31,7 +31,9 @@ constexpr float kLineRatioTolerance = 0.01f;
 // Grams per kilogram from grains per pound: 1000 / 7000.
 constexpr double kGrainsToGramsPerKg = 1000.0 / 7000.0;
 
-float moistureConstant() { return psy::kRAir / psy::kRVapour; }
+float moistureConstant() {
+  return psy::kRAir / psy::kRVapour;
+}
 
 bool finite(std::initializer_list<float> values) {
   for (float v : values)
@@ -44,7 +46,9 @@ bool close(float a, float b, float relative) {
 }
 
 // Humidity ratio of a state from its dry and wet bulbs (Carrier's equation).
-float humidityRatio(float DB, float WB) { return psy::HumidityRatio(psy::CarrierPv(DB, WB)); }
+float humidityRatio(float DB, float WB) {
+  return psy::HumidityRatio(psy::CarrierPv(DB, WB));
+}
 
 // Humidity ratio of a state from its dry bulb and enthalpy, inverting
 // H = 0.24·DB + W·(1060.5 + 0.45·DB).
@@ -54,7 +58,9 @@ float humidityFromEnthalpy(float DB, float H) {
 
 // Comparisons of temperatures typed and shown with one decimal are made in
 // whole hundredths, so that 26.3 − 21.3 counts as 5 even in single precision.
-long hundredths(double v) { return std::lround(v * 100.0); }
+long hundredths(double v) {
+  return std::lround(v * 100.0);
+}
 
 }  // namespace
 
@@ -247,8 +253,8 @@ bool computeRaise(const RaiseBasis& b, float T, bool metric, ChangeRecord& out) 
 
   // CalcNewCoilOut: the dew point that carries the room, outdoor-air and
   // reheat sensible loads on the new flow, and the coil outlet it gives.
-  const float adp = b.DBr - (b.BF * b.OASH + b.RSH + b.REH + Rr) /
-                                ((1.0f - b.BF) * kSensibleFactor * F);
+  const float adp =
+      b.DBr - (b.BF * b.OASH + b.RSH + b.REH + Rr) / ((1.0f - b.BF) * kSensibleFactor * F);
   const float DBn = adp + b.BF * (b.DBm - adp);
   const float Wn = b.Wadp + b.BF * (b.Wm - b.Wadp);
   const float GRn = psy::kGrainsPerLb * Wn;
@@ -268,7 +274,9 @@ bool computeRaise(const RaiseBasis& b, float T, bool metric, ChangeRecord& out) 
 
   const auto temp = [&](double f) { return metric ? toCelsius(f) : roundHalfUp(f, 1); };
   const auto enth = [&](double h) { return roundHalfUp(metric ? h * kBtuLbToKcalKg : h, 2); };
-  const auto grains = [&](double g) { return roundHalfUp(metric ? g * kGrainsToGramsPerKg : g, 1); };
+  const auto grains = [&](double g) {
+    return roundHalfUp(metric ? g * kGrainsToGramsPerKg : g, 1);
+  };
   const auto percent = [&](double rh) { return roundHalfUp(rh * 100.0, 2); };
 
   ChangeRecord r;
@@ -334,7 +342,8 @@ RaiseOutcome MakeNewCalc(const StudyState& calc) {
 
   QFile res(resPath);
   if (!res.open(QIODevice::ReadOnly)) {
-    outcome.error = QString::fromLatin1(kResultsFileName) + QStringLiteral(": ") + res.errorString();
+    outcome.error =
+        QString::fromLatin1(kResultsFileName) + QStringLiteral(": ") + res.errorString();
     return outcome;
   }
   const QByteArray bytes = res.readAll();

@@ -45,15 +45,15 @@ ChangeRecord noRaiseRecord();
 // The quantities of a calculated cooling unit that the raise works from, in
 // English units (°F, lb/lb, Btu/lb, CFM, Btu/h).
 struct RaiseBasis {
-  float DBr = 0;                 // room dry bulb
-  float RSH = 0, REH = 0;        // room sensible load, reheat of the calculation
-  float OASH = 0;                // outdoor-air sensible load
-  float CFMsa = 0;               // supply flow
-  float DBm = 0, Wm = 0, Hm = 0; // mixed air at the coil inlet
-  float DBc = 0, Wc = 0, Hc = 0; // coil outlet
-  float Wadp = 0;                // humidity ratio of the apparatus dew point
-  float BF = 0;                  // coil bypass factor
-  bool heating = false;          // wet-bulb searches start at 7 °F instead of 30 °F
+  float DBr = 0;                  // room dry bulb
+  float RSH = 0, REH = 0;         // room sensible load, reheat of the calculation
+  float OASH = 0;                 // outdoor-air sensible load
+  float CFMsa = 0;                // supply flow
+  float DBm = 0, Wm = 0, Hm = 0;  // mixed air at the coil inlet
+  float DBc = 0, Wc = 0, Hc = 0;  // coil outlet
+  float Wadp = 0;                 // humidity ratio of the apparatus dew point
+  float BF = 0;                   // coil bypass factor
+  bool heating = false;           // wet-bulb searches start at 7 °F instead of 30 °F
 };
 
 // The basis from the calculation just made. `calc` is the study state after
@@ -65,8 +65,8 @@ bool basisFromCalculation(const StudyState& calc, const StudyState& file, RaiseB
 
 // The basis recomputed from what the results file carries: the humidity
 // ratios of the mixed air and the coil outlet from their dry bulbs and
-// enthalpies (mixing systems) or wet bulbs (Carrier), the bypass factor by the rule of the summer calculation, and the
-// dew point's humidity ratio from W = Wadp + BF·(Wm − Wadp).
+// enthalpies (mixing systems) or wet bulbs (Carrier), the bypass factor by the rule of the summer
+// calculation, and the dew point's humidity ratio from W = Wadp + BF·(Wm − Wadp).
 bool basisFromResults(const StudyState& file, RaiseBasis& out);
 
 // The bypass factor the summer calculation chose for these results: 0.05 for

@@ -10,19 +10,27 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text) {
+  return QString::fromUtf8(text);
+}
 
 // Index of the change-record values the screen shows.
-enum Rec { RaisedDB = 0, RaisedWB = 1, RaisedH = 3, RaiseReheat = 10, NewFlow = 11, NewCoilLoad = 12 };
+enum Rec {
+  RaisedDB = 0,
+  RaisedWB = 1,
+  RaisedH = 3,
+  RaiseReheat = 10,
+  NewFlow = 11,
+  NewCoilLoad = 12
+};
 
 }  // namespace
 
 QString controlName(ResultField f) {
   static const char* const names[kFieldCount] = {
-      "TxtEnvDB", "TxtEnvWB", "TxtSpaDB", "TxtSpaWB", "TxtSens", "TxtLat", "TxtOA",
-      "TxtFA", "TxtDB_M", "TxtWB_M", "TxtH_M", "TxtDB_T", "TxtWB_T", "TxtH_T",
-      "TxtFlowRate", "TxtPower", "TxtReheat", "TxtWinter", "TxtWater", "TxtFASens",
-      "TxtFALat"};
+      "TxtEnvDB",    "TxtEnvWB", "TxtSpaDB",  "TxtSpaWB",  "TxtSens",  "TxtLat",    "TxtOA",
+      "TxtFA",       "TxtDB_M",  "TxtWB_M",   "TxtH_M",    "TxtDB_T",  "TxtWB_T",   "TxtH_T",
+      "TxtFlowRate", "TxtPower", "TxtReheat", "TxtWinter", "TxtWater", "TxtFASens", "TxtFALat"};
   return QString::fromLatin1(names[static_cast<int>(f)]);
 }
 
@@ -31,8 +39,12 @@ double roundHalfUp(double x, int decimals) {
   return std::floor(x * scale + 0.5) / scale;
 }
 
-double toFahrenheit(double c) { return roundHalfUp(c * 9.0 / 5.0 + 32.0, 1); }
-double toCelsius(double f) { return roundHalfUp((f - 32.0) * 5.0 / 9.0, 1); }
+double toFahrenheit(double c) {
+  return roundHalfUp(c * 9.0 / 5.0 + 32.0, 1);
+}
+double toCelsius(double f) {
+  return roundHalfUp((f - 32.0) * 5.0 / 9.0, 1);
+}
 
 bool isMarker(double v) {
   // Both markers and anything a cleared winter field may hold below them.
@@ -68,12 +80,11 @@ void convertStudy(StudyState& s, bool toEnglish) {
   const auto flow = [&](double v) {
     return roundHalfUp(toEnglish ? v / kCfmToM3h : v * kCfmToM3h, 1);
   };
-  each(temp, {&s.EnvDB, &s.EnvWB, &s.SpaDB, &s.SpaWB, &s.DB_M, &s.WB_M, &s.DB_T, &s.WB_T,
-              &s.DB_S, &s.WB_S});
+  each(temp, {&s.EnvDB, &s.EnvWB, &s.SpaDB, &s.SpaWB, &s.DB_M, &s.WB_M, &s.DB_T, &s.WB_T, &s.DB_S,
+              &s.WB_S});
   each(enth, {&s.Env_h, &s.Spa_h, &s.h_M, &s.h_T, &s.h_S});
   auto& rec = s.CoilOutChange;
-  each(load, {&s.SensLoad, &s.LatLoad, &s.Reheat, &s.FreshSensLoad, &s.FreshLatLoad,
-              &s.CoilLoad});
+  each(load, {&s.SensLoad, &s.LatLoad, &s.Reheat, &s.FreshSensLoad, &s.FreshLatLoad, &s.CoilLoad});
   // The raise's reheat, new flow and coil load only exist with a raise.
   if (rec[0] > 0) {
     each(load, {&rec[RaiseReheat], &rec[NewCoilLoad]});
@@ -85,8 +96,12 @@ void convertStudy(StudyState& s, bool toEnglish) {
 
 }  // namespace
 
-void Convert_To_British(StudyState& s) { convertStudy(s, true); }
-void Convert_To_Metric(StudyState& s) { convertStudy(s, false); }
+void Convert_To_British(StudyState& s) {
+  convertStudy(s, true);
+}
+void Convert_To_Metric(StudyState& s) {
+  convertStudy(s, false);
+}
 
 // ---- the view ----------------------------------------------------------------
 
@@ -112,17 +127,29 @@ void ResultsView::MakeChanges() {
   shown_ = shown_ == UnitSystem::Metric ? UnitSystem::English : UnitSystem::Metric;
 }
 
-bool ResultsView::heating() const { return s_.HeatingProcess && !s_.CoolingProcess; }
+bool ResultsView::heating() const {
+  return s_.HeatingProcess && !s_.CoolingProcess;
+}
 
-bool ResultsView::hasReheat() const { return !isMarker(s_.DB_S) && s_.DB_S != 0.0f; }
+bool ResultsView::hasReheat() const {
+  return !isMarker(s_.DB_S) && s_.DB_S != 0.0f;
+}
 
-bool ResultsView::raised() const { return !heating() && s_.CoilOutChange[0] > 0.0f; }
+bool ResultsView::raised() const {
+  return !heating() && s_.CoilOutChange[0] > 0.0f;
+}
 
-bool ResultsView::amountMode() const { return s_.FreshMode != "P"; }
+bool ResultsView::amountMode() const {
+  return s_.FreshMode != "P";
+}
 
-bool ResultsView::recirculation() const { return s_.KindCode == "AA_100"; }
+bool ResultsView::recirculation() const {
+  return s_.KindCode == "AA_100";
+}
 
-bool ResultsView::winterShowsFlow() const { return s_.SummerFlow != 0.0f; }
+bool ResultsView::winterShowsFlow() const {
+  return s_.SummerFlow != 0.0f;
+}
 
 float ResultsView::presentOutletTemperature() const {
   return hasReheat() ? s_.DB_S : s_.DB_T;
@@ -218,25 +245,38 @@ double ResultsView::value(ResultField f) const {
   const bool reheat = hasReheat();
   const bool up = raised();
   switch (f) {
-    case ResultField::EnvDB: return showTemperature(s_.EnvDB);
-    case ResultField::EnvWB: return showTemperature(s_.EnvWB);
-    case ResultField::SpaDB: return showTemperature(s_.SpaDB);
-    case ResultField::SpaWB: return showTemperature(s_.SpaWB);
-    case ResultField::Sens: return showLoad(s_.SensLoad);
-    case ResultField::Lat: return showLoad(s_.LatLoad);
+    case ResultField::EnvDB:
+      return showTemperature(s_.EnvDB);
+    case ResultField::EnvWB:
+      return showTemperature(s_.EnvWB);
+    case ResultField::SpaDB:
+      return showTemperature(s_.SpaDB);
+    case ResultField::SpaWB:
+      return showTemperature(s_.SpaWB);
+    case ResultField::Sens:
+      return showLoad(s_.SensLoad);
+    case ResultField::Lat:
+      return showLoad(s_.LatLoad);
     case ResultField::OA:
       return amountMode() ? showFlow(s_.FreshAmount) : static_cast<double>(perCent_);
-    case ResultField::FA: return showFlow(s_.FreshFlow);
-    case ResultField::DB_M: return showTemperature(s_.DB_M);
-    case ResultField::WB_M: return showTemperature(s_.WB_M);
-    case ResultField::H_M: return showEnthalpy(s_.h_M);
+    case ResultField::FA:
+      return showFlow(s_.FreshFlow);
+    case ResultField::DB_M:
+      return showTemperature(s_.DB_M);
+    case ResultField::WB_M:
+      return showTemperature(s_.WB_M);
+    case ResultField::H_M:
+      return showEnthalpy(s_.h_M);
     case ResultField::DB_T:
       return showTemperature(up ? rec[RaisedDB] : reheat ? s_.DB_S : s_.DB_T);
     case ResultField::WB_T:
       return showTemperature(up ? rec[RaisedWB] : reheat ? s_.WB_S : s_.WB_T);
-    case ResultField::H_T: return showEnthalpy(up ? rec[RaisedH] : reheat ? s_.h_S : s_.h_T);
-    case ResultField::FlowRate: return showFlow(up ? rec[NewFlow] : s_.SupplyFlow);
-    case ResultField::Power: return showLoad(up ? rec[NewCoilLoad] : s_.CoilLoad);
+    case ResultField::H_T:
+      return showEnthalpy(up ? rec[RaisedH] : reheat ? s_.h_S : s_.h_T);
+    case ResultField::FlowRate:
+      return showFlow(up ? rec[NewFlow] : s_.SupplyFlow);
+    case ResultField::Power:
+      return showLoad(up ? rec[NewCoilLoad] : s_.CoilLoad);
     case ResultField::Reheat: {
       // With a raise the reheater also lifts the supply air to the new temperature.
       const double reh = up ? static_cast<double>(s_.Reheat) + rec[RaiseReheat] : s_.Reheat;
@@ -252,8 +292,10 @@ double ResultsView::value(ResultField f) const {
       if (isMarker(kg)) return kNaN;
       return shown_ == UnitSystem::Metric ? kg : kg * kKgToLb;
     }
-    case ResultField::FreshSens: return showLoad(s_.FreshSensLoad);
-    case ResultField::FreshLat: return showLoad(s_.FreshLatLoad);
+    case ResultField::FreshSens:
+      return showLoad(s_.FreshSensLoad);
+    case ResultField::FreshLat:
+      return showLoad(s_.FreshLatLoad);
   }
   return kNaN;
 }
@@ -261,26 +303,39 @@ double ResultsView::value(ResultField f) const {
 QString ResultsView::format(ResultField f) const {
   const bool up = raised();
   switch (f) {
-    case ResultField::EnvDB: case ResultField::EnvWB: case ResultField::SpaDB: case ResultField::SpaWB:
+    case ResultField::EnvDB:
+    case ResultField::EnvWB:
+    case ResultField::SpaDB:
+    case ResultField::SpaWB:
     case ResultField::WinterSpecial:
       return QStringLiteral("#,##0.0");
-    case ResultField::Sens: case ResultField::Lat:
+    case ResultField::Sens:
+    case ResultField::Lat:
       return threeDecimalLoads() ? QStringLiteral("#,###,##0.000") : QStringLiteral("#,###,##0.00");
-    case ResultField::OA: return QStringLiteral("#,###,##0.0");
-    case ResultField::FA: return QStringLiteral("#,###,##0");
-    case ResultField::DB_M: case ResultField::WB_M: case ResultField::H_M:
+    case ResultField::OA:
+      return QStringLiteral("#,###,##0.0");
+    case ResultField::FA:
+      return QStringLiteral("#,###,##0");
+    case ResultField::DB_M:
+    case ResultField::WB_M:
+    case ResultField::H_M:
       return QStringLiteral("0.00");
-    case ResultField::DB_T: case ResultField::WB_T:
+    case ResultField::DB_T:
+    case ResultField::WB_T:
       return up ? QStringLiteral("#,##0.00") : QStringLiteral("0.00");
     case ResultField::H_T:
       return up ? QStringLiteral("#,##0.0") : QStringLiteral("0.00");
-    case ResultField::FlowRate: return QStringLiteral("#,###,##0.0");
+    case ResultField::FlowRate:
+      return QStringLiteral("#,###,##0.0");
     case ResultField::Power:
       if (up) return QStringLiteral("#,###,##0.0");
       return threeDecimalLoads() ? QStringLiteral("#,###,##0.000") : QStringLiteral("#,###,##0.00");
-    case ResultField::Reheat: return QStringLiteral("#,###,##0.0");
-    case ResultField::Water: return QStringLiteral("#,##0.00");
-    case ResultField::FreshSens: case ResultField::FreshLat:
+    case ResultField::Reheat:
+      return QStringLiteral("#,###,##0.0");
+    case ResultField::Water:
+      return QStringLiteral("#,##0.00");
+    case ResultField::FreshSens:
+    case ResultField::FreshLat:
       return QStringLiteral("#,###,##0.0");
   }
   return QStringLiteral("0.00");

@@ -27,6 +27,7 @@ namespace aeriton::summer {
 enum class UnitSystem { Metric, English };
 
 // Every value the results screen and its outdoor-air window show.
+// clang-format off
 enum class ResultField {
   EnvDB, EnvWB, SpaDB, SpaWB,   // outdoor and room states
   Sens, Lat,                    // room loads
@@ -39,6 +40,7 @@ enum class ResultField {
   Water,                        // heating case: humidifier water
   FreshSens, FreshLat,          // outdoor-air loads (outdoor-air window)
 };
+// clang-format on
 constexpr int kFieldCount = static_cast<int>(ResultField::FreshLat) + 1;
 
 // Object name of the control that shows a field ("TxtEnvDB" ...).
@@ -47,10 +49,10 @@ QString controlName(ResultField f);
 // Conversion factors of the results screen (metric value = English value × factor
 // unless stated). Singles, as the study's own routines hold them.
 constexpr double kCfmToM3h = 1.7;
-constexpr double kKcalToBtu = 3.970923;            // Btu/h = kcal/h × 3.970923
-constexpr double kKcalPerWatt = 0.85985547;        // W = kcal/h ÷ 0.85985547
-constexpr double kKcalPerKw = 859.85547;           // kW = kcal/h ÷ 859.85547
-constexpr double kBtuPerTon = 12000.0;             // RT = Btu/h ÷ 12000
+constexpr double kKcalToBtu = 3.970923;      // Btu/h = kcal/h × 3.970923
+constexpr double kKcalPerWatt = 0.85985547;  // W = kcal/h ÷ 0.85985547
+constexpr double kKcalPerKw = 859.85547;     // kW = kcal/h ÷ 859.85547
+constexpr double kBtuPerTon = 12000.0;       // RT = Btu/h ÷ 12000
 constexpr double kBtuLbToKcalKg = 0.2518301785 / 0.45359;
 constexpr double kKcalKgToKJKg = 4.18675;
 constexpr double kKgToLb = 2.2046;
@@ -97,9 +99,9 @@ class ResultsView {
   void MakeChanges();
 
   bool heating() const;
-  bool hasReheat() const;   // an after-reheat state was computed
-  bool raised() const;      // the change record holds a raise
-  bool amountMode() const;  // fresh air entered as an amount ("C")
+  bool hasReheat() const;      // an after-reheat state was computed
+  bool raised() const;         // the change record holds a raise
+  bool amountMode() const;     // fresh air entered as an amount ("C")
   bool recirculation() const;  // "AA_100"
   // Heating case: true when the special field shows the summer flow, false when
   // it shows the chosen coil outlet temperature.
@@ -117,13 +119,13 @@ class ResultsView {
 
   // Load unit code in the shown system ("BTU" for English display).
   QString shownLoadUnit() const;
-  bool threeDecimalLoads() const;  // kW and RT
-  QString loadLabel() const;       // "[Kcal/h]", "[Watts]", "[Kw]", "[RT]", "[Btu/h]"
-  QString flowLabel() const;       // "[m³/h]" / "[CFM]"
+  bool threeDecimalLoads() const;    // kW and RT
+  QString loadLabel() const;         // "[Kcal/h]", "[Watts]", "[Kw]", "[RT]", "[Btu/h]"
+  QString flowLabel() const;         // "[m³/h]" / "[CFM]"
   QString temperatureLabel() const;  // "[°C]" / "[°F]"
-  QString enthalpyLabel() const;   // "[Kcal/Kg]", "[KJ/Kg]", "[Btu/Lb]"
-  QString oaLabel() const;         // "[ m³/h ]", "[ CFM ]", "[ % ]"
-  QString waterLabel() const;      // "[Kg/h]" / "[Lb/h]"
+  QString enthalpyLabel() const;     // "[Kcal/Kg]", "[KJ/Kg]", "[Btu/Lb]"
+  QString oaLabel() const;           // "[ m³/h ]", "[ CFM ]", "[ % ]"
+  QString waterLabel() const;        // "[Kg/h]" / "[Lb/h]"
   // Caption of the unit buttons: the system the next press switches to.
   QString switchCaption() const;
 

@@ -29,7 +29,9 @@
 namespace aeriton::summer {
 namespace {
 
-QString u8(const char* t) { return QString::fromUtf8(t); }
+QString u8(const char* t) {
+  return QString::fromUtf8(t);
+}
 
 SaveStudyHandler& saveHandler() {
   static SaveStudyHandler handler;
@@ -119,9 +121,15 @@ void alignCaptions(const std::vector<QLabel*>& captions, const QStringList& also
 
 }  // namespace
 
-void setSaveStudyHandler(SaveStudyHandler handler) { saveHandler() = std::move(handler); }
-bool saveStudyAvailable() { return static_cast<bool>(saveHandler()); }
-bool saveStudy(QWidget* parent) { return saveHandler() ? saveHandler()(parent) : false; }
+void setSaveStudyHandler(SaveStudyHandler handler) {
+  saveHandler() = std::move(handler);
+}
+bool saveStudyAvailable() {
+  return static_cast<bool>(saveHandler());
+}
+bool saveStudy(QWidget* parent) {
+  return saveHandler() ? saveHandler()(parent) : false;
+}
 
 // ---- construction -------------------------------------------------------------
 
@@ -174,7 +182,8 @@ void FrmPSRes::refreshRaiseOnLoad() {
   const float T = file.CoilOutChange[0];
   ChangeRecord record = noRaiseRecord();
   RaiseBasis basis;
-  if (checkRaise(T, file.SpaDB, view_->presentOutletTemperature(), metric) == RaiseCheck::Accepted &&
+  if (checkRaise(T, file.SpaDB, view_->presentOutletTemperature(), metric) ==
+          RaiseCheck::Accepted &&
       (basisFromCalculation(study(), file, basis) || basisFromResults(file, basis))) {
     ChangeRecord computed;
     if (computeRaise(basis, T, metric, computed)) record = computed;
@@ -241,11 +250,13 @@ QWidget* FrmPSRes::buildDataTab() {
   };
   g->addWidget(makeLabel(states, QStringLiteral("Ξ.Θ.")), 0, 1, Qt::AlignCenter);
   g->addWidget(makeLabel(states, QStringLiteral("Υ.Θ.")), 0, 2, Qt::AlignCenter);
-  g->addWidget(caption(states, QStringLiteral("Αέρας Περιβάλλοντος (Εξωτερικός) ...............")), 1, 0);
+  g->addWidget(caption(states, QStringLiteral("Αέρας Περιβάλλοντος (Εξωτερικός) ...............")),
+               1, 0);
   g->addWidget(fields_[int(ResultField::EnvDB)] = makeBox(states, ResultField::EnvDB, 90), 1, 1);
   g->addWidget(fields_[int(ResultField::EnvWB)] = makeBox(states, ResultField::EnvWB, 90), 1, 2);
   g->addWidget(makeLabel(states, QString(), "LblEnvUn"), 1, 3);
-  g->addWidget(caption(states, QStringLiteral("Αέρας Κλιματιζόμενων Χώρων ........................")), 2, 0);
+  g->addWidget(
+      caption(states, QStringLiteral("Αέρας Κλιματιζόμενων Χώρων ........................")), 2, 0);
   g->addWidget(fields_[int(ResultField::SpaDB)] = makeBox(states, ResultField::SpaDB, 90), 2, 1);
   g->addWidget(fields_[int(ResultField::SpaWB)] = makeBox(states, ResultField::SpaWB, 90), 2, 2);
   g->addWidget(makeLabel(states, QString(), "LblSpaUn"), 2, 3);
@@ -253,16 +264,22 @@ QWidget* FrmPSRes::buildDataTab() {
 
   auto* loads = new QGroupBox(QStringLiteral(" Φορτία Χώρων και Νωπός Αέρας "), page);
   auto* l = new QGridLayout(loads);
-  l->addWidget(caption(loads, QStringLiteral("Συνολικό Αισθητό Φορτίο Χώρων ...................")), 0, 0);
+  l->addWidget(caption(loads, QStringLiteral("Συνολικό Αισθητό Φορτίο Χώρων ...................")),
+               0, 0);
   l->addWidget(fields_[int(ResultField::Sens)] = makeBox(loads, ResultField::Sens, 130), 0, 1);
   l->addWidget(makeLabel(loads, QString(), "LblSensUn"), 0, 2);
-  l->addWidget(caption(loads, QStringLiteral("Συνολικό Λανθάνον Φορτίο Χώρων ..................")), 1, 0);
+  l->addWidget(caption(loads, QStringLiteral("Συνολικό Λανθάνον Φορτίο Χώρων ..................")),
+               1, 0);
   l->addWidget(fields_[int(ResultField::Lat)] = makeBox(loads, ResultField::Lat, 130), 1, 1);
   l->addWidget(makeLabel(loads, QString(), "LblLatUn"), 1, 2);
-  l->addWidget(caption(loads, QStringLiteral("Νωπός Αέρας ..........................................")), 2, 0);
+  l->addWidget(
+      caption(loads, QStringLiteral("Νωπός Αέρας ..........................................")), 2,
+      0);
   l->addWidget(fields_[int(ResultField::OA)] = makeBox(loads, ResultField::OA, 130), 2, 1);
   l->addWidget(makeLabel(loads, QString(), "TxtOAUn"), 2, 2);
-  l->addWidget(caption(loads, QStringLiteral("Είδος Συστήματος ....................................")), 3, 0);
+  l->addWidget(
+      caption(loads, QStringLiteral("Είδος Συστήματος ....................................")), 3,
+      0);
   l->addWidget(makeLabel(loads, QString(), "LblKind"), 3, 1, 1, 2);
   l->setColumnStretch(3, 1);
   alignCaptions(captions);
@@ -295,7 +312,8 @@ QWidget* FrmPSRes::buildResultsTab() {
   auto* mixed = new QGroupBox(QStringLiteral(" Μίγμα Αέρα στην Είσοδο του Στοιχείου "), page);
   auto* m = new QGridLayout(mixed);
   std::vector<QLabel*> captions;
-  const auto caption = [&captions](QWidget* parent, const QString& text, const char* name = nullptr) {
+  const auto caption = [&captions](QWidget* parent, const QString& text,
+                                   const char* name = nullptr) {
     captions.push_back(makeLabel(parent, text, name));
     return captions.back();
   };
@@ -304,9 +322,12 @@ QWidget* FrmPSRes::buildResultsTab() {
     ResultField field;
     const char* unit;
   } mixedRows[] = {
-      {"ΘΕΡΜΟΚΡ. < Ξ.Θ. > ΤΟΥ ΜΙΓΜΑΤΟΣ, ΣΤΗΝ ΕΙΣΟΔΟ ΤΟΥ ΣΤΟΙΧΕΙΟΥ.........", ResultField::DB_M, "LblDB_MUn"},
-      {"ΘΕΡΜΟΚΡ. < Υ.Θ. > ΤΟΥ ΜΙΓΜΑΤΟΣ, ΣΤΗΝ ΕΙΣΟΔΟ ΤΟΥ ΣΤΟΙΧΕΙΟΥ.........", ResultField::WB_M, "LblWB_MUn"},
-      {"ΕΝΘΑΛΠΙΑ ΜΙΓΜΑΤΟΣ, ΣΤΗΝ ΕΙΣΟΔΟ ΤΟΥ ΣΤΟΙΧΕΙΟΥ............................", ResultField::H_M, "LblH_MUn"},
+      {"ΘΕΡΜΟΚΡ. < Ξ.Θ. > ΤΟΥ ΜΙΓΜΑΤΟΣ, ΣΤΗΝ ΕΙΣΟΔΟ ΤΟΥ ΣΤΟΙΧΕΙΟΥ.........", ResultField::DB_M,
+       "LblDB_MUn"},
+      {"ΘΕΡΜΟΚΡ. < Υ.Θ. > ΤΟΥ ΜΙΓΜΑΤΟΣ, ΣΤΗΝ ΕΙΣΟΔΟ ΤΟΥ ΣΤΟΙΧΕΙΟΥ.........", ResultField::WB_M,
+       "LblWB_MUn"},
+      {"ΕΝΘΑΛΠΙΑ ΜΙΓΜΑΤΟΣ, ΣΤΗΝ ΕΙΣΟΔΟ ΤΟΥ ΣΤΟΙΧΕΙΟΥ............................", ResultField::H_M,
+       "LblH_MUn"},
   };
   int row = 0;
   for (const auto& r : mixedRows) {
@@ -338,17 +359,30 @@ QWidget* FrmPSRes::buildResultsTab() {
   auto* unit = new QGroupBox(u8(texts::kGroupCaption), page);
   unit->setObjectName("FraUnit");
   auto* u = new QGridLayout(unit);
-  u->addWidget(caption(unit, QStringLiteral("ΠΑΡΟΧΗ ΝΩΠΟΥ ΑΕΡΑ..................................................................")), 0, 0);
+  u->addWidget(
+      caption(unit, QStringLiteral(
+                        "ΠΑΡΟΧΗ ΝΩΠΟΥ "
+                        "ΑΕΡΑ..................................................................")),
+      0, 0);
   u->addWidget(fields_[int(ResultField::FA)] = makeBox(unit, ResultField::FA, 120), 0, 1);
   u->addWidget(makeLabel(unit, QString(), "TxtFAUn"), 0, 2);
-  u->addWidget(caption(unit, QStringLiteral("ΠΑΡΟΧΗ ΑΕΡΑ ΤΡΟΦΟΔΟΣΙΑΣ ΤΩΝ ΧΩΡΩΝ.......................................")), 1, 0);
-  u->addWidget(fields_[int(ResultField::FlowRate)] = makeBox(unit, ResultField::FlowRate, 120), 1, 1);
+  u->addWidget(
+      caption(unit,
+              QStringLiteral(
+                  "ΠΑΡΟΧΗ ΑΕΡΑ ΤΡΟΦΟΔΟΣΙΑΣ ΤΩΝ ΧΩΡΩΝ.......................................")),
+      1, 0);
+  u->addWidget(fields_[int(ResultField::FlowRate)] = makeBox(unit, ResultField::FlowRate, 120), 1,
+               1);
   u->addWidget(makeLabel(unit, QString(), "TxtFRUn"), 1, 2);
   powerCaption_ = caption(unit, u8(texts::kPowerCaption), "LblPower");
   u->addWidget(powerCaption_, 2, 0);
   u->addWidget(fields_[int(ResultField::Power)] = makeBox(unit, ResultField::Power, 120), 2, 1);
   u->addWidget(makeLabel(unit, QString(), "TxtPUn"), 2, 2);
-  reheatCaption_ = caption(unit, QStringLiteral("ΑΠΑΡΑΙΤΗΤΗ ΙΣΧΥΣ ΑΝΑΘΕΡΜΑΝΣΗΣ......................................................"), "LblReheat");
+  reheatCaption_ = caption(
+      unit,
+      QStringLiteral(
+          "ΑΠΑΡΑΙΤΗΤΗ ΙΣΧΥΣ ΑΝΑΘΕΡΜΑΝΣΗΣ......................................................"),
+      "LblReheat");
   u->addWidget(reheatCaption_, 3, 0);
   u->addWidget(fields_[int(ResultField::Reheat)] = makeBox(unit, ResultField::Reheat, 120), 3, 1);
   u->addWidget(makeLabel(unit, QString(), "TxtRehUN"), 3, 2);
@@ -359,9 +393,16 @@ QWidget* FrmPSRes::buildResultsTab() {
   auto* w = new QGridLayout(winterFrame_);
   winterCaption_ = caption(winterFrame_, QString(), "LblWinter");
   w->addWidget(winterCaption_, 0, 0);
-  w->addWidget(fields_[int(ResultField::WinterSpecial)] = makeBox(winterFrame_, ResultField::WinterSpecial, 120), 0, 1);
-  w->addWidget(caption(winterFrame_, QStringLiteral("Νερό Υγραντήρων ......................................................")), 1, 0);
-  w->addWidget(fields_[int(ResultField::Water)] = makeBox(winterFrame_, ResultField::Water, 120), 1, 1);
+  w->addWidget(fields_[int(ResultField::WinterSpecial)] =
+                   makeBox(winterFrame_, ResultField::WinterSpecial, 120),
+               0, 1);
+  w->addWidget(
+      caption(
+          winterFrame_,
+          QStringLiteral("Νερό Υγραντήρων ......................................................")),
+      1, 0);
+  w->addWidget(fields_[int(ResultField::Water)] = makeBox(winterFrame_, ResultField::Water, 120), 1,
+               1);
   w->addWidget(makeLabel(winterFrame_, QString(), "LblWaterUn"), 1, 2);
   w->setColumnStretch(3, 1);
   QStringList later;
@@ -427,8 +468,8 @@ void FrmPSRes::refresh() {
   for (int i = 0; i < kFieldCount; ++i)
     if (fields_[i]) fields_[i]->setText(view_->text(static_cast<ResultField>(i)));
 
-  const char* const* outlet = view_->raised() ? nullptr
-                              : view_->heating() ? kSupplyCaptions
+  const char* const* outlet = view_->raised()      ? nullptr
+                              : view_->heating()   ? kSupplyCaptions
                               : view_->hasReheat() ? kAfterReheatCaptions
                                                    : kCoilOutletCaptions;
   const char* const raised[3] = {texts::kRaisedDBCaption, texts::kRaisedWBCaption,
@@ -553,8 +594,7 @@ void FrmPSRes::showDiagnostic() {
     const StudyState& s = view_->results();
     text += '\n' + u8(texts::kDiagPointT) + '\n' + u8(texts::kDiagPointTValues) +
             FormatNumber(view_->showTemperature(s.DB_T), QStringLiteral("0.0")) +
-            u8(texts::kSlash) +
-            FormatNumber(view_->showTemperature(s.WB_T), QStringLiteral("0.0"));
+            u8(texts::kSlash) + FormatNumber(view_->showTemperature(s.WB_T), QStringLiteral("0.0"));
   }
   Message m;
   m.code = kDiagnosticMessage;

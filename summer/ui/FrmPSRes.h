@@ -32,10 +32,10 @@ bool saveStudyAvailable();
 bool saveStudy(QWidget* parent);
 
 // Message codes of the results screen's own messages.
-constexpr int kCoilOutletMessage = -100;  // Image2 double-click
-constexpr int kDiagnosticMessage = -101;  // Ctrl+Alt+Shift
-constexpr int kRaiseFailedMessage = -102; // a raise that could not be computed
-constexpr int kBadResultsMessage = -103;  // "PSY_RES.TMP" missing or unreadable
+constexpr int kCoilOutletMessage = -100;   // Image2 double-click
+constexpr int kDiagnosticMessage = -101;   // Ctrl+Alt+Shift
+constexpr int kRaiseFailedMessage = -102;  // a raise that could not be computed
+constexpr int kBadResultsMessage = -103;   // "PSY_RES.TMP" missing or unreadable
 
 class FrmPSRes : public QDialog {
   Q_OBJECT
@@ -50,11 +50,11 @@ class FrmPSRes : public QDialog {
   const ResultsView* view() const { return view_.get(); }
 
   // Procedures of the screen, public for the tests.
-  void MakeChanges();            // CmdUnitsD / CmdUnitsR
+  void MakeChanges();              // CmdUnitsD / CmdUnitsR
   void changeSupplyTemperature();  // CmdChangeT
-  void showCoilOutlet();         // Image2 double-click
-  void showDiagnostic();         // Ctrl+Alt+Shift
-  void showFreshAirLoads();      // CmdFA
+  void showCoilOutlet();           // Image2 double-click
+  void showDiagnostic();           // Ctrl+Alt+Shift
+  void showFreshAirLoads();        // CmdFA
   // CmdDData / CmdRData (Accepted) and CmdTELOS (kEndRequested): false when
   // the user stays.
   bool leave(int resultCode);

@@ -14,7 +14,9 @@
 
 namespace aeriton::summer {
 namespace {
-QString u8(const char* t) { return QString::fromUtf8(t); }
+QString u8(const char* t) {
+  return QString::fromUtf8(t);
+}
 }  // namespace
 
 Message raiseRefusalMessage(RaiseCheck check, bool metric) {
@@ -49,8 +51,8 @@ FrmPSVee::FrmPSVee(float roomDB, float presentOutlet, bool metric, QWidget* pare
   setWindowTitle(QStringLiteral("Αύξηση Θερμοκρασίας Αέρα Τροφοδοσίας"));
   setModal(true);
 
-  auto* prompt = new QLabel(
-      QStringLiteral("Νέα Θερμοκρασία Ξ.Θ. του Αέρα Τροφοδοσίας των Χώρων :"), this);
+  auto* prompt =
+      new QLabel(QStringLiteral("Νέα Θερμοκρασία Ξ.Θ. του Αέρα Τροφοδοσίας των Χώρων :"), this);
   prompt->setObjectName("LblPrompt");
   box_ = new NumericBox(this);
   box_->setObjectName("TxtNewTemp");
@@ -107,7 +109,8 @@ bool FrmPSVee::confirm() {
     Message m;
     m.code = -4;
     m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !..");
-    m.text = QStringLiteral("... Υπάρχει σοβαρό πρόβλημα στο εν λόγω Αρχείο ...\nPSY_VEE.TMP: ") + error;
+    m.text =
+        QStringLiteral("... Υπάρχει σοβαρό πρόβλημα στο εν λόγω Αρχείο ...\nPSY_VEE.TMP: ") + error;
     m.icon = MsgIcon::Critical;
     m.beeps = 2;
     showMessage(m);

@@ -3,6 +3,8 @@
 // calculation, the change record on line 13 of "PSY_RES.TMP", and the path of a
 // study whose calculation state is gone (reopened from its file).
 
+#include "summer/Raise.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -11,7 +13,6 @@
 #include "TestSupport.h"
 #include "engine/Psychro.h"
 #include "study/RecordText.h"
-#include "summer/Raise.h"
 #include "summer/ResultsView.h"
 #include "summer/results_study.h"
 
@@ -75,11 +76,13 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"above_room_C", 27.0f, 26.0f, 14.7f, true, RaiseCheck::NotBelowRoom},
         CheckCase{"four_below_room_C", 22.0f, 26.0f, 14.7f, true, RaiseCheck::TooClose},
         CheckCase{"five_below_room_C", 21.0f, 26.0f, 14.7f, true, RaiseCheck::Accepted},
-        CheckCase{"five_below_in_single_precision", 21.3f, 26.3f, 14.7f, true, RaiseCheck::Accepted},
+        CheckCase{"five_below_in_single_precision", 21.3f, 26.3f, 14.7f, true,
+                  RaiseCheck::Accepted},
         CheckCase{"equal_to_outlet", 14.7f, 26.0f, 14.7f, true, RaiseCheck::NotAboveOutlet},
         CheckCase{"below_outlet", 12.0f, 26.0f, 14.7f, true, RaiseCheck::NotAboveOutlet},
         CheckCase{"empty_box_reads_zero", 0.0f, 26.0f, 14.7f, true, RaiseCheck::NotAboveOutlet},
-        CheckCase{"outlet_check_before_distance", 22.0f, 26.0f, 23.0f, true, RaiseCheck::NotAboveOutlet},
+        CheckCase{"outlet_check_before_distance", 22.0f, 26.0f, 23.0f, true,
+                  RaiseCheck::NotAboveOutlet},
         CheckCase{"nine_below_room_F", 69.0f, 78.0f, 58.5f, false, RaiseCheck::Accepted},
         CheckCase{"eight_below_room_F", 70.0f, 78.0f, 58.5f, false, RaiseCheck::TooClose},
         CheckCase{"equal_room_F", 78.0f, 78.0f, 58.5f, false, RaiseCheck::NotBelowRoom}),

@@ -17,13 +17,13 @@
 namespace aeriton::test {
 
 struct SummerStudy {
-  QString kind = "AAA_NA";   // "AAA_NA", "AA_100", "NA_PAF", "NA_DPF"
-  QString loadUnit = "WATT"; // "WATT", "KCAL", "KW", "RT", "BTUh", "BTU"
+  QString kind = "AAA_NA";     // "AAA_NA", "AA_100", "NA_PAF", "NA_DPF"
+  QString loadUnit = "WATT";   // "WATT", "KCAL", "KW", "RT", "BTUh", "BTU"
   float envDB = 0, envWB = 0;  // °C, or °F for "BTU"
   float spaDB = 0, spaWB = 0;
-  float sens = 0, lat = 0;     // in the load unit
+  float sens = 0, lat = 0;  // in the load unit
   QString freshMode = "C";
-  float fresh = 0;             // m³/h (CFM for "BTU") or per cent
+  float fresh = 0;                   // m³/h (CFM for "BTU") or per cent
   float coilOutTemp = kNotComputed;  // heating case: chosen coil outlet temperature
 };
 

@@ -17,7 +17,9 @@ using namespace aeriton::summer;
 
 namespace {
 
-QString u8(const char* t) { return QString::fromUtf8(t); }
+QString u8(const char* t) {
+  return QString::fromUtf8(t);
+}
 
 // A metric cooling result as the calculation leaves it in "PSY_RES.TMP".
 StudyState metricResults() {
@@ -48,9 +50,9 @@ struct UnitCase {
   const char* name;
   const char* unit;
   int metricCode;
-  const char* sens;     // 8600 kcal/h in the unit
+  const char* sens;  // 8600 kcal/h in the unit
   const char* loadLabel;
-  const char* hMixed;   // 12.5 kcal/kg in the enthalpy unit
+  const char* hMixed;  // 12.5 kcal/kg in the enthalpy unit
   const char* hLabel;
 };
 
@@ -82,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         UnitCase{"kw", "KW", 1, "10.002", texts::kUnitKw, "52.33", texts::kUnitKJKg},
         UnitCase{"rt", "RT", 1, "2.846", texts::kUnitRT, "52.33", texts::kUnitKJKg},
         UnitCase{"kcal", "KCAL", 1, "8,600.00", texts::kUnitKcalH, "12.50", texts::kUnitKcalKg},
-        UnitCase{"btu_celsius", "BTUh", 32, "34,149.94", texts::kUnitBtuH, "12.50", texts::kUnitKcalKg}),
+        UnitCase{"btu_celsius", "BTUh", 32, "34,149.94", texts::kUnitBtuH, "12.50",
+                 texts::kUnitKcalKg}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ResultsViewTest, CoilOutletShownWithoutReheat) {
@@ -183,7 +186,7 @@ TEST_F(ResultsViewTest, RaisedSupplyAirReplacesTheOutletFields) {
   // The calculated outlet stays the reference for a further raise.
   EXPECT_FLOAT_EQ(v.presentOutletTemperature(), 14.7f);
   v.MakeChanges();
-  EXPECT_EQ(v.text(ResultField::DB_T), QStringLiteral("69.80"));  // 21 °C = 69.8 °F
+  EXPECT_EQ(v.text(ResultField::DB_T), QStringLiteral("69.80"));        // 21 °C = 69.8 °F
   EXPECT_EQ(v.text(ResultField::FlowRate), QStringLiteral("3,513.0"));  // 5972.1 ÷ 1.7
 }
 

@@ -32,7 +32,9 @@ using namespace aeriton::summer;
 
 namespace {
 
-QString u8(const char* t) { return QString::fromUtf8(t); }
+QString u8(const char* t) {
+  return QString::fromUtf8(t);
+}
 
 // Outdoor 35/24 °C, room 26/18.5 °C, 10 kW + 2 kW, 600 m³/h: no reheat; coil
 // outlet 14.7/13.9 °C, 13.52451 kcal/kg; BF 0.15; ADP 54.315 °F; ESHF 0.841.
