@@ -93,7 +93,9 @@ NumericBox* makeBox(QWidget* parent, const char* name, const QString& format) {
 
 QLabel* makeUnit(QWidget* parent, const QString& text) {
   auto* l = new QLabel(text, parent);
-  l->setMinimumWidth(70);
+  // Wide enough for the longest caption of either unit system, so that a
+  // change of units never moves the columns.
+  l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("[ Grains/Lib ]")) + 6);
   return l;
 }
 

@@ -789,9 +789,17 @@ TEST_F(SummerScreenTest, ScreenshotOfAthensStudy) {
   EXPECT_FALSE(image.isNull());
   EXPECT_GE(image.width(), 800);
   image.save(QDir::temp().filePath("FrmPsyDat_athens.png"));
-  // Every unit caption is there for the Greek engineer.
-  EXPECT_EQ(text("TxtEnvWB"), "20.9");
-  EXPECT_EQ(text("TxtSpaAH"), "10.50");
+  // The same study in English units keeps its captions inside the layout.
+  chooseUnits(5);
+  chooseKind(3);
+  QApplication::processEvents();
+  const QImage english = screen->grab().toImage();
+  EXPECT_EQ(english.size(), image.size());
+  english.save(QDir::temp().filePath("FrmPsyDat_athens_english.png"));
+  // The shown 20.9 °C converts to 20.9 × 1.8 + 32 = 69.62 -> 69.6 °F; the room's
+  // 73.48 grains/lb are its 10.50 g/kg without the rounding of the display.
+  EXPECT_EQ(text("TxtEnvWB"), "69.6");
+  EXPECT_EQ(text("TxtSpaAH"), "73.48");
 }
 
 }  // namespace
