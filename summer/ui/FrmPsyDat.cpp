@@ -717,6 +717,8 @@ void FrmPsyDat::clearAfterRange(int code) {
   s.wb->clear();
   s.ah->clear();
   s.hasGrains = false;
+  // A humidity computed from the wet bulb just emptied would be stale.
+  if (s.given == Given::WB && offending != s.rh) s.rh->setText(pendingText());
 }
 
 bool FrmPsyDat::showPS(int code) {

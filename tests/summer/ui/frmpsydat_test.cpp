@@ -480,6 +480,38 @@ TEST_F(SummerScreenTest, RangeRefusalEmptiesTheState) {
   EXPECT_EQ(text("TxtEnvWB"), "20.9");
 }
 
+TEST_F(SummerScreenTest, RangeRefusalOfAWetBulbState) {
+  // Room given by its wet bulb, 34 °C: the dry bulb and the given wet bulb are
+  // emptied, the computed humidity goes back to its placeholder, and the
+  // entry returns to the dry bulb.
+  stateByRH("TxtEnvDB", "TxtEnvRH", "40", "25");
+  type("TxtSpaDB", "34");
+  click("CmdWBx");
+  QTest::keyClicks(box("TxtSpaWB"), "22");
+  QTest::keyClick(box("TxtSpaWB"), Qt::Key_Tab);
+  ASSERT_NE(text("TxtSpaRH"), kPending);
+  type("TxtSens", "1000");
+  type("TxtAmount", "500");
+  click("CmdAeriton");
+  ASSERT_EQ(shownCodes(), std::vector<int>{-12});
+  EXPECT_TRUE(text("TxtSpaDB").isEmpty());
+  EXPECT_TRUE(text("TxtSpaWB").isEmpty());
+  EXPECT_TRUE(text("TxtSpaAH").isEmpty());
+  EXPECT_EQ(text("TxtSpaRH"), kPending);
+  EXPECT_TRUE(box("TxtSpaDB")->hasFocus());
+  // A humidity refusal of that state sends the entry to the wet bulb, the
+  // value the user gives.
+  fx.messages.clear();
+  type("TxtSpaDB", "26");
+  type("TxtSpaWB", "14");  // 26 °C with 14 °C wet bulb: about 26 %
+  ASSERT_NE(text("TxtSpaRH"), kPending);
+  click("CmdAeriton");
+  ASSERT_EQ(shownCodes(), std::vector<int>{-13});
+  EXPECT_TRUE(text("TxtSpaRH").isEmpty());
+  EXPECT_TRUE(text("TxtSpaWB").isEmpty());
+  EXPECT_TRUE(box("TxtSpaWB")->hasFocus());
+}
+
 TEST_F(SummerScreenTest, TemperatureDifferenceRefusalKeepsTheFields) {
   fillAthens("30", "26");
   click("CmdAeriton");
