@@ -10,8 +10,12 @@ namespace {
 // is within this of it, so that 54.0 typed is never refused as 54.0000001.
 constexpr float kEps = 1e-4f;
 
-bool below(float v, float bound) { return v < bound - kEps; }
-bool above(float v, float bound) { return v > bound + kEps; }
+bool below(float v, float bound) {
+  return v < bound - kEps;
+}
+bool above(float v, float bound) {
+  return v > bound + kEps;
+}
 
 }  // namespace
 
@@ -33,8 +37,7 @@ CheckResult CheckForLimits(const SummerEntry& e) {
     return {kOutdoorRHRange, Field::EnvRH};
   if (below(r.db, f ? kRoomDBMinF : kRoomDBMinC) || above(r.db, f ? kRoomDBMaxF : kRoomDBMaxC))
     return {kRoomDBRange, Field::SpaDB};
-  if (below(roomRH, kRoomRHMin) || above(roomRH, kRoomRHMax))
-    return {kRoomRHRange, Field::SpaRH};
+  if (below(roomRH, kRoomRHMin) || above(roomRH, kRoomRHMax)) return {kRoomRHRange, Field::SpaRH};
   if (below(o.db - (f ? kMinDifferenceF : kMinDifferenceC), r.db))
     return {kNeedTempDifference, Field::None};
   return {};
@@ -66,7 +69,9 @@ CheckResult CheckStatesComplete(const SummerEntry& e) {
   return {};
 }
 
-bool amountGiven(float amount) { return std::trunc(amount) != 0.0f; }
+bool amountGiven(float amount) {
+  return std::trunc(amount) != 0.0f;
+}
 
 CheckResult CheckLoadsAndFreshAir(const SummerEntry& e) {
   const bool noLoads = std::fabs(e.sens) < kEps && std::fabs(e.lat) < kEps;

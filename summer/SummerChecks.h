@@ -55,7 +55,9 @@ constexpr float kPlausRoomDBC = 10.0f, kPlausRoomDBF = 50.0f;
 // load-unit entry (entries 0-4 °C, entry 5 °F). Codes -10..-14.
 CheckResult CheckForLimits(const SummerEntry& e);
 // True for the codes after which the screen clears the offending state.
-inline bool clearsState(int code) { return code >= kRoomRHRange && code <= kOutdoorDBRange; }
+inline bool clearsState(int code) {
+  return code >= kRoomRHRange && code <= kOutdoorDBRange;
+}
 
 // 4. Plausibility of each field (codes -1..-7); a wet bulb or relative
 // humidity that holds the placeholder is not checked.

@@ -5,7 +5,9 @@
 
 namespace aeriton::summer {
 
-QString pendingText() { return QStringLiteral("ΘΑ ΥΠΟΛΟΓ."); }
+QString pendingText() {
+  return QStringLiteral("ΘΑ ΥΠΟΛΟΓ.");
+}
 
 namespace {
 
@@ -18,30 +20,35 @@ constexpr double kBtuPerRT = 12000.0;
 constexpr double kM3hPerCfm = 1.7;
 
 const UnitEntry kUnits[kUnitCount] = {
-    {QStringLiteral("[Watts], [°C], Ενθαλπία -> [KJ/Kg]"), QStringLiteral("WATT"), false, LoadUnit::Watt,
-     QStringLiteral("[ Watts ]")},
-    {QStringLiteral("[Kcal/h], [°C], Ενθαλπία -> [Kcal/Kg]"), QStringLiteral("KCAL"), false, LoadUnit::Kcal,
-     QStringLiteral("[ Kcal/h ]")},
+    {QStringLiteral("[Watts], [°C], Ενθαλπία -> [KJ/Kg]"), QStringLiteral("WATT"), false,
+     LoadUnit::Watt, QStringLiteral("[ Watts ]")},
+    {QStringLiteral("[Kcal/h], [°C], Ενθαλπία -> [Kcal/Kg]"), QStringLiteral("KCAL"), false,
+     LoadUnit::Kcal, QStringLiteral("[ Kcal/h ]")},
     {QStringLiteral("[Kw], [°C], Ενθαλπία -> [KJ/Kg]"), QStringLiteral("KW"), false, LoadUnit::KW,
      QStringLiteral("[ Kw ]")},
     {QStringLiteral("[RT], [°C], Ενθαλπία -> [KJ/Kg]"), QStringLiteral("RT"), false, LoadUnit::RT,
      QStringLiteral("[ RT ]")},
-    {QStringLiteral("[Btu/h], [°C], Ενθαλπία -> [Kcal/Kg]"), QStringLiteral("BTUh"), false, LoadUnit::Btu,
-     QStringLiteral("[ Btu/h ]")},
-    {QStringLiteral("[Btu/h], [°F], Ενθαλπία -> [Btu/Lb]"), QStringLiteral("BTU"), true, LoadUnit::Btu,
-     QStringLiteral("[ Btu/h ]")},
+    {QStringLiteral("[Btu/h], [°C], Ενθαλπία -> [Kcal/Kg]"), QStringLiteral("BTUh"), false,
+     LoadUnit::Btu, QStringLiteral("[ Btu/h ]")},
+    {QStringLiteral("[Btu/h], [°F], Ενθαλπία -> [Btu/Lb]"), QStringLiteral("BTU"), true,
+     LoadUnit::Btu, QStringLiteral("[ Btu/h ]")},
 };
 
 const KindEntry kKinds[kKindCount] = {
-    {QStringLiteral("Ανάμιξη Αέρα Ανακυκλοφορίας, με Νωπό Αέρα"), QStringLiteral("AAA_NA"), 1, 0, 0, 0},
+    {QStringLiteral("Ανάμιξη Αέρα Ανακυκλοφορίας, με Νωπό Αέρα"), QStringLiteral("AAA_NA"), 1, 0, 0,
+     0},
     {QStringLiteral("Ανακυκλοφορία Αέρα 100%"), QStringLiteral("AA_100"), 0, 1, 0, 0},
-    {QStringLiteral("100% Νωπός Αέρας, που παραλαμβάνει Φορτία"), QStringLiteral("NA_PAF"), 0, 0, 1, 2},
-    {QStringLiteral("100% Νωπός Αέρας, που ΔΕΝ παραλαμβάνει Φορτία"), QStringLiteral("NA_DPF"), 0, 0, 1, 1},
+    {QStringLiteral("100% Νωπός Αέρας, που παραλαμβάνει Φορτία"), QStringLiteral("NA_PAF"), 0, 0, 1,
+     2},
+    {QStringLiteral("100% Νωπός Αέρας, που ΔΕΝ παραλαμβάνει Φορτία"), QStringLiteral("NA_DPF"), 0,
+     0, 1, 1},
 };
 
 }  // namespace
 
-const UnitEntry& unitEntry(int index) { return kUnits[std::clamp(index, 0, kUnitCount - 1)]; }
+const UnitEntry& unitEntry(int index) {
+  return kUnits[std::clamp(index, 0, kUnitCount - 1)];
+}
 
 QStringList unitTexts() {
   QStringList list;
@@ -66,7 +73,9 @@ UnitPair calculationUnits(int unitIndex) {
   return UnitPair{1, 0};
 }
 
-const KindEntry& kindEntry(int index) { return kKinds[std::clamp(index, 0, kKindCount - 1)]; }
+const KindEntry& kindEntry(int index) {
+  return kKinds[std::clamp(index, 0, kKindCount - 1)];
+}
 
 QStringList kindTexts() {
   QStringList list;
@@ -82,10 +91,14 @@ int kindIndexOfCode(const QString& code) {
 
 KindControls kindControls(int index) {
   switch (std::clamp(index, 0, kKindCount - 1)) {
-    case kKindMixing: return {true, true, true};
-    case kKindRecirc: return {true, false, false};
-    case kKindFreshLoads: return {true, true, false};
-    default: return {false, true, false};  // fresh air that takes up no loads
+    case kKindMixing:
+      return {true, true, true};
+    case kKindRecirc:
+      return {true, false, false};
+    case kKindFreshLoads:
+      return {true, true, false};
+    default:
+      return {false, true, false};  // fresh air that takes up no loads
   }
 }
 
@@ -111,11 +124,21 @@ float fahrenheitToCelsius(float f) {
 LoadSet LoadSet::fromValue(double value, LoadUnit unit) {
   double kcal = value;
   switch (unit) {
-    case LoadUnit::Kcal: kcal = value; break;
-    case LoadUnit::Watt: kcal = value * kKcalPerWatt; break;
-    case LoadUnit::KW: kcal = value * kKcalPerKW; break;
-    case LoadUnit::RT: kcal = value * kBtuPerRT / kBtuPerKcal; break;
-    case LoadUnit::Btu: kcal = value / kBtuPerKcal; break;
+    case LoadUnit::Kcal:
+      kcal = value;
+      break;
+    case LoadUnit::Watt:
+      kcal = value * kKcalPerWatt;
+      break;
+    case LoadUnit::KW:
+      kcal = value * kKcalPerKW;
+      break;
+    case LoadUnit::RT:
+      kcal = value * kBtuPerRT / kBtuPerKcal;
+      break;
+    case LoadUnit::Btu:
+      kcal = value / kBtuPerKcal;
+      break;
   }
   LoadSet s;
   s.kcal_ = kcal;
@@ -125,22 +148,37 @@ LoadSet LoadSet::fromValue(double value, LoadUnit unit) {
   s.rt_ = s.btu_ / kBtuPerRT;
   // The unit typed in keeps its figure exactly (no round trip through kcal/h).
   switch (unit) {
-    case LoadUnit::Kcal: s.kcal_ = value; break;
-    case LoadUnit::Watt: s.watt_ = value; break;
-    case LoadUnit::KW: s.kw_ = value; break;
-    case LoadUnit::RT: s.rt_ = value; break;
-    case LoadUnit::Btu: s.btu_ = value; break;
+    case LoadUnit::Kcal:
+      s.kcal_ = value;
+      break;
+    case LoadUnit::Watt:
+      s.watt_ = value;
+      break;
+    case LoadUnit::KW:
+      s.kw_ = value;
+      break;
+    case LoadUnit::RT:
+      s.rt_ = value;
+      break;
+    case LoadUnit::Btu:
+      s.btu_ = value;
+      break;
   }
   return s;
 }
 
 double LoadSet::in(LoadUnit unit) const {
   switch (unit) {
-    case LoadUnit::Kcal: return kcal_;
-    case LoadUnit::Watt: return watt_;
-    case LoadUnit::KW: return kw_;
-    case LoadUnit::RT: return rt_;
-    case LoadUnit::Btu: return btu_;
+    case LoadUnit::Kcal:
+      return kcal_;
+    case LoadUnit::Watt:
+      return watt_;
+    case LoadUnit::KW:
+      return kw_;
+    case LoadUnit::RT:
+      return rt_;
+    case LoadUnit::Btu:
+      return btu_;
   }
   return kcal_;
 }

@@ -20,11 +20,11 @@ QString pendingText();
 enum class LoadUnit { Kcal, Watt, KW, RT, Btu };  // the five units a load is kept in
 
 struct UnitEntry {
-  QString text;           // list text
-  QString code;           // "WATT", "KCAL", "KW", "RT", "BTUh", "BTU"
-  bool fahrenheit;        // temperatures of the entry in °F (entry 5 only)
-  LoadUnit load;          // unit of the load boxes
-  QString loadCaption;    // caption beside the load boxes
+  QString text;         // list text
+  QString code;         // "WATT", "KCAL", "KW", "RT", "BTUh", "BTU"
+  bool fahrenheit;      // temperatures of the entry in °F (entry 5 only)
+  LoadUnit load;        // unit of the load boxes
+  QString loadCaption;  // caption beside the load boxes
 };
 constexpr int kUnitCount = 6;
 constexpr int kEnglishUnitIndex = 5;
@@ -44,7 +44,9 @@ UnitPair validationUnits(int unitIndex);
 // Pair used by the calculation: "BTUh" (32, 32), "BTU" (0, 1), else (1, 0).
 UnitPair calculationUnits(int unitIndex);
 // True when a pair selects the °F wording of the range messages.
-inline bool englishWording(UnitPair p) { return p.metric == 0 && p.english == 1; }
+inline bool englishWording(UnitPair p) {
+  return p.metric == 0 && p.english == 1;
+}
 
 // ---- kinds of air system (CboKind) -------------------------------------------
 struct KindEntry {
@@ -100,8 +102,12 @@ double roundToDecimals(double x, int decimals);
 float celsiusToFahrenheit(float c);
 float fahrenheitToCelsius(float f);
 // Absolute humidity: 7000 grains = 1 lb, so 1 g/kg = 7 grains/lb.
-inline double grainsToGramsPerKg(double grains) { return grains * 1000.0 / 7000.0; }
-inline double gramsPerKgToGrains(double gkg) { return gkg * 7000.0 / 1000.0; }
+inline double grainsToGramsPerKg(double grains) {
+  return grains * 1000.0 / 7000.0;
+}
+inline double gramsPerKgToGrains(double gkg) {
+  return gkg * 7000.0 / 1000.0;
+}
 
 // A load kept in all five load units at once. The unit it was typed in keeps
 // the typed value exactly; the others are derived through kcal/h with the

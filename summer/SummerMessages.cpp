@@ -32,51 +32,81 @@ Message question(int code, const QString& text) {
 
 }  // namespace
 
-QString refusalTitle() { return QStringLiteral("*** ΑΠΑΡΑΔΕΚΤΗ ΚΑΤΑΧΩΡΗΣΗ *** "); }
+QString refusalTitle() {
+  return QStringLiteral("*** ΑΠΑΡΑΔΕΚΤΗ ΚΑΤΑΧΩΡΗΣΗ *** ");
+}
 
 QString fieldControlName(Field f) {
   switch (f) {
-    case Field::None: return QString();
-    case Field::EnvDB: return QStringLiteral("TxtEnvDB");
-    case Field::EnvWB: return QStringLiteral("TxtEnvWB");
-    case Field::EnvRH: return QStringLiteral("TxtEnvRH");
-    case Field::SpaDB: return QStringLiteral("TxtSpaDB");
-    case Field::SpaWB: return QStringLiteral("TxtSpaWB");
-    case Field::SpaRH: return QStringLiteral("TxtSpaRH");
-    case Field::Sens: return QStringLiteral("TxtSens");
-    case Field::Lat: return QStringLiteral("TxtLat");
-    case Field::Amount: return QStringLiteral("TxtAmount");
-    case Field::PerCent: return QStringLiteral("CboPerC");
+    case Field::None:
+      return QString();
+    case Field::EnvDB:
+      return QStringLiteral("TxtEnvDB");
+    case Field::EnvWB:
+      return QStringLiteral("TxtEnvWB");
+    case Field::EnvRH:
+      return QStringLiteral("TxtEnvRH");
+    case Field::SpaDB:
+      return QStringLiteral("TxtSpaDB");
+    case Field::SpaWB:
+      return QStringLiteral("TxtSpaWB");
+    case Field::SpaRH:
+      return QStringLiteral("TxtSpaRH");
+    case Field::Sens:
+      return QStringLiteral("TxtSens");
+    case Field::Lat:
+      return QStringLiteral("TxtLat");
+    case Field::Amount:
+      return QStringLiteral("TxtAmount");
+    case Field::PerCent:
+      return QStringLiteral("CboPerC");
   }
   return QString();
 }
 
 bool isMessagesPSCode(int code) {
-  return code == kRaisedSupplyQuestion || (code >= kFreshAirExcessive && code <= kOutdoorDB &&
-                                           code != -9);
+  return code == kRaisedSupplyQuestion ||
+         (code >= kFreshAirExcessive && code <= kOutdoorDB && code != -9);
 }
 
 Message messagesPS(int code, UnitPair units, float raisedTemp, bool raisedMetric) {
   const bool f = englishWording(units);
   switch (code) {
     case kRaisedSupplyQuestion:
-      return question(code, QStringLiteral("... Σε προηγούμενο Υπολογισμό, έχετε αποφασίσει για ΑΥΞΗΣΗ της Θερμοκρασίας Ξ.Θ. Εξόδου του Αέρα από τη Μονάδα, στους ") + FormatNumber(raisedTemp, "#.0") +
-                                (raisedMetric ? QStringLiteral(" [°C] ...")
-                                              : QStringLiteral(" [°F] ...")) +
-                                QStringLiteral("\n") + QStringLiteral("Θέλετε να ισχύσει και τώρα κάτι τέτοιο ?"));
+      return question(
+          code, QStringLiteral("... Σε προηγούμενο Υπολογισμό, έχετε αποφασίσει για ΑΥΞΗΣΗ της "
+                               "Θερμοκρασίας Ξ.Θ. Εξόδου του Αέρα από τη Μονάδα, στους ") +
+                    FormatNumber(raisedTemp, "#.0") +
+                    (raisedMetric ? QStringLiteral(" [°C] ...") : QStringLiteral(" [°F] ...")) +
+                    QStringLiteral("\n") +
+                    QStringLiteral("Θέλετε να ισχύσει και τώρα κάτι τέτοιο ?"));
     case kFreshAirExcessive: {
-      Message m = refusal(code, QStringLiteral("... Η Ποσότητα του Νωπού Αέρα, είναι μάλλον υπερβολική : ΕΛΕΓΞΤΕ ΤΗΝ !..."));
+      Message m = refusal(
+          code, QStringLiteral(
+                    "... Η Ποσότητα του Νωπού Αέρα, είναι μάλλον υπερβολική : ΕΛΕΓΞΤΕ ΤΗΝ !..."));
       m.title = QStringLiteral("*** Π Ρ Ο Σ Ο Χ Η *** ");
       return m;
     }
     case kNeedTempDifference:
-      return refusal(code, f ? QStringLiteral("... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει την Θερμοκρασία Χώρων, κατά 9 [°F] ΤΟΥΛΑΧΙΣΤΟΝ ...") : QStringLiteral("... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει την Θερμοκρασία Χώρων, κατά 5 [°C] ΤΟΥΛΑΧΙΣΤΟΝ ..."));
-    case kRoomRHRange: return refusal(code, QStringLiteral("... Σχετική Υγρασία Χώρων, μεταξύ 35 % και 100 % ..."));
+      return refusal(code,
+                     f ? QStringLiteral("... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει την "
+                                        "Θερμοκρασία Χώρων, κατά 9 [°F] ΤΟΥΛΑΧΙΣΤΟΝ ...")
+                       : QStringLiteral("... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει την "
+                                        "Θερμοκρασία Χώρων, κατά 5 [°C] ΤΟΥΛΑΧΙΣΤΟΝ ..."));
+    case kRoomRHRange:
+      return refusal(code, QStringLiteral("... Σχετική Υγρασία Χώρων, μεταξύ 35 % και 100 % ..."));
     case kRoomDBRange:
-      return refusal(code, f ? QStringLiteral("... Θερμοκρασία Χώρων, μεταξύ 65 [°F] και 92 [°F] ...") : QStringLiteral("... Θερμοκρασία Χώρων, μεταξύ 18 [°C] και 33 [°C] ..."));
-    case kOutdoorRHRange: return refusal(code, QStringLiteral("... Σχετική Υγρασία Περιβάλλοντος, μεταξύ 30 % και 100 % ..."));
+      return refusal(code,
+                     f ? QStringLiteral("... Θερμοκρασία Χώρων, μεταξύ 65 [°F] και 92 [°F] ...")
+                       : QStringLiteral("... Θερμοκρασία Χώρων, μεταξύ 18 [°C] και 33 [°C] ..."));
+    case kOutdoorRHRange:
+      return refusal(
+          code, QStringLiteral("... Σχετική Υγρασία Περιβάλλοντος, μεταξύ 30 % και 100 % ..."));
     case kOutdoorDBRange:
-      return refusal(code, f ? QStringLiteral("... Θερμοκρασία Περιβάλλοντος, μεταξύ 68 [°F] και 130 [°F] ...") : QStringLiteral("... Θερμοκρασία Περιβάλλοντος, μεταξύ 20 [°C] και 54 [°C] ..."));
+      return refusal(
+          code,
+          f ? QStringLiteral("... Θερμοκρασία Περιβάλλοντος, μεταξύ 68 [°F] και 130 [°F] ...")
+            : QStringLiteral("... Θερμοκρασία Περιβάλλοντος, μεταξύ 20 [°C] και 54 [°C] ..."));
     case kUnsavedQuestion: {
       // Two lines after an empty one; the question is centred under the notice.
       const QString notice = QStringLiteral("!! Υπάρχουν Δεδομένα, που ΔΕΝ έχουν < σωθεί > !!");
@@ -85,32 +115,59 @@ Message messagesPS(int code, UnitPair units, float raisedTemp, bool raisedMetric
       return question(code, QStringLiteral("\n") + notice + QStringLiteral("\n") +
                                 QString(pad, QLatin1Char(' ')) + ask);
     }
-    case kSensibleLoad: return refusal(code, QStringLiteral("... Το Συνολικό Αισθητό Φορτίο των Χώρων, ΔΕΝ γίνεται Δεκτό ..."));
-    case kRoomRH: return refusal(code, QStringLiteral("... Η Σχετική Υγρασία των Χώρων, ΔΕΝ γίνεται Δεκτή ..."));
-    case kRoomWB: return refusal(code, QStringLiteral("... Η Θερμοκρασία Υ.Θ. των Χώρων, ΔΕΝ γίνεται Δεκτή ..."));
-    case kRoomDB: return refusal(code, QStringLiteral("... Η Θερμοκρασία Ξ.Θ. των Χώρων, ΔΕΝ γίνεται Δεκτή ..."));
-    case kOutdoorRH: return refusal(code, QStringLiteral("... Η Σχετική Υγρασία του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ..."));
-    case kOutdoorWB: return refusal(code, QStringLiteral("... Η Θερμοκρασία Υ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ..."));
-    case kOutdoorDB: return refusal(code, QStringLiteral("... Η Θερμοκρασία Ξ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ..."));
-    default: break;
+    case kSensibleLoad:
+      return refusal(
+          code, QStringLiteral("... Το Συνολικό Αισθητό Φορτίο των Χώρων, ΔΕΝ γίνεται Δεκτό ..."));
+    case kRoomRH:
+      return refusal(code,
+                     QStringLiteral("... Η Σχετική Υγρασία των Χώρων, ΔΕΝ γίνεται Δεκτή ..."));
+    case kRoomWB:
+      return refusal(code,
+                     QStringLiteral("... Η Θερμοκρασία Υ.Θ. των Χώρων, ΔΕΝ γίνεται Δεκτή ..."));
+    case kRoomDB:
+      return refusal(code,
+                     QStringLiteral("... Η Θερμοκρασία Ξ.Θ. των Χώρων, ΔΕΝ γίνεται Δεκτή ..."));
+    case kOutdoorRH:
+      return refusal(
+          code, QStringLiteral("... Η Σχετική Υγρασία του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ..."));
+    case kOutdoorWB:
+      return refusal(
+          code, QStringLiteral("... Η Θερμοκρασία Υ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ..."));
+    case kOutdoorDB:
+      return refusal(
+          code, QStringLiteral("... Η Θερμοκρασία Ξ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ..."));
+    default:
+      break;
   }
   return Message{};
 }
 
 Field focusAfterPS(int code) {
   switch (code) {
-    case kRoomRHRange: return Field::SpaRH;
-    case kRoomDBRange: return Field::SpaDB;
-    case kOutdoorRHRange: return Field::EnvRH;
-    case kOutdoorDBRange: return Field::EnvDB;
-    case kSensibleLoad: return Field::Sens;
-    case kRoomRH: return Field::SpaRH;
-    case kRoomWB: return Field::SpaWB;
-    case kRoomDB: return Field::SpaDB;
-    case kOutdoorRH: return Field::EnvRH;
-    case kOutdoorWB: return Field::EnvWB;
-    case kOutdoorDB: return Field::EnvDB;
-    default: return Field::None;
+    case kRoomRHRange:
+      return Field::SpaRH;
+    case kRoomDBRange:
+      return Field::SpaDB;
+    case kOutdoorRHRange:
+      return Field::EnvRH;
+    case kOutdoorDBRange:
+      return Field::EnvDB;
+    case kSensibleLoad:
+      return Field::Sens;
+    case kRoomRH:
+      return Field::SpaRH;
+    case kRoomWB:
+      return Field::SpaWB;
+    case kRoomDB:
+      return Field::SpaDB;
+    case kOutdoorRH:
+      return Field::EnvRH;
+    case kOutdoorWB:
+      return Field::EnvWB;
+    case kOutdoorDB:
+      return Field::EnvDB;
+    default:
+      return Field::None;
   }
 }
 
@@ -119,7 +176,8 @@ Message psMessage(int code) {
   Message m;
   m.code = code;
   m.title = QStringLiteral(" < ΨΥΧΡΟΜΕΤΡΙΚΟΙ  ΥΠΟΛΟΓΙΣΜΟΙ  ΑΕΡΟΣ > ");
-  m.text = code == kNoSpaces ? QStringLiteral("    ... Δεν έχετε επιλέξει Χώρους ...    ") : QStringLiteral("!! Δεν έχετε δώσει την ποσότητα του Νωπού Αέρα !!");
+  m.text = code == kNoSpaces ? QStringLiteral("    ... Δεν έχετε επιλέξει Χώρους ...    ")
+                             : QStringLiteral("!! Δεν έχετε δώσει την ποσότητα του Νωπού Αέρα !!");
   m.icon = MsgIcon::Exclamation;
   m.buttons = MsgButtons::Ok;
   m.defaultButton = MsgAnswer::Ok;
@@ -129,9 +187,12 @@ Message psMessage(int code) {
 
 Field focusAfterPSMessage(int code) {
   switch (code) {
-    case kNoFreshAmount: return Field::Amount;
-    case kNoFreshPerCent: return Field::PerCent;
-    default: return Field::None;
+    case kNoFreshAmount:
+      return Field::Amount;
+    case kNoFreshPerCent:
+      return Field::PerCent;
+    default:
+      return Field::None;
   }
 }
 
@@ -153,8 +214,9 @@ Message manualMissingMessage(const QString& path, bool fileMissing) {
   m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !...");
   m.text = fileMissing
                ? QStringLiteral("... ΔΕΝ βρέθηκε το Εγχειρίδιο του Προγράμματος ...\n") + path
-               : QStringLiteral("... ΔΕΝ ήταν δυνατόν να ανοίξει το Εγχειρίδιο του Προγράμματος "
-                                "...\n") +
+               : QStringLiteral(
+                     "... ΔΕΝ ήταν δυνατόν να ανοίξει το Εγχειρίδιο του Προγράμματος "
+                     "...\n") +
                      path;
   m.icon = MsgIcon::Exclamation;
   m.buttons = MsgButtons::Ok;

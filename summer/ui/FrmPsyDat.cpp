@@ -19,16 +19,15 @@
 #include "engine/Psychro.h"
 #include "engine/ui/NumericBox.h"
 #include "shell/ui/ShellApi.h"
+#include "shell/ui/StartupController.h"
 #include "study/AppFolder.h"
+#include "study/ExchangeFiles.h"
 #include "study/MessageService.h"
 #include "study/StudyState.h"
 #include "study/ui/QtMessageService.h"
-#include "summer/SummerChecks.h"
-
-#include "shell/ui/StartupController.h"
-#include "study/ExchangeFiles.h"
 #include "summer/Raise.h"
 #include "summer/SummerCalc.h"
+#include "summer/SummerChecks.h"
 #include "summer/SummerRun.h"
 #if __has_include("summer/ui/FrmPSRes.h") && !defined(AERITON_NO_RESULTS_SCREEN)
 #include "summer/ui/FrmPSRes.h"
@@ -99,7 +98,9 @@ QLabel* makeUnit(QWidget* parent, const QString& text) {
   return l;
 }
 
-bool isPending(const NumericBox* box) { return box->text().trimmed() == pendingText(); }
+bool isPending(const NumericBox* box) {
+  return box->text().trimmed() == pendingText();
+}
 
 float boxValue(const NumericBox* box) {
   if (isPending(box)) return 0.0f;
@@ -108,11 +109,15 @@ float boxValue(const NumericBox* box) {
 
 }  // namespace
 
-void FrmPsyDat::setOpenStudyHook(ScreenHook hook) { openStudyHook() = std::move(hook); }
-void FrmPsyDat::setRecentFilesHook(ScreenHook hook) { recentFilesHook() = std::move(hook); }
+void FrmPsyDat::setOpenStudyHook(ScreenHook hook) {
+  openStudyHook() = std::move(hook);
+}
+void FrmPsyDat::setRecentFilesHook(ScreenHook hook) {
+  recentFilesHook() = std::move(hook);
+}
 void FrmPsyDat::setDocumentOpener(DocumentOpener opener) {
-  documentOpener() = opener ? std::move(opener)
-                            : [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  documentOpener() =
+      opener ? std::move(opener) : [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 }
 
 FrmPsyDat::FrmPsyDat(QWidget* parent) : QDialog(parent) {
@@ -173,7 +178,8 @@ void FrmPsyDat::buildLayout() {
   root->addWidget(titleBox);
 
   // Load unit (and with it the temperature scale).
-  auto* unitsBox = new QGroupBox(QStringLiteral(" ΜΟΝΑΔΕΣ ΦΟΡΤΙΩΝ, ΘΕΡΜΟΚΡΑΣΙΩΝ ΚΑΙ ΕΝΘΑΛΠΙΑΣ "), this);
+  auto* unitsBox =
+      new QGroupBox(QStringLiteral(" ΜΟΝΑΔΕΣ ΦΟΡΤΙΩΝ, ΘΕΡΜΟΚΡΑΣΙΩΝ ΚΑΙ ΕΝΘΑΛΠΙΑΣ "), this);
   auto* unitsRow = new QHBoxLayout(unitsBox);
   cboUnits_ = new QComboBox(unitsBox);
   cboUnits_->setObjectName(QStringLiteral("CboUnits"));
@@ -199,12 +205,14 @@ void FrmPsyDat::buildLayout() {
     s.ahUnit = makeUnit(box, QString());
     s.cmdWB = new QPushButton(QStringLiteral("Δίνεται η Υ.Θ."), box);
     s.cmdWB->setObjectName(QLatin1String(cmdWB));
-    s.cmdWB->setToolTip(QStringLiteral("Καθορισμός της Θερμοκρασίας Υγρού Θερμομέτρου: "
-                                       "η Σχετική Υγρασία θα υπολογισθεί"));
+    s.cmdWB->setToolTip(
+        QStringLiteral("Καθορισμός της Θερμοκρασίας Υγρού Θερμομέτρου: "
+                       "η Σχετική Υγρασία θα υπολογισθεί"));
     s.cmdRH = new QPushButton(QStringLiteral("Δίνεται η Σ.Υ."), box);
     s.cmdRH->setObjectName(QLatin1String(cmdRH));
-    s.cmdRH->setToolTip(QStringLiteral("Καθορισμός της Σχετικής Υγρασίας: "
-                                       "η Θερμοκρασία Υγρού Θερμομέτρου θα υπολογισθεί"));
+    s.cmdRH->setToolTip(
+        QStringLiteral("Καθορισμός της Σχετικής Υγρασίας: "
+                       "η Θερμοκρασία Υγρού Θερμομέτρου θα υπολογισθεί"));
     s.cmdWB->setAutoDefault(false);
     s.cmdRH->setAutoDefault(false);
     int r = 0;
@@ -232,9 +240,9 @@ void FrmPsyDat::buildLayout() {
     return box;
   };
   auto* statesRow = new QHBoxLayout;
-  statesRow->addWidget(makeState(env_, QStringLiteral(" ΣΥΝΘΗΚΕΣ ΠΕΡΙΒΑΛΛΟΝΤΟΣ (Εξωτερικός Αέρας) "),
-                                 "TxtEnvDB", "TxtEnvWB", "TxtEnvRH", "TxtEnvAH", "CmdWBn",
-                                 "CmdRHn"));
+  statesRow->addWidget(
+      makeState(env_, QStringLiteral(" ΣΥΝΘΗΚΕΣ ΠΕΡΙΒΑΛΛΟΝΤΟΣ (Εξωτερικός Αέρας) "), "TxtEnvDB",
+                "TxtEnvWB", "TxtEnvRH", "TxtEnvAH", "CmdWBn", "CmdRHn"));
   statesRow->addWidget(makeState(spa_, QStringLiteral(" ΣΥΝΘΗΚΕΣ ΚΛΙΜΑΤΙΖΟΜΕΝΩΝ ΧΩΡΩΝ "),
                                  "TxtSpaDB", "TxtSpaWB", "TxtSpaRH", "TxtSpaAH", "CmdWBx",
                                  "CmdRHx"));
@@ -290,17 +298,18 @@ void FrmPsyDat::buildLayout() {
   cboKind_ = new QComboBox(kindBox);
   cboKind_->setObjectName(QStringLiteral("CboKind"));
   cboKind_->setMinimumWidth(380);
-  kindRow->addWidget(new QLabel(QStringLiteral("Σύστημα Κεντρικής Κλιματιστικής Μονάδας :"), kindBox));
+  kindRow->addWidget(
+      new QLabel(QStringLiteral("Σύστημα Κεντρικής Κλιματιστικής Μονάδας :"), kindBox));
   kindRow->addWidget(cboKind_);
   kindRow->addStretch(1);
   root->addWidget(kindBox);
 
-  txtWait_ = new QLabel(QStringLiteral("... ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ : ΓΙΝΟΝΤΑΙ ΟΙ ΥΠΟΛΟΓΙΣΜΟΙ ..."),
-                        this);
+  txtWait_ =
+      new QLabel(QStringLiteral("... ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ : ΓΙΝΟΝΤΑΙ ΟΙ ΥΠΟΛΟΓΙΣΜΟΙ ..."), this);
   txtWait_->setObjectName(QStringLiteral("TxtWait"));
   txtWait_->setAlignment(Qt::AlignCenter);
-  txtWait_->setStyleSheet(
-      QStringLiteral("background-color: #000080; color: #ffff00; font-weight: bold; padding: 4px;"));
+  txtWait_->setStyleSheet(QStringLiteral(
+      "background-color: #000080; color: #ffff00; font-weight: bold; padding: 4px;"));
   txtWait_->setVisible(false);
   root->addWidget(txtWait_);
 
@@ -369,7 +378,9 @@ void FrmPsyDat::wireBoxes() {
   connect(amount_, &NumericBox::enterPressed, this, [this] { enterFrom(amount_); });
 }
 
-bool FrmPsyDat::isFahrenheit() const { return unitEntry(unitIndex_).fahrenheit; }
+bool FrmPsyDat::isFahrenheit() const {
+  return unitEntry(unitIndex_).fahrenheit;
+}
 
 void FrmPsyDat::setComputedLook(NumericBox* box, bool computed) {
   box->setReadOnly(computed);
@@ -409,10 +420,18 @@ void FrmPsyDat::firstActivation() {
 
 // ---- the given value of a state -----------------------------------------------------
 
-void FrmPsyDat::CmdRHn_Click() { chooseGiven(env_, Given::RH, true); }
-void FrmPsyDat::CmdWBn_Click() { chooseGiven(env_, Given::WB, true); }
-void FrmPsyDat::CmdRHx_Click() { chooseGiven(spa_, Given::RH, true); }
-void FrmPsyDat::CmdWBx_Click() { chooseGiven(spa_, Given::WB, true); }
+void FrmPsyDat::CmdRHn_Click() {
+  chooseGiven(env_, Given::RH, true);
+}
+void FrmPsyDat::CmdWBn_Click() {
+  chooseGiven(env_, Given::WB, true);
+}
+void FrmPsyDat::CmdRHx_Click() {
+  chooseGiven(spa_, Given::RH, true);
+}
+void FrmPsyDat::CmdWBx_Click() {
+  chooseGiven(spa_, Given::WB, true);
+}
 
 // The given box is unlocked (emptied and focused when asked), the other one
 // shows the placeholder and is locked, the absolute humidity is emptied.
@@ -539,7 +558,8 @@ void FrmPsyDat::Change_Summer_Data(bool toFahrenheit) {
     }
     showAbsoluteHumidity(*s);
   }
-  if (!amount_->isEmptyText()) amount_->setText(FormatNumber(freshSet_.in(toFahrenheit), kAmountFormat));
+  if (!amount_->isEmptyText())
+    amount_->setText(FormatNumber(freshSet_.in(toFahrenheit), kAmountFormat));
 }
 
 void FrmPsyDat::showLoads() {
@@ -550,14 +570,15 @@ void FrmPsyDat::showLoads() {
 
 void FrmPsyDat::storeLoad(NumericBox* box) {
   LoadSet& set = box == sens_ ? sensSet_ : latSet_;
-  set = box->isEmptyText() ? LoadSet()
-                           : LoadSet::fromValue(ParseNumber(box->text()), unitEntry(unitIndex_).load);
+  set = box->isEmptyText()
+            ? LoadSet()
+            : LoadSet::fromValue(ParseNumber(box->text()), unitEntry(unitIndex_).load);
 }
 
 void FrmPsyDat::storeAmount() {
-  freshSet_ = amount_->isEmptyText() ? FreshAirSet()
-                                     : FreshAirSet::fromValue(ParseNumber(amount_->text()),
-                                                              isFahrenheit());
+  freshSet_ = amount_->isEmptyText()
+                  ? FreshAirSet()
+                  : FreshAirSet::fromValue(ParseNumber(amount_->text()), isFahrenheit());
 }
 
 // ---- kind of system and fresh air -------------------------------------------------------------
@@ -908,7 +929,9 @@ void FrmPsyDat::CmdManual_Click() {
   if (!documentOpener()(QUrl::fromLocalFile(path))) showMessage(manualMissingMessage(path, false));
 }
 
-void FrmPsyDat::SSCommand3_Click() { shell::exitOrChangeRequest(this); }
+void FrmPsyDat::SSCommand3_Click() {
+  shell::exitOrChangeRequest(this);
+}
 
 // ---- a study read from a file -----------------------------------------------------------------
 
@@ -925,7 +948,7 @@ void FrmPsyDat::showStudy() {
 
   int kind = kindIndexOfCode(st.KindCode);
   if (kind < 0) {
-    kind = st.KindRecirc ? kKindRecirc
+    kind = st.KindRecirc  ? kKindRecirc
            : st.KindFresh ? (st.FreshLoads == 1 ? kKindFreshNoLoads : kKindFreshLoads)
                           : kKindMixing;
   }
@@ -967,7 +990,7 @@ void FrmPsyDat::showStudy() {
   }
   const int pc = static_cast<int>(std::lround(st.FreshPerCent));
   cboPerC_->setCurrentIndex(perCent && pc >= kPerCentMin && pc <= kPerCentMax ? pc - kPerCentMin
-                                                                               : -1);
+                                                                              : -1);
   lblThema_->setText(st.Title.trimmed());
 }
 

@@ -10,7 +10,6 @@
 #include <functional>
 
 #include "study/StudyState.h"
-
 #include "summer/SummerEntry.h"
 #include "summer/SummerMessages.h"
 

@@ -102,8 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"Outdoor31Room26Passes", 0, 31, 40, 26, 50, 0},
         // 87.8 - 9 = 78.8: exactly 9 °F passes, 0.1 °F less is refused.
         LimitCase{"Outdoor87_8FRoom78_8FPasses", 5, 87.8f, 40, 78.8f, 50, 0},
-        LimitCase{"Outdoor87_7FRoom78_8FRefused", 5, 87.7f, 40, 78.8f, 50,
-                  kNeedTempDifference},
+        LimitCase{"Outdoor87_7FRoom78_8FRefused", 5, 87.7f, 40, 78.8f, 50, kNeedTempDifference},
         // 22 °C outdoor, 16 °C room is inside every range.
         LimitCase{"Outdoor22Room16Passes", 0, 22, 40, 16, 50, 0},
         // The first failing rule wins: outdoor dry bulb before everything.
@@ -154,40 +153,69 @@ INSTANTIATE_TEST_SUITE_P(
     Fields, PlausibilityTest,
     ::testing::Values(
         PlausCase{"Athens", [](SummerEntry&) {}, 0, Field::None},
-        PlausCase{"Outdoor22", [](SummerEntry& e) { e.outdoor.db = 22; e.room.db = 16; },
+        PlausCase{"Outdoor22",
+                  [](SummerEntry& e) {
+                    e.outdoor.db = 22;
+                    e.room.db = 16;
+                  },
                   kOutdoorDB, Field::EnvDB},
-        PlausCase{"Outdoor25Passes", [](SummerEntry& e) { e.outdoor.db = 25; e.room.db = 20; },
+        PlausCase{"Outdoor25Passes",
+                  [](SummerEntry& e) {
+                    e.outdoor.db = 25;
+                    e.room.db = 20;
+                  },
                   0, Field::None},
         PlausCase{"Outdoor76_9F",
-                  [](SummerEntry& e) { e = english(e); e.outdoor.db = 76.9f; },
+                  [](SummerEntry& e) {
+                    e = english(e);
+                    e.outdoor.db = 76.9f;
+                  },
                   kOutdoorDB, Field::EnvDB},
         PlausCase{"OutdoorWB9_9", [](SummerEntry& e) { e.outdoor.wb = 9.9f; }, kOutdoorWB,
                   Field::EnvWB},
         PlausCase{"OutdoorWBPendingNotChecked",
-                  [](SummerEntry& e) { e.outdoor.wb = 0; e.outdoor.wbPending = true; }, 0,
-                  Field::None},
-        PlausCase{"OutdoorWB49_9F", [](SummerEntry& e) { e = english(e); e.outdoor.wb = 49.9f; },
+                  [](SummerEntry& e) {
+                    e.outdoor.wb = 0;
+                    e.outdoor.wbPending = true;
+                  },
+                  0, Field::None},
+        PlausCase{"OutdoorWB49_9F",
+                  [](SummerEntry& e) {
+                    e = english(e);
+                    e.outdoor.wb = 49.9f;
+                  },
                   kOutdoorWB, Field::EnvWB},
-        PlausCase{"OutdoorRH0", [](SummerEntry& e) { e.outdoor.rh = 0; }, kOutdoorRH,
-                  Field::EnvRH},
+        PlausCase{"OutdoorRH0", [](SummerEntry& e) { e.outdoor.rh = 0; }, kOutdoorRH, Field::EnvRH},
         PlausCase{"OutdoorRH100_5", [](SummerEntry& e) { e.outdoor.rh = 100.5f; }, kOutdoorRH,
                   Field::EnvRH},
         PlausCase{"OutdoorRHPendingNotChecked",
-                  [](SummerEntry& e) { e.outdoor.rh = 0; e.outdoor.rhPending = true; }, 0,
-                  Field::None},
+                  [](SummerEntry& e) {
+                    e.outdoor.rh = 0;
+                    e.outdoor.rhPending = true;
+                  },
+                  0, Field::None},
         PlausCase{"RoomDB9", [](SummerEntry& e) { e.room.db = 9; }, kRoomDB, Field::SpaDB},
         PlausCase{"RoomWB9_9", [](SummerEntry& e) { e.room.wb = 9.9f; }, kRoomWB, Field::SpaWB},
         PlausCase{"RoomWBPending",
-                  [](SummerEntry& e) { e.room.wb = 0; e.room.wbPending = true; }, 0, Field::None},
+                  [](SummerEntry& e) {
+                    e.room.wb = 0;
+                    e.room.wbPending = true;
+                  },
+                  0, Field::None},
         PlausCase{"RoomRH0", [](SummerEntry& e) { e.room.rh = 0; }, kRoomRH, Field::SpaRH},
         PlausCase{"RoomRH101", [](SummerEntry& e) { e.room.rh = 101; }, kRoomRH, Field::SpaRH},
-        PlausCase{"NoSensibleLoad", [](SummerEntry& e) { e.sens = 0; }, kSensibleLoad,
-                  Field::Sens},
+        PlausCase{"NoSensibleLoad", [](SummerEntry& e) { e.sens = 0; }, kSensibleLoad, Field::Sens},
         PlausCase{"NoSensibleLoadRecirc",
-                  [](SummerEntry& e) { e.sens = 0; e.kindIndex = kKindRecirc; }, kSensibleLoad,
-                  Field::Sens},
+                  [](SummerEntry& e) {
+                    e.sens = 0;
+                    e.kindIndex = kKindRecirc;
+                  },
+                  kSensibleLoad, Field::Sens},
         PlausCase{"NoSensibleLoadFreshLoads",
-                  [](SummerEntry& e) { e.sens = 0; e.kindIndex = kKindFreshLoads; },
+                  [](SummerEntry& e) {
+                    e.sens = 0;
+                    e.kindIndex = kKindFreshLoads;
+                  },
                   kSensibleLoad, Field::Sens},
         PlausCase{"NoLoadsFreshNoLoadsPasses",
                   [](SummerEntry& e) {
@@ -260,18 +288,15 @@ INSTANTIATE_TEST_SUITE_P(
         FreshCase{"MixingAmountBelowOne", 0, true, 1000, 200, 0.9f, 0, kNoFreshAmount,
                   Field::Amount},
         FreshCase{"MixingPerCent", 0, false, 1000, 200, 0, 20, 0, Field::None},
-        FreshCase{"MixingNoPerCent", 0, false, 1000, 200, 2000, 0, kNoFreshPerCent,
-                  Field::PerCent},
+        FreshCase{"MixingNoPerCent", 0, false, 1000, 200, 2000, 0, kNoFreshPerCent, Field::PerCent},
         FreshCase{"RecircNoAmountPasses", 1, true, 1000, 200, 0, 0, 0, Field::None},
         FreshCase{"RecircNoPerCentPasses", 1, false, 1000, 200, 0, 0, 0, Field::None},
         FreshCase{"RecircNoLoads", 1, true, 0, 0, 0, 0, kNoSpaces, Field::None},
-        FreshCase{"FreshLoadsNoAmount", 2, true, 1000, 200, 0, 0, kNoFreshAmount,
-                  Field::Amount},
+        FreshCase{"FreshLoadsNoAmount", 2, true, 1000, 200, 0, 0, kNoFreshAmount, Field::Amount},
         FreshCase{"FreshLoadsAmount", 2, true, 1000, 200, 3000, 0, 0, Field::None},
         FreshCase{"FreshNoLoadsPasses", 3, true, 0, 0, 3000, 0, 0, Field::None},
         // Fresh air that takes up no loads is sized by its amount alone.
-        FreshCase{"FreshNoLoadsNoAmount", 3, true, 0, 0, 0, 0, kNoFreshAmount,
-                  Field::Amount}),
+        FreshCase{"FreshNoLoadsNoAmount", 3, true, 0, 0, 0, 0, kNoFreshAmount, Field::Amount}),
     [](const ::testing::TestParamInfo<FreshCase>& i) { return std::string(i.param.name); });
 
 TEST(ZeroVariables, MarksResultsNotComputed) {
@@ -344,8 +369,13 @@ TEST(Lists, UnitEntriesCodesAndPairs) {
 }
 
 TEST(Lists, KindsAndTheirFlags) {
-  struct K { const char* code; int mix, recirc, fresh, loads; };
-  const K kinds[] = {{"AAA_NA", 1, 0, 0, 0}, {"AA_100", 0, 1, 0, 0}, {"NA_PAF", 0, 0, 1, 2},
+  struct K {
+    const char* code;
+    int mix, recirc, fresh, loads;
+  };
+  const K kinds[] = {{"AAA_NA", 1, 0, 0, 0},
+                     {"AA_100", 0, 1, 0, 0},
+                     {"NA_PAF", 0, 0, 1, 2},
                      {"NA_DPF", 0, 0, 1, 1}};
   ASSERT_EQ(kindTexts().size(), 4);
   for (int i = 0; i < 4; ++i) {
@@ -433,6 +463,8 @@ TEST(Conversions, FreshAirInBothUnits) {
   EXPECT_DOUBLE_EQ(c.in(true), 100.0);
 }
 
-TEST(Placeholder, PendingText) { EXPECT_EQ(pendingText(), "ΘΑ ΥΠΟΛΟΓ."); }
+TEST(Placeholder, PendingText) {
+  EXPECT_EQ(pendingText(), "ΘΑ ΥΠΟΛΟΓ.");
+}
 
 }  // namespace

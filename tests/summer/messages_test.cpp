@@ -37,12 +37,9 @@ const RefusalCase kRefusals[] = {
     {-6, "... Η Σχετική Υγρασία των Χώρων, ΔΕΝ γίνεται Δεκτή ...", nullptr, Field::SpaRH},
     {-5, "... Η Θερμοκρασία Υ.Θ. των Χώρων, ΔΕΝ γίνεται Δεκτή ...", nullptr, Field::SpaWB},
     {-4, "... Η Θερμοκρασία Ξ.Θ. των Χώρων, ΔΕΝ γίνεται Δεκτή ...", nullptr, Field::SpaDB},
-    {-3, "... Η Σχετική Υγρασία του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", nullptr,
-     Field::EnvRH},
-    {-2, "... Η Θερμοκρασία Υ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", nullptr,
-     Field::EnvWB},
-    {-1, "... Η Θερμοκρασία Ξ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", nullptr,
-     Field::EnvDB},
+    {-3, "... Η Σχετική Υγρασία του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", nullptr, Field::EnvRH},
+    {-2, "... Η Θερμοκρασία Υ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", nullptr, Field::EnvWB},
+    {-1, "... Η Θερμοκρασία Ξ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", nullptr, Field::EnvDB},
 };
 
 TEST(MessagesPS, RefusalsInBothWordings) {
@@ -68,8 +65,9 @@ TEST(MessagesPS, FreshAirExcessive) {
   Message m = messagesPS(-15);
   EXPECT_EQ(m.code, -15);
   EXPECT_EQ(m.title, QString::fromUtf8("*** Π Ρ Ο Σ Ο Χ Η *** "));
-  EXPECT_EQ(m.text, QString::fromUtf8(
-                        "... Η Ποσότητα του Νωπού Αέρα, είναι μάλλον υπερβολική : ΕΛΕΓΞΤΕ ΤΗΝ !..."));
+  EXPECT_EQ(m.text,
+            QString::fromUtf8(
+                "... Η Ποσότητα του Νωπού Αέρα, είναι μάλλον υπερβολική : ΕΛΕΓΞΤΕ ΤΗΝ !..."));
   EXPECT_EQ(m.icon, MsgIcon::Critical);
   EXPECT_EQ(m.buttons, MsgButtons::Ok);
   EXPECT_EQ(focusAfterPS(-15), Field::None);
@@ -92,8 +90,7 @@ TEST(MessagesPS, RaisedSupplyQuestion) {
   // With a Greek decimal comma.
   setSeparators(Separators{',', '.'});
   Message g = messagesPS(-100, UnitPair{}, 17.5f, true);
-  EXPECT_TRUE(g.text.contains(QString::fromUtf8("στους 17,5 [°C] ...\n")))
-      << g.text.toStdString();
+  EXPECT_TRUE(g.text.contains(QString::fromUtf8("στους 17,5 [°C] ...\n"))) << g.text.toStdString();
   setSeparators(Separators{'.', ','});
   EXPECT_EQ(focusAfterPS(-100), Field::None);
 }
@@ -109,7 +106,8 @@ TEST(MessagesPS, UnsavedQuestion) {
   EXPECT_EQ(lines[1], QString::fromUtf8("!! Υπάρχουν Δεδομένα, που ΔΕΝ έχουν < σωθεί > !!"));
   EXPECT_EQ(lines[2].trimmed(), QString::fromUtf8("Θέλετε να < σώσω > τα Δεδομένα ?"));
   // Centred: as many spaces before it as half the difference of the lengths.
-  EXPECT_EQ(lines[2].size() - lines[2].trimmed().size(), (lines[1].size() - lines[2].trimmed().size()) / 2);
+  EXPECT_EQ(lines[2].size() - lines[2].trimmed().size(),
+            (lines[1].size() - lines[2].trimmed().size()) / 2);
 }
 
 TEST(MessagesPS, UnknownCodesGiveNothing) {

@@ -2,6 +2,8 @@
 // the air states while typing, the load unit and kind lists, the order of the
 // checks of the calculate button with their exact messages, and both decimal
 // conventions.
+#include "summer/ui/FrmPsyDat.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -23,7 +25,6 @@
 #include "study/AppFolder.h"
 #include "study/StudyState.h"
 #include "summer/SummerEntry.h"
-#include "summer/ui/FrmPsyDat.h"
 
 using namespace aeriton;
 using namespace aeriton::summer;
@@ -318,11 +319,18 @@ TEST_F(SummerScreenTest, SwitchingToFahrenheitConvertsTheScreen) {
 TEST_F(SummerScreenTest, LoadsKeptInEveryLoadUnit) {
   type("TxtSens", "10000");
   type("TxtLat", "1000");
-  struct Step { int unit; const char* sens; const char* lat; };
+  struct Step {
+    int unit;
+    const char* sens;
+    const char* lat;
+  };
   // 10 000 W = 8 598.555 kcal/h = 10.00 kW = 34 144.20 Btu/h = 2.85 RT;
   // 1 000 W = 859.86 kcal/h = 3 414.42 Btu/h.
-  const Step steps[] = {{1, "8,598.56", "859.86"}, {2, "10.00", "1.00"}, {3, "2.85", "0.28"},
-                        {4, "34,144.20", "3,414.42"}, {0, "10,000.00", "1,000.00"}};
+  const Step steps[] = {{1, "8,598.56", "859.86"},
+                        {2, "10.00", "1.00"},
+                        {3, "2.85", "0.28"},
+                        {4, "34,144.20", "3,414.42"},
+                        {0, "10,000.00", "1,000.00"}};
   for (const Step& s : steps) {
     chooseUnits(s.unit);
     EXPECT_EQ(text("TxtSens"), s.sens) << s.unit;
@@ -380,8 +388,8 @@ struct ValidationCase {
   const char* outdoorDB;
   const char* roomDB;
   std::function<void(SummerScreenTest&)> change;  // after the Athens study is typed
-  int code;           // first message shown
-  const char* text;   // its text (nullptr: not checked here)
+  int code;                                       // first message shown
+  const char* text;                               // its text (nullptr: not checked here)
   const char* focus;  // control with the focus afterwards (nullptr: not checked)
 };
 
@@ -414,32 +422,47 @@ TEST_P(ValidationTest, FirstMessageCodeTextAndFocus) {
 }
 
 const ValidationCase kValidation[] = {
-    {"Outdoor54_1", "54.1", "26", {}, -10,
-     "... Θερμοκρασία Περιβάλλοντος, μεταξύ 20 [°C] και 54 [°C] ...", "TxtEnvDB"},
+    {"Outdoor54_1",
+     "54.1",
+     "26",
+     {},
+     -10,
+     "... Θερμοκρασία Περιβάλλοντος, μεταξύ 20 [°C] και 54 [°C] ...",
+     "TxtEnvDB"},
     // 54 °C passes the ranges: the next refusal is the missing sensible load.
-    {"Outdoor54PassesLimits", "54", "26",
-     [](SummerScreenTest& t) { t.type("TxtSens", "0"); }, -7,
+    {"Outdoor54PassesLimits", "54", "26", [](SummerScreenTest& t) { t.type("TxtSens", "0"); }, -7,
      "... Το Συνολικό Αισθητό Φορτίο των Χώρων, ΔΕΝ γίνεται Δεκτό ...", "TxtSens"},
-    {"Outdoor22Room16", "22", "16", {}, -1,
-     "... Η Θερμοκρασία Ξ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", "TxtEnvDB"},
-    {"Outdoor30Room26", "30", "26", {}, -14,
+    {"Outdoor22Room16",
+     "22",
+     "16",
+     {},
+     -1,
+     "... Η Θερμοκρασία Ξ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...",
+     "TxtEnvDB"},
+    {"Outdoor30Room26",
+     "30",
+     "26",
+     {},
+     -14,
      "... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει την Θερμοκρασία Χώρων, κατά 5 [°C] "
      "ΤΟΥΛΑΧΙΣΤΟΝ ...",
      nullptr},
-    {"Outdoor31Room26PassesLimits", "31", "26",
-     [](SummerScreenTest& t) { t.type("TxtSens", "0"); }, -7, nullptr, "TxtSens"},
-    {"RoomAbove33", "40", "33.1", {}, -12,
-     "... Θερμοκρασία Χώρων, μεταξύ 18 [°C] και 33 [°C] ...", "TxtSpaDB"},
-    {"RoomRH85", "36", "26",
-     [](SummerScreenTest& t) { t.type("TxtSpaRH", "85"); }, -13,
+    {"Outdoor31Room26PassesLimits", "31", "26", [](SummerScreenTest& t) { t.type("TxtSens", "0"); },
+     -7, nullptr, "TxtSens"},
+    {"RoomAbove33",
+     "40",
+     "33.1",
+     {},
+     -12,
+     "... Θερμοκρασία Χώρων, μεταξύ 18 [°C] και 33 [°C] ...",
+     "TxtSpaDB"},
+    {"RoomRH85", "36", "26", [](SummerScreenTest& t) { t.type("TxtSpaRH", "85"); }, -13,
      "... Σχετική Υγρασία Χώρων, μεταξύ 35 % και 100 % ...", "TxtSpaRH"},
-    {"OutdoorRH5", "36", "26",
-     [](SummerScreenTest& t) { t.type("TxtEnvRH", "5"); }, -11,
+    {"OutdoorRH5", "36", "26", [](SummerScreenTest& t) { t.type("TxtEnvRH", "5"); }, -11,
      "... Σχετική Υγρασία Περιβάλλοντος, μεταξύ 30 % και 100 % ...", "TxtEnvRH"},
-    {"NoSensibleLoad", "36", "26",
-     [](SummerScreenTest& t) { t.type("TxtSens", "0"); }, -7, nullptr, "TxtSens"},
-    {"NoFreshAmount", "36", "26",
-     [](SummerScreenTest& t) { t.type("TxtAmount", "0"); }, 2,
+    {"NoSensibleLoad", "36", "26", [](SummerScreenTest& t) { t.type("TxtSens", "0"); }, -7, nullptr,
+     "TxtSens"},
+    {"NoFreshAmount", "36", "26", [](SummerScreenTest& t) { t.type("TxtAmount", "0"); }, 2,
      "!! Δεν έχετε δώσει την ποσότητα του Νωπού Αέρα !!", "TxtAmount"},
     {"NoPerCent", "36", "26",
      [](SummerScreenTest& t) {
@@ -454,9 +477,10 @@ const ValidationCase kValidation[] = {
      2, nullptr, "TxtAmount"},
 };
 
-INSTANTIATE_TEST_SUITE_P(
-    Checks, ValidationTest, ::testing::ValuesIn(kValidation),
-    [](const ::testing::TestParamInfo<ValidationCase>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Checks, ValidationTest, ::testing::ValuesIn(kValidation),
+                         [](const ::testing::TestParamInfo<ValidationCase>& i) {
+                           return std::string(i.param.name);
+                         });
 
 TEST_F(SummerScreenTest, RangeRefusalEmptiesTheState) {
   // 54.1 °C: the dry bulb, wet bulb and absolute humidity are emptied; the
@@ -536,9 +560,8 @@ TEST_F(SummerScreenTest, FahrenheitWordingOfTheRanges) {
 TEST_F(SummerScreenTest, AthensStudyIsCalculatedAndTheResultsOpen) {
   fillAthens();
   bool resultsWritten = false;
-  ModalCloser results("aeriton::summer::FrmPSRes", [&](QWidget*) {
-    resultsWritten = QFile::exists(fx.path("PSY_RES.TMP"));
-  });
+  ModalCloser results("aeriton::summer::FrmPSRes",
+                      [&](QWidget*) { resultsWritten = QFile::exists(fx.path("PSY_RES.TMP")); });
   click("CmdAeriton");
   EXPECT_TRUE(shownCodes().empty()) << fx.messages.shown().front().text.toStdString();
   EXPECT_EQ(results.opened(), 1);
@@ -793,8 +816,12 @@ TEST_F(SummerScreenTest, ShowStudyFillsTheScreen) {
   s.KindCode = "AAA_NA";
   s.FreshMode = "P";
   s.FreshPerCent = 20;
-  s.EnvDB = 36; s.EnvWB = 20.9f; s.EnvRH = 25;
-  s.SpaDB = 26; s.SpaWB = 18.7f; s.SpaRH = 50;
+  s.EnvDB = 36;
+  s.EnvWB = 20.9f;
+  s.EnvRH = 25;
+  s.SpaDB = 26;
+  s.SpaWB = 18.7f;
+  s.SpaRH = 50;
   s.SensLoad = 8598.56f;
   s.LatLoad = 1719.71f;
   s.Title = QString::fromUtf8("Μελέτη από αρχείο");
