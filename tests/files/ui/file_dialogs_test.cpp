@@ -201,6 +201,32 @@ TEST(FrmFileOS, RemembersTheFolderOfTheLastChoice) {
   EXPECT_EQ(again.currentFolder(), sub);
 }
 
+TEST(FrmFileOS, StudyListButtonTakesAStudyFromTheList) {
+  StudyFolder f;
+  test::ModalWatchdog watchdog;
+  FrmFileOS dlg(nullptr, "*.AIR", false);
+  dlg.show();
+  // The study list opens modally over the dialog; its second study is taken.
+  bool listed = false;
+  QTimer poll;
+  poll.setInterval(20);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* list = qobject_cast<FrmOpenSave*>(QApplication::activeModalWidget());
+    if (!list || listed) return;
+    listed = true;
+    list->findChild<QListWidget*>("LstStudies")->setCurrentRow(1);
+    QTest::mouseClick(list->findChild<QPushButton*>("CmdOpenSave"), Qt::LeftButton);
+  });
+  poll.start();
+  QTest::mouseClick(child<QPushButton>(&dlg, "CmdStudies"), Qt::LeftButton);
+  EXPECT_TRUE(listed);
+  EXPECT_EQ(dlg.result(), f.dir + "Katastima.AIR");
+  EXPECT_FALSE(dlg.isVisible());
+  // Load studies of the companion program have no titles to list.
+  FrmFileOS loads(nullptr, "*.KLD", false);
+  EXPECT_FALSE(child<QPushButton>(&loads, "CmdStudies")->isEnabled());
+}
+
 TEST(FrmOpenSave, ListsNumberedStudiesAndTakesTheChosenOne) {
   StudyFolder f;
   test::writeAll(f.dir + "NoTitle.AIR", "x");  // its title file is missing
