@@ -240,6 +240,17 @@ TEST_F(SummerScreenTest, ChangingTheDryBulbRecomputesTheState) {
   EXPECT_TRUE(text("TxtSpaAH").isEmpty());
 }
 
+TEST_F(SummerScreenTest, StateOutsideTheEngineTableIsNotCompleted) {
+  // 200 °C = 392 °F lies beyond the saturation table: nothing is computed (no
+  // figure from outside the table), and the calculate button refuses the range.
+  stateByRH("TxtEnvDB", "TxtEnvRH", "200", "50");
+  EXPECT_EQ(text("TxtEnvWB"), kPending);
+  EXPECT_TRUE(text("TxtEnvAH").isEmpty());
+  stateByRH("TxtSpaDB", "TxtSpaRH", "26", "50");
+  click("CmdAeriton");
+  ASSERT_EQ(shownCodes(), std::vector<int>{-10});
+}
+
 TEST_F(SummerScreenTest, GivenValueButtons) {
   // Empty dry bulb: the focus goes there and nothing else changes.
   box("TxtSpaRH")->setFocus();
