@@ -270,6 +270,32 @@ TEST_F(SummerStudyFile, OpenedStudyShowsItsValuesOnTheForm) {
   EXPECT_EQ(v->spaAHText, FormatNumber(v->spaAH, "#,##0.00"));
 }
 
+TEST_F(SummerStudyFile, EnglishStudyShowsGrainsAndBtu) {
+  setCoolingStudy(study());
+  study().setLoadUnit("BTU");
+  study().MetricCode = 0, study().EnglishCode = 1;
+  study().EnvDB = 95, study().EnvWB = 76.1f, study().EnvRH = 40;
+  study().SpaDB = 78, study().SpaWB = 65, study().SpaRH = 50;
+  study().SensLoad = 34120, study().LatLoad = 6824;
+  study().FreshAmount = 900, study().FreshValue = 900;
+  Chooser save{dir + "eng"};
+  ASSERT_EQ(summer::SavePSFile(save.fn()), FileResult::Done);
+  resetStudy();
+  Chooser open{dir + "eng"};
+  ASSERT_EQ(summer::OpenPSFile_S(open.fn()).result, FileResult::Done);
+  const auto v = summer::summerFormValues();
+  ASSERT_TRUE(v.has_value());
+  EXPECT_EQ(v->unitIndex, 5);
+  EXPECT_EQ(v->sensText, "34,120.00");  // Btu/h as stored
+  EXPECT_EQ(v->latText, "6,824.00");
+  EXPECT_EQ(v->amountText, "900.0");
+  // 95 °F, 40 %: pws = 1.6606 inHg (ASHRAE), pw = 0.6642 inHg,
+  // W = 0.622 × 0.6642 / (29.921 − 0.6642) = 0.014121 lb/lb = 98.8 grains/lb.
+  EXPECT_NEAR(v->envAH, 98.8, 1.0);
+  // 78 °F, 50 %: pws = 0.9700 inHg, pw = 0.4850, W = 0.010251 = 71.8 grains/lb.
+  EXPECT_NEAR(v->spaAH, 71.8, 1.0);
+}
+
 TEST_F(SummerStudyFile, TitleFileWithoutItsUnitOpensInKcalAndIsCompleted) {
   setCoolingStudy(study());
   Chooser save{dir + "k"};
