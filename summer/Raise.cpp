@@ -234,6 +234,25 @@ bool searchWetBulb(float DB, float pw, bool heating, float& WB) {
   return false;
 }
 
+bool CalcNewCoilOut(const RaiseBasis& b, float newFlow, float raiseReheat, CoilOutlet& out) {
+  // The dew point that carries the room, outdoor-air and reheat sensible
+  // loads on the new flow, and the coil outlet it gives.
+  const float adp = b.DBr - (b.BF * b.OASH + b.RSH + b.REH + raiseReheat) /
+                                ((1.0f - b.BF) * kSensibleFactor * newFlow);
+  CoilOutlet c;
+  c.DB = adp + b.BF * (b.DBm - adp);
+  c.W = b.Wadp + b.BF * (b.Wm - b.Wadp);
+  c.GR = psy::kGrainsPerLb * c.W;
+  const float pw = psy::kPressure * c.W / (moistureConstant() + c.W);
+  if (!finite({adp, c.DB, c.W, pw}) || c.W <= 0) return false;
+  if (!searchWetBulb(c.DB, pw, b.heating, c.WB)) return false;
+  c.RH = pw / psy::SatPressure(c.DB);
+  c.H = psy::Enthalpy(c.DB, c.W);
+  if (!finite({c.RH, c.H})) return false;
+  out = c;
+  return true;
+}
+
 bool computeRaise(const RaiseBasis& b, float T, bool metric, ChangeRecord& out) {
   const float P = psy::kPressure;
   const float Tf = static_cast<float>(roundHalfUp(metric ? T * 9.0 / 5.0 + 32.0 : T, 1));
@@ -251,21 +270,11 @@ bool computeRaise(const RaiseBasis& b, float T, bool metric, ChangeRecord& out) 
   const float F = (b.RSH + b.REH) / (kSensibleFactor * (b.DBr - Tf));
   if (!finite({RHs, Hs, Rr, F}) || F <= 0) return false;
 
-  // CalcNewCoilOut: the dew point that carries the room, outdoor-air and
-  // reheat sensible loads on the new flow, and the coil outlet it gives.
-  const float adp =
-      b.DBr - (b.BF * b.OASH + b.RSH + b.REH + Rr) / ((1.0f - b.BF) * kSensibleFactor * F);
-  const float DBn = adp + b.BF * (b.DBm - adp);
-  const float Wn = b.Wadp + b.BF * (b.Wm - b.Wadp);
-  const float GRn = psy::kGrainsPerLb * Wn;
-  const float pwn = P * Wn / (moistureConstant() + Wn);
-  float WBn = 0;
-  if (!finite({adp, DBn, Wn, pwn}) || Wn <= 0) return false;
-  if (!searchWetBulb(DBn, pwn, b.heating, WBn)) return false;
-  const float RHn = pwn / psy::SatPressure(DBn);
-  const float Hn = psy::Enthalpy(DBn, Wn);
+  CoilOutlet n;
+  if (!CalcNewCoilOut(b, F, Rr, n)) return false;
+  const float DBn = n.DB, WBn = n.WB, RHn = n.RH, Hn = n.H, GRn = n.GR;
   const float QC = kTotalFactor * F * (b.Hm - Hn);
-  if (!finite({RHn, Hn, QC})) return false;
+  if (!finite({QC})) return false;
 
   // Flows and loads are whole English units, as the calculation gives them.
   const double reheatBtu = roundHalfUp(Rr, 0);

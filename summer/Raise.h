@@ -105,6 +105,14 @@ RaiseCheck checkRaise(float T, float roomDB, float presentOutlet, bool metric);
 // pressure, which no real state exceeds). False when no wet bulb is found.
 bool searchWetBulb(float DB, float pw, bool heating, float& WB);
 
+// CalcNewCoilOut: the coil outlet (English units, RH a fraction) of the coil
+// that works on the new flow with the reheat for the raise added to its
+// effective sensible load. False when it cannot be formed.
+struct CoilOutlet {
+  float DB = 0, WB = 0, RH = 0, W = 0, GR = 0, H = 0;
+};
+bool CalcNewCoilOut(const RaiseBasis& basis, float newFlow, float raiseReheat, CoilOutlet& out);
+
 // The raise to T (study units): MakeNewCalc followed by CalcNewCoilOut, the
 // record rounded (temperatures and grains to 0.1, enthalpies to 0.01,
 // relative humidities to 0.01 %, flows and loads to whole English units) and,

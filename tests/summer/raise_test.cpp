@@ -233,6 +233,26 @@ TEST(Raise, OfficeStudyMatchesTheHandComputation) {
   expectOfficeRaise(r);
 }
 
+TEST(Raise, NewCoilOutletOfTheHandComputation) {
+  // CalcNewCoilOut with F' = 3512.78 CFM and Rr = 19038.24 Btu/h (office study,
+  // raise to 69.8 °F): ADP' = 62.02 °F, DB' = 65.11 °F, W' = Wc, H' = 25.961.
+  test::ProgramFolderFixture fx;
+  ASSERT_EQ(test::runSummerStudy(officeStudy()), 0);
+  RaiseBasis b;
+  ASSERT_TRUE(basisFromCalculation(study(), readResults(), b));
+  CoilOutlet c;
+  ASSERT_TRUE(CalcNewCoilOut(b, 3512.78f, 19038.24f, c));
+  EXPECT_NEAR(c.DB, 65.11, 0.03);
+  EXPECT_NEAR(c.W, b.Wc, 1e-6);
+  EXPECT_NEAR(c.GR, 66.39, 0.01);
+  EXPECT_NEAR(c.H, 25.961, 0.01);
+  EXPECT_LT(c.WB, c.DB);
+  EXPECT_GT(c.RH, 0.5f);  // a fraction here
+  EXPECT_LT(c.RH, 1.0f);
+  // No flow: no coil outlet.
+  EXPECT_FALSE(CalcNewCoilOut(b, 0.0f, 19038.24f, c));
+}
+
 TEST(Raise, CoilLoadAgreesWithTheNewCoilOutlet) {
   // The record's coil load is the total heat of the new flow between the mixed
   // air and the recorded coil outlet: 4.45 · F' · (Hm − H').
