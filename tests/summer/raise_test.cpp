@@ -290,6 +290,27 @@ TEST(Raise, ReopenedStudyRecomputesItsCoilFromTheFile) {
   expectOfficeRaise(r, 3.0);
 }
 
+TEST(CoilDesignFigures, FromTheCalculationOrRecomputedFromTheFile) {
+  // The diagnostic figures: the calculation's own (BF 0.15, ADP 54.315 °F and
+  // its last line ratio), or, for a reopened study, BF by the rule, the dew
+  // point back from the coil outlet (58.5 − 0.15·82.6) / 0.85 = 54.25 °F and
+  // ESHF = (34144 + 0.15·6174) / (34144 + 926 + 6829 + 0.15·6726) = 0.817.
+  test::ProgramFolderFixture fx;
+  ASSERT_EQ(test::runSummerStudy(officeStudy()), 0);
+  const StudyState file = readResults();
+  CoilDesign calc;
+  ASSERT_TRUE(coilDesign(study(), file, calc));
+  EXPECT_FLOAT_EQ(calc.BF, study().BF);
+  EXPECT_FLOAT_EQ(calc.ADP, study().ADP);
+  EXPECT_FLOAT_EQ(calc.ESHF, study().LineRatio);
+  resetStudy();
+  CoilDesign reopened;
+  ASSERT_TRUE(coilDesign(study(), file, reopened));
+  EXPECT_FLOAT_EQ(reopened.BF, 0.15f);
+  EXPECT_NEAR(reopened.ADP, 54.25, 0.02);
+  EXPECT_NEAR(reopened.ESHF, 0.817, 0.002);
+}
+
 TEST(Raise, EnglishStudyRecordStaysInEnglishUnits) {
   // English study: outdoor 95/75 °F, room 78/65 °F, 40000 / 8000 Btu/h, 400 CFM.
   // Raised to 65 °F. The coil outlet of the calculation is 58.5 °F; the record
