@@ -1,11 +1,16 @@
 #include "files/RecentFiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 #include "files/FileData.h"
 #include "study/AppFolder.h"
 #include "study/Cp1253.h"
-#include "study/ExchangeFiles.h"
 
 namespace aeriton::files {
 namespace {
@@ -47,6 +52,18 @@ QString entryOfLine(const QByteArray& raw) {
   if (text.size() >= 2 && text.startsWith('"') && text.endsWith('"'))
     text = text.mid(1, text.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
   return text.trimmed();
+}
+
+// Renames `from` over `to` in one step: the list is never missing, even for a
+// moment, and never half-written.
+bool replaceFile(const QString& from, const QString& to) {
+#ifdef Q_OS_WIN
+  const QString f = QDir::toNativeSeparators(from), t = QDir::toNativeSeparators(to);
+  return MoveFileExW(reinterpret_cast<LPCWSTR>(f.utf16()), reinterpret_cast<LPCWSTR>(t.utf16()),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+  return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#endif
 }
 
 }  // namespace
@@ -101,10 +118,23 @@ bool removeRecentFile(int index, QString* error) {
     kept += lines[k];
     kept += "\r\n";
   }
-  // The copy is built in memory and replaces the list in one rename, so that
-  // the companion program never finds the list half-written or missing.
-  if (!writeFileAtomically(recentPath(), kept, error)) return false;
-  QFile::remove(appfolder::path(kRecentScratchName));
+  // The scratch copy "RecentFiles.@@@" is written whole, then renamed over the
+  // list, so that the companion program never finds it half-written or missing.
+  const QString scratch = appfolder::path(kRecentScratchName);
+  QFile copy(scratch);
+  if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate) || copy.write(kept) != kept.size() ||
+      !copy.flush()) {
+    if (error) *error = copy.errorString();
+    copy.close();
+    QFile::remove(scratch);
+    return false;
+  }
+  copy.close();
+  if (!replaceFile(scratch, recentPath())) {
+    if (error) *error = QStringLiteral("cannot replace the list");
+    QFile::remove(scratch);
+    return false;
+  }
   return true;
 }
 

@@ -40,9 +40,9 @@ enum class LoadSeason { Unknown, Summer, Winter };
 LoadSeason loadStudySeason(const QString& path);
 
 // Removes entry `index` (0-based position in readRecentFiles()) from
-// "RecentFiles.txt"; every other line is kept byte for byte. The file is
-// replaced whole, never left half-written; the last entry removed leaves an
-// empty file. False (with *error) when the index is out of range or the file
+// "RecentFiles.txt"; every other line is kept byte for byte. The lines go to
+// the scratch copy "RecentFiles.@@@", which then replaces the list in one
+// rename; the last entry removed leaves an empty file. False (with *error) when the index is out of range or the file
 // cannot be written.
 bool removeRecentFile(int index, QString* error = nullptr);
 

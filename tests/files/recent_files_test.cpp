@@ -2,6 +2,7 @@
 // season of a recalled study and removal of entries.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "TestSupport.h"
@@ -94,4 +95,14 @@ TEST(RecentFiles, RemovalCountsEntriesNotBlankLines) {
   ASSERT_TRUE(removeRecentFile(1));  // the second entry, C:\b.KLD, on line 4
   EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "\r\nC:\\a.KLD\r\n\r\n");
   ASSERT_EQ(readRecentFiles().size(), 1u);
+}
+
+TEST(RecentFiles, ScratchCopyThatCannotBeWrittenLeavesTheListAsItWas) {
+  test::ProgramFolderFixture fx;
+  test::writeAll(fx.path("RecentFiles.txt"), "C:\\a.KLD\r\nC:\\b.KLD\r\n");
+  QDir(fx.folder()).mkpath("RecentFiles.@@@");  // a folder blocks the scratch copy
+  QString error;
+  EXPECT_FALSE(removeRecentFile(0, &error));
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "C:\\a.KLD\r\nC:\\b.KLD\r\n");
 }
