@@ -38,7 +38,9 @@ constexpr float kM3hPerCfm = 1.7f;
 constexpr float kAirDensityKgM3 = 1.2f;
 constexpr float kLbPerKg = 2.2046f;
 
-bool isMarker(float v) { return v <= kWinterUnset + 0.5f; }
+bool isMarker(float v) {
+  return v <= kWinterUnset + 0.5f;
+}
 
 // Vapour pressure (inHg) of air of humidity ratio W at the standard pressure:
 // pv = P W / (Rair/Rvap + W), written as P W (Rvap/Rair) / (1 + W Rvap/Rair).
@@ -47,13 +49,19 @@ float vapourPressureOf(float W) {
   return kPressure * W * k / (1.0f + W * k);
 }
 
-float enthalpyOf(float DB, float W) { return kCpAir * DB + W * (kLatent0 + kCpVapour * DB); }
+float enthalpyOf(float DB, float W) {
+  return kCpAir * DB + W * (kLatent0 + kCpVapour * DB);
+}
 
-bool finite(float v) { return std::isfinite(v); }
+bool finite(float v) {
+  return std::isfinite(v);
+}
 
 }  // namespace
 
-float vapourPressureFromW(float W) { return vapourPressureOf(W); }
+float vapourPressureFromW(float W) {
+  return vapourPressureOf(W);
+}
 
 bool WinterSearchWB(float DB, float pv, float& WB) {
   if (!finite(DB) || !finite(pv) || pv <= 0.0f) return false;
@@ -225,8 +233,8 @@ int WinterCalc(StudyState& s, Copy copy, const ContinueQuestion& ask, WinterCalc
   s.HumidWaterKg = roundHalfUp(s.HumidWaterKg, 2);
   s.HighHumid[kHighHumidityValues - 1] = s.HumidWaterKg;
 
-  for (float v : {s.DB_M, s.WB_M, s.h_M, s.DB_T, s.WB_T, s.h_T, s.DB_S, s.WB_S, s.h_S,
-                  s.SupplyFlow, s.CoilLoad, s.HumidWaterKg, s.FreshSensLoad, s.FreshLatLoad})
+  for (float v : {s.DB_M, s.WB_M, s.h_M, s.DB_T, s.WB_T, s.h_T, s.DB_S, s.WB_S, s.h_S, s.SupplyFlow,
+                  s.CoilLoad, s.HumidWaterKg, s.FreshSensLoad, s.FreshLatLoad})
     if (!finite(v)) return kCodeOutOfRange;
   return 0;
 }

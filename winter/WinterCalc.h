@@ -23,9 +23,9 @@ constexpr int kCodeSupplyTooHot = -100;      // supply above 150 °F, or the -10
 constexpr int kCodeSupplyQuestion = -102;    // supply above 131 °F: go on?
 constexpr int kCodeTooMuchFreshAir = -2003;  // fresh-air flow above the supply flow
 constexpr int kCodeCoilOutNotAboveRoom = -2004;  // chosen coil outlet gives no heating flow
-constexpr int kCodeNoFlow = -2005;           // supply flow zero, negative or not computable
-constexpr int kCodeOutOfRange = -2006;       // a state falls outside the property table
-constexpr int kCodeFileError = -2007;        // an exchange file could not be read or written
+constexpr int kCodeNoFlow = -2005;               // supply flow zero, negative or not computable
+constexpr int kCodeOutOfRange = -2006;           // a state falls outside the property table
+constexpr int kCodeFileError = -2007;            // an exchange file could not be read or written
 
 // First whole degree (°F) of the wet-bulb search; colder wet bulbs are found
 // by stepping down from it.

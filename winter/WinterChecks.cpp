@@ -16,8 +16,12 @@ constexpr float kBtuPerRT = 12000.0f;
 // The values come from boxes showing one decimal; a bound is met when the
 // value equals it to well below that.
 constexpr double kSlack = 1e-6;
-bool below(double v, double bound) { return v < bound - kSlack; }
-bool above(double v, double bound) { return v > bound + kSlack; }
+bool below(double v, double bound) {
+  return v < bound - kSlack;
+}
+bool above(double v, double bound) {
+  return v > bound + kSlack;
+}
 
 // The limits of a winter study in the two unit systems.
 struct Limits {
@@ -30,7 +34,9 @@ constexpr Limits kMetric{-20, 15, 15, 33, 5, -12, 10};
 constexpr Limits kEnglish{-4, 59, 59, 92, 9, 10.4, 50};
 constexpr double kEnvRHLow = 30, kSpaRHLow = 35, kRHHigh = 100;
 
-const Limits& limitsOf(int unitIndex) { return fahrenheitUnits(unitIndex) ? kEnglish : kMetric; }
+const Limits& limitsOf(int unitIndex) {
+  return fahrenheitUnits(unitIndex) ? kEnglish : kMetric;
+}
 
 CheckResult fail(int code, Field focus, std::vector<Field> cleared, bool english = false) {
   CheckResult r;
@@ -41,8 +47,12 @@ CheckResult fail(int code, Field focus, std::vector<Field> cleared, bool english
   return r;
 }
 
-float toF(double c) { return static_cast<float>(c * 9.0 / 5.0 + 32.0); }
-double toC(float f) { return (static_cast<double>(f) - 32.0) * 5.0 / 9.0; }
+float toF(double c) {
+  return static_cast<float>(c * 9.0 / 5.0 + 32.0);
+}
+double toC(float f) {
+  return (static_cast<double>(f) - 32.0) * 5.0 / 9.0;
+}
 
 }  // namespace
 
@@ -52,7 +62,9 @@ QString loadUnitCode(int unitIndex) {
   return QString::fromLatin1(kCodes[unitIndex]);
 }
 
-bool loadHasFractions(int unitIndex) { return unitIndex == kUnitKW || unitIndex == kUnitRT; }
+bool loadHasFractions(int unitIndex) {
+  return unitIndex == kUnitKW || unitIndex == kUnitRT;
+}
 
 void SensibleLoad::fromKcal(float kcal) {
   kcal_ = kcal;
@@ -64,24 +76,43 @@ void SensibleLoad::fromKcal(float kcal) {
 
 void SensibleLoad::set(int unitIndex, float value) {
   switch (unitIndex) {
-    case kUnitKcal: fromKcal(value); break;
-    case kUnitKW: fromKcal(value * kKcalPerKW); kw_ = value; break;
-    case kUnitRT: fromKcal(value * kBtuPerRT / kBtuPerKcal); rt_ = value; break;
+    case kUnitKcal:
+      fromKcal(value);
+      break;
+    case kUnitKW:
+      fromKcal(value * kKcalPerKW);
+      kw_ = value;
+      break;
+    case kUnitRT:
+      fromKcal(value * kBtuPerRT / kBtuPerKcal);
+      rt_ = value;
+      break;
     case kUnitBtuC:
-    case kUnitBtuF: fromKcal(value / kBtuPerKcal); btu_ = value; break;
+    case kUnitBtuF:
+      fromKcal(value / kBtuPerKcal);
+      btu_ = value;
+      break;
     case kUnitWatt:
-    default: fromKcal(value * kKcalPerWatt); watt_ = value; break;
+    default:
+      fromKcal(value * kKcalPerWatt);
+      watt_ = value;
+      break;
   }
 }
 
 float SensibleLoad::in(int unitIndex) const {
   switch (unitIndex) {
-    case kUnitKcal: return kcal_;
-    case kUnitKW: return kw_;
-    case kUnitRT: return rt_;
+    case kUnitKcal:
+      return kcal_;
+    case kUnitKW:
+      return kw_;
+    case kUnitRT:
+      return rt_;
     case kUnitBtuC:
-    case kUnitBtuF: return btu_;
-    default: return watt_;
+    case kUnitBtuF:
+      return btu_;
+    default:
+      return watt_;
   }
 }
 
@@ -113,7 +144,8 @@ CheckResult CheckForLimits(const WinterEntries& e) {
     return fail(kCodeSpaDB, Field::SpaDB, {Field::SpaDB, Field::SpaWB}, english);
   if (below(e.spaRH, kSpaRHLow) || above(e.spaRH, kRHHigh))
     return fail(kCodeSpaRH, Field::SpaRH, {Field::SpaRH, Field::SpaWB}, english);
-  if (below(e.spaDB - L.difference, e.envDB)) return fail(kCodeDifference, Field::None, {}, english);
+  if (below(e.spaDB - L.difference, e.envDB))
+    return fail(kCodeDifference, Field::None, {}, english);
   CheckResult ok;
   ok.english = english;
   return ok;
@@ -148,7 +180,9 @@ CheckResult CheckEntries(const WinterEntries& e) {
   return CheckResult{};
 }
 
-bool titleMissing(const WinterEntries& e) { return e.title.trimmed().isEmpty(); }
+bool titleMissing(const WinterEntries& e) {
+  return e.title.trimmed().isEmpty();
+}
 
 void ZeroVariables(StudyState& s) {
   for (float* v : {&s.DB_M, &s.WB_M, &s.W_M, &s.Gr_M, &s.h_M, &s.DB_T, &s.WB_T, &s.W_T, &s.Gr_T,

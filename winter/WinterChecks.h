@@ -30,7 +30,9 @@ constexpr int kCodeNoSummerFlow = 5;
 // ---- the unit list (CboUnits) ---------------------------------------------------
 constexpr int kUnitWatt = 0, kUnitKcal = 1, kUnitKW = 2, kUnitRT = 3, kUnitBtuC = 4, kUnitBtuF = 5;
 constexpr int kUnitCount = 6;
-inline bool fahrenheitUnits(int unitIndex) { return unitIndex == kUnitBtuF; }
+inline bool fahrenheitUnits(int unitIndex) {
+  return unitIndex == kUnitBtuF;
+}
 // Load-unit code of a list entry: "WATT", "KCAL", "KW", "RT", "BTUh", "BTU".
 QString loadUnitCode(int unitIndex);
 // Loads of kW and RT are shown with two decimals, the others as whole numbers.
@@ -87,8 +89,21 @@ struct WinterEntries {
 };
 
 // Fields a check names.
-enum class Field { None, EnvDB, EnvWB, EnvRH, SpaDB, SpaWB, SpaRH, Sens, SummerFlow, Amount,
-                   PerCent, CoilOut, Thema };
+enum class Field {
+  None,
+  EnvDB,
+  EnvWB,
+  EnvRH,
+  SpaDB,
+  SpaWB,
+  SpaRH,
+  Sens,
+  SummerFlow,
+  Amount,
+  PerCent,
+  CoilOut,
+  Thema
+};
 
 struct CheckResult {
   int code = 0;

@@ -35,14 +35,22 @@ QString joinLines(const QStringList& lines) {
 Message messagesPS(int code, bool english, float supplyTempF) {
   namespace t = texts;
   switch (code) {
-    case kCodeEnvWB: return refusal(code, t::inputTitle(), t::envWBRefused());
-    case kCodeSpaWB: return refusal(code, t::inputTitle(), t::spaWBRefused());
-    case kCodeSens: return refusal(code, t::inputTitle(), t::sensRefused());
-    case kCodeEnvDB: return refusal(code, t::inputTitle(), t::envDBRange(english));
-    case kCodeEnvRH: return refusal(code, t::inputTitle(), t::envRHRange());
-    case kCodeSpaDB: return refusal(code, t::inputTitle(), t::spaDBRange(english));
-    case kCodeSpaRH: return refusal(code, t::inputTitle(), t::spaRHRange());
-    case kCodeDifference: return refusal(code, t::inputTitle(), t::difference(english));
+    case kCodeEnvWB:
+      return refusal(code, t::inputTitle(), t::envWBRefused());
+    case kCodeSpaWB:
+      return refusal(code, t::inputTitle(), t::spaWBRefused());
+    case kCodeSens:
+      return refusal(code, t::inputTitle(), t::sensRefused());
+    case kCodeEnvDB:
+      return refusal(code, t::inputTitle(), t::envDBRange(english));
+    case kCodeEnvRH:
+      return refusal(code, t::inputTitle(), t::envRHRange());
+    case kCodeSpaDB:
+      return refusal(code, t::inputTitle(), t::spaDBRange(english));
+    case kCodeSpaRH:
+      return refusal(code, t::inputTitle(), t::spaRHRange());
+    case kCodeDifference:
+      return refusal(code, t::inputTitle(), t::difference(english));
     case kCodeSupplyQuestion: {
       // The supply temperature in °C, one decimal, whatever the study's units.
       const double c = roundHalfUp((supplyTempF - 32.0f) * 5.0f / 9.0f, 1);
@@ -52,8 +60,10 @@ Message messagesPS(int code, bool english, float supplyTempF) {
       m.defaultButton = MsgAnswer::No;
       return m;
     }
-    case kCodeSupplyTooHot: return refusal(code, t::tooHotTitle(), joinLines(t::tooHotLines()));
-    case kCodeTooMuchFreshAir: return refusal(code, t::badDataTitle(), t::tooMuchFreshAir());
+    case kCodeSupplyTooHot:
+      return refusal(code, t::tooHotTitle(), joinLines(t::tooHotLines()));
+    case kCodeTooMuchFreshAir:
+      return refusal(code, t::badDataTitle(), t::tooMuchFreshAir());
     case kCodeCoilOutNotAboveRoom:
       return refusal(code, t::badDataTitle(),
                      joinLines({QStringLiteral("... Η Θερμοκρασία Εξόδου του Αέρα από το Στοιχείο, "
@@ -68,12 +78,13 @@ Message messagesPS(int code, bool english, float supplyTempF) {
                                                "ποσότητα του Νωπού Αέρα ..."),
                                 t::cannotComputeLine()}));
     case kCodeOutOfRange:
-      return refusal(code, t::badDataTitle(),
-                     joinLines({QStringLiteral("... Μια κατάσταση του Αέρα βγαίνει έξω από τα "
-                                               "όρια του Ψυχρομετρικού Πίνακα ..."),
-                                QStringLiteral("... Ελέγξτε τα Δεδομένα σας ..."),
-                                t::cannotComputeLine()}));
-    default: break;
+      return refusal(
+          code, t::badDataTitle(),
+          joinLines({QStringLiteral("... Μια κατάσταση του Αέρα βγαίνει έξω από τα "
+                                    "όρια του Ψυχρομετρικού Πίνακα ..."),
+                     QStringLiteral("... Ελέγξτε τα Δεδομένα σας ..."), t::cannotComputeLine()}));
+    default:
+      break;
   }
   return refusal(code, t::badDataTitle(), t::cannotComputeLine());
 }
@@ -86,12 +97,21 @@ Message psMessage(int code) {
   m.buttons = MsgButtons::Ok;
   m.beeps = 1;
   switch (code) {
-    case kCodeNoRooms: m.text = texts::missingRooms(); break;
+    case kCodeNoRooms:
+      m.text = texts::missingRooms();
+      break;
     case kCodeNoFreshAmount:
-    case kCodeNoFreshPerCent: m.text = texts::missingFresh(); break;
-    case kCodeNoCoilOut: m.text = texts::missingCoilOut(); break;
-    case kCodeNoSummerFlow: m.text = texts::missingSummerFlow(); break;
-    default: break;
+    case kCodeNoFreshPerCent:
+      m.text = texts::missingFresh();
+      break;
+    case kCodeNoCoilOut:
+      m.text = texts::missingCoilOut();
+      break;
+    case kCodeNoSummerFlow:
+      m.text = texts::missingSummerFlow();
+      break;
+    default:
+      break;
   }
   return m;
 }

@@ -24,6 +24,8 @@ inline float roundHalfUp(float x, int decimals) {
 
 // A relative humidity in per cent. A value below 1 is a fraction that a caller
 // recomputed from the vapour pressure (no design humidity lies below 1 %).
-inline float percentOf(float rh) { return (rh > 0.0f && rh < 1.0f) ? rh * 100.0f : rh; }
+inline float percentOf(float rh) {
+  return (rh > 0.0f && rh < 1.0f) ? rh * 100.0f : rh;
+}
 
 }  // namespace aeriton::winter

@@ -18,12 +18,20 @@ constexpr float kM3hPerCfm = 1.7f;
 constexpr float kBtuPerKcal = 3.970923f;
 constexpr float kKcalKgPerBtuLb = 0.2518301785f / 0.45359f;
 
-bool isMarker(float v) { return v <= kWinterUnset + 0.5f; }
+bool isMarker(float v) {
+  return v <= kWinterUnset + 0.5f;
+}
 
-float cToF(float c) { return roundHalfUp(c * 9.0f / 5.0f + 32.0f, 1); }
-float fToC(float f) { return roundHalfUp((f - 32.0f) * 5.0f / 9.0f, 1); }
+float cToF(float c) {
+  return roundHalfUp(c * 9.0f / 5.0f + 32.0f, 1);
+}
+float fToC(float f) {
+  return roundHalfUp((f - 32.0f) * 5.0f / 9.0f, 1);
+}
 
-bool isMetric(const StudyState& s) { return s.MetricCode == 1 || s.MetricCode == 32; }
+bool isMetric(const StudyState& s) {
+  return s.MetricCode == 1 || s.MetricCode == 32;
+}
 
 // Humidity ratio, grains and enthalpy of a state given by its dry and wet
 // bulbs (Carrier's equation with the interpolated saturation pressure).
@@ -51,8 +59,9 @@ RunOutcome refused(int code, const CalculateResult& r, bool english) {
   out.code = code;
   if (code == kCodeSupplyTooHot && r.detail.declined) return out;  // "NO" ends silently
   out.showMessage = true;
-  out.message = code == kCodeFileError ? fileErrorMessage(QString::fromLatin1(kDataFileName), r.error)
-                                       : messagesPS(code, english, r.detail.supplyTempF);
+  out.message = code == kCodeFileError
+                    ? fileErrorMessage(QString::fromLatin1(kDataFileName), r.error)
+                    : messagesPS(code, english, r.detail.supplyTempF);
   return out;
 }
 
@@ -119,8 +128,10 @@ void Convert_Metric(StudyState& s) {
   for (float* v : {&s.Env_h, &s.Spa_h, &s.h_M, &s.h_T, &s.h_S})
     if (!isMarker(*v)) *v *= kKcalKgPerBtuLb;
   if (s.FreshMode == QLatin1String("C")) s.FreshValue = roundHalfUp(s.FreshValue * kM3hPerCfm, 1);
-  for (float* v : {&s.FreshFlow, &s.SupplyFlow, &s.SummerFlow}) *v = roundHalfUp(*v * kM3hPerCfm, 1);
-  for (float* v : {&s.SensLoad, &s.LatLoad, &s.CoilLoad, &s.FreshSensLoad, &s.FreshLatLoad, &s.Reheat})
+  for (float* v : {&s.FreshFlow, &s.SupplyFlow, &s.SummerFlow})
+    *v = roundHalfUp(*v * kM3hPerCfm, 1);
+  for (float* v :
+       {&s.SensLoad, &s.LatLoad, &s.CoilLoad, &s.FreshSensLoad, &s.FreshLatLoad, &s.Reheat})
     *v /= kBtuPerKcal;
 }
 

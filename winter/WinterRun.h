@@ -44,7 +44,7 @@ struct RunOutcome {
   int code = 0;              // 0 when "PSY_RES.TMP" was written
   bool showMessage = false;  // message explains a refusal
   Message message;
-  QByteArray results;        // bytes of "PSY_RES.TMP" when code is 0
+  QByteArray results;  // bytes of "PSY_RES.TMP" when code is 0
 };
 
 // The calculate button after its checks: the study holds the collected

@@ -40,8 +40,12 @@ StudyState englishStudy() {
   return s;
 }
 
-float round1(double v) { return static_cast<float>(std::floor(v * 10 + 0.5) / 10); }
-float round0(double v) { return static_cast<float>(std::floor(v + 0.5)); }
+float round1(double v) {
+  return static_cast<float>(std::floor(v * 10 + 0.5) / 10);
+}
+float round0(double v) {
+  return static_cast<float>(std::floor(v + 0.5));
+}
 
 ContinueQuestion answer(bool yes, int* asked = nullptr) {
   return [yes, asked](float) {
@@ -84,8 +88,11 @@ TEST(WinterCalc, ChosenCoilOutletGivesTheFlowAndKeepsTheSupplyTemperature) {
   // 0.24 × 113 + W_r (1060.5 + 0.45 × 113).
   const double hS = 0.24 * 113 + (englishStudy().SpaGr / 7000.0) * (1060.5 + 0.45 * 113);
   EXPECT_NEAR(s.h_S, hS, 0.006);
-  EXPECT_NEAR(s.CoilLoad, 4.45 * q * (hS - englishStudy().Spa_h + 100.0 / q *
-                                       (englishStudy().Spa_h - englishStudy().Env_h)), 2.0);
+  EXPECT_NEAR(
+      s.CoilLoad,
+      4.45 * q *
+          (hS - englishStudy().Spa_h + 100.0 / q * (englishStudy().Spa_h - englishStudy().Env_h)),
+      2.0);
 }
 
 TEST(WinterCalc, CoilOutletNotAboveTheRoomIsRefused) {
@@ -126,13 +133,13 @@ TEST_P(SupplyLimits, StrictComparisons) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WinterCalc, SupplyLimits,
-    ::testing::Values(SupplyLimitCase{"exactly131", 68040, 0, 0},
-                      SupplyLimitCase{"above131", 68041, 0, 1},
-                      SupplyLimitCase{"exactly150", 88560, 0, 1},
-                      SupplyLimitCase{"above150", 88561, kCodeSupplyTooHot, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(WinterCalc, SupplyLimits,
+                         ::testing::Values(SupplyLimitCase{"exactly131", 68040, 0, 0},
+                                           SupplyLimitCase{"above131", 68041, 0, 1},
+                                           SupplyLimitCase{"exactly150", 88560, 0, 1},
+                                           SupplyLimitCase{"above150", 88561, kCodeSupplyTooHot,
+                                                           0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WinterCalc, DecliningTheHotSupplyEndsAsRefusalWithoutResults) {
   StudyState s = englishStudy();
@@ -142,12 +149,13 @@ TEST(WinterCalc, DecliningTheHotSupplyEndsAsRefusalWithoutResults) {
   s.CoilLoad = 0;
   WinterCalcDetail detail;
   float askedAt = 0;
-  const int code = WinterCalc(s, Copy::WinterScreen,
-                              [&](float t) {
-                                askedAt = t;
-                                return false;
-                              },
-                              &detail);
+  const int code = WinterCalc(
+      s, Copy::WinterScreen,
+      [&](float t) {
+        askedAt = t;
+        return false;
+      },
+      &detail);
   EXPECT_EQ(code, kCodeSupplyTooHot);
   EXPECT_TRUE(detail.asked);
   EXPECT_TRUE(detail.declined);

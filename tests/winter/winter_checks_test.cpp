@@ -53,28 +53,28 @@ TEST_P(Limits, FirstViolationOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     WinterChecks, Limits,
-    ::testing::Values(
-        LimitCase{"outdoorMinus20", kUnitWatt, -20, 80, 20, 40, 0, Field::None},
-        LimitCase{"outdoor15Room20", kUnitWatt, 15, 80, 20, 40, 0, Field::None},
-        LimitCase{"outdoorMinus20_1", kUnitWatt, -20.1, 80, 20, 40, -10, Field::EnvDB},
-        LimitCase{"outdoor15_1", kUnitKcal, 15.1, 80, 25, 40, -10, Field::EnvDB},
-        LimitCase{"outdoorMinus4F", kUnitBtuF, -4, 80, 68, 40, 0, Field::None},
-        LimitCase{"outdoor59_1F", kUnitBtuF, 59.1, 80, 80, 40, -10, Field::EnvDB},
-        LimitCase{"outdoorRH30", kUnitWatt, 0, 30, 20, 40, 0, Field::None},
-        LimitCase{"outdoorRH29_9", kUnitWatt, 0, 29.9, 20, 40, -11, Field::EnvRH},
-        LimitCase{"outdoorRH100_1", kUnitWatt, 0, 100.1, 20, 40, -11, Field::EnvRH},
-        LimitCase{"room33", kUnitWatt, 0, 100, 33, 35, 0, Field::None},
-        LimitCase{"room33_1", kUnitWatt, 0, 80, 33.1, 40, -12, Field::SpaDB},
-        LimitCase{"room14_9", kUnitWatt, 0, 80, 14.9, 40, -12, Field::SpaDB},
-        LimitCase{"room92_1F", kUnitBtuF, 32, 80, 92.1, 40, -12, Field::SpaDB},
-        LimitCase{"roomRH34_9", kUnitWatt, 0, 80, 20, 34.9, -13, Field::SpaRH},
-        LimitCase{"roomRH100", kUnitWatt, 0, 80, 20, 100, 0, Field::None},
-        LimitCase{"difference5", kUnitWatt, 15, 80, 20, 40, 0, Field::None},
-        LimitCase{"difference4_9", kUnitWatt, 15, 80, 19.9, 40, -14, Field::None},
-        LimitCase{"difference9F", kUnitBtuF, 50, 80, 59, 40, 0, Field::None},
-        LimitCase{"difference8_9F", kUnitBtuF, 50.1, 80, 59, 40, -14, Field::None},
-        // the outdoor dry bulb is reported before the outdoor humidity
-        LimitCase{"orderFirstWins", kUnitWatt, 16, 10, 40, 10, -10, Field::EnvDB}),
+    ::testing::Values(LimitCase{"outdoorMinus20", kUnitWatt, -20, 80, 20, 40, 0, Field::None},
+                      LimitCase{"outdoor15Room20", kUnitWatt, 15, 80, 20, 40, 0, Field::None},
+                      LimitCase{"outdoorMinus20_1", kUnitWatt, -20.1, 80, 20, 40, -10,
+                                Field::EnvDB},
+                      LimitCase{"outdoor15_1", kUnitKcal, 15.1, 80, 25, 40, -10, Field::EnvDB},
+                      LimitCase{"outdoorMinus4F", kUnitBtuF, -4, 80, 68, 40, 0, Field::None},
+                      LimitCase{"outdoor59_1F", kUnitBtuF, 59.1, 80, 80, 40, -10, Field::EnvDB},
+                      LimitCase{"outdoorRH30", kUnitWatt, 0, 30, 20, 40, 0, Field::None},
+                      LimitCase{"outdoorRH29_9", kUnitWatt, 0, 29.9, 20, 40, -11, Field::EnvRH},
+                      LimitCase{"outdoorRH100_1", kUnitWatt, 0, 100.1, 20, 40, -11, Field::EnvRH},
+                      LimitCase{"room33", kUnitWatt, 0, 100, 33, 35, 0, Field::None},
+                      LimitCase{"room33_1", kUnitWatt, 0, 80, 33.1, 40, -12, Field::SpaDB},
+                      LimitCase{"room14_9", kUnitWatt, 0, 80, 14.9, 40, -12, Field::SpaDB},
+                      LimitCase{"room92_1F", kUnitBtuF, 32, 80, 92.1, 40, -12, Field::SpaDB},
+                      LimitCase{"roomRH34_9", kUnitWatt, 0, 80, 20, 34.9, -13, Field::SpaRH},
+                      LimitCase{"roomRH100", kUnitWatt, 0, 80, 20, 100, 0, Field::None},
+                      LimitCase{"difference5", kUnitWatt, 15, 80, 20, 40, 0, Field::None},
+                      LimitCase{"difference4_9", kUnitWatt, 15, 80, 19.9, 40, -14, Field::None},
+                      LimitCase{"difference9F", kUnitBtuF, 50, 80, 59, 40, 0, Field::None},
+                      LimitCase{"difference8_9F", kUnitBtuF, 50.1, 80, 59, 40, -14, Field::None},
+                      // the outdoor dry bulb is reported before the outdoor humidity
+                      LimitCase{"orderFirstWins", kUnitWatt, 16, 10, 40, 10, -10, Field::EnvDB}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WinterChecks, LimitsClearTheFieldWithItsWetBulb) {
@@ -274,8 +274,12 @@ TEST(WinterMessages, RefusalsOfTheChecks) {
       {-12, false, "... Θερμοκρασία Χώρων, μεταξύ 15 [°C] και 33 [°C] ..."},
       {-12, true, "... Θερμοκρασία Χώρων, μεταξύ 59 [°F] και 92 [°F] ..."},
       {-13, false, "... Σχετική Υγρασία Χώρων, μεταξύ 35 % και 100 % ..."},
-      {-14, false, "... Η Θερμοκρασία Χώρων, πρέπει να υπερβαίνει την Θερμοκρασία Περιβάλλοντος, κατά 5 [°C] ΤΟΥΛΑΧΙΣΤΟΝ ..."},
-      {-14, true, "... Η Θερμοκρασία Χώρων, πρέπει να υπερβαίνει την Θερμοκρασία Περιβάλλοντος, κατά 9 [°F] ΤΟΥΛΑΧΙΣΤΟΝ ..."},
+      {-14, false,
+       "... Η Θερμοκρασία Χώρων, πρέπει να υπερβαίνει την Θερμοκρασία Περιβάλλοντος, κατά 5 [°C] "
+       "ΤΟΥΛΑΧΙΣΤΟΝ ..."},
+      {-14, true,
+       "... Η Θερμοκρασία Χώρων, πρέπει να υπερβαίνει την Θερμοκρασία Περιβάλλοντος, κατά 9 [°F] "
+       "ΤΟΥΛΑΧΙΣΤΟΝ ..."},
   };
   for (const Case& c : cases) {
     const Message m = messagesPS(c.code, c.english);
@@ -311,12 +315,14 @@ TEST(WinterMessages, HotSupplyQuestionQuotesTheTemperatureInCelsius) {
   // 140 °F = 60 °C; 133 °F = 56.11 -> 56.1 °C.
   const Message m = messagesPS(-102, true, 133.0f);
   EXPECT_EQ(m.text,
-            QStringLiteral("... Η Θερμοκρασία εξόδου του Αέρα στους Χώρους, είναι μεγαλύτερη των 54 [°C] (-> 56.1 [°C]) ...\n"
-                           "... Μια τέτοια Θερμοκρασία απαιτεί την τοποθέτηση των Στομίων σε ικανό ύψος, ...\n"
-                           "... ώστε να μη βρίσκονται κοντά σε αυτά Άνθρωποι ...\n"
-                           "... Ίσως να πρέπει να αυξήσετε την παροχή Αέρα από το Καλοκαίρι ...\n"
-                           "      \n"
-                           "... ΝΑ ΣΥΝΕΧΙΣΘΕΙ Η ΔΙΑΔΙΚΑΣΙΑ ΤΩΝ ΨΥΧΡΟΜΕΤΡΙΚΩΝ ΥΠΟΛΟΓΙΣΜΩΝ ?? ...\n"));
+            QStringLiteral(
+                "... Η Θερμοκρασία εξόδου του Αέρα στους Χώρους, είναι μεγαλύτερη των 54 [°C] (-> "
+                "56.1 [°C]) ...\n"
+                "... Μια τέτοια Θερμοκρασία απαιτεί την τοποθέτηση των Στομίων σε ικανό ύψος, ...\n"
+                "... ώστε να μη βρίσκονται κοντά σε αυτά Άνθρωποι ...\n"
+                "... Ίσως να πρέπει να αυξήσετε την παροχή Αέρα από το Καλοκαίρι ...\n"
+                "      \n"
+                "... ΝΑ ΣΥΝΕΧΙΣΘΕΙ Η ΔΙΑΔΙΚΑΣΙΑ ΤΩΝ ΨΥΧΡΟΜΕΤΡΙΚΩΝ ΥΠΟΛΟΓΙΣΜΩΝ ?? ...\n"));
   EXPECT_EQ(m.buttons, MsgButtons::YesNo);
   EXPECT_EQ(m.defaultButton, MsgAnswer::No);
   EXPECT_TRUE(messagesPS(-102, false, 140.0f).text.contains(QStringLiteral("(-> 60 [°C])")));

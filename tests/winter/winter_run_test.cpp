@@ -153,7 +153,8 @@ TEST(WinterRun, MetricCoilOutletFortyFiveGivesItsFlowAndKeepsFortyFive) {
   EXPECT_FLOAT_EQ(s.HumidWaterKg, 1.09f);
   // The file is in the study's units, metric codes 1 / 0.
   const QByteArray res = test::readAll(folder.path("PSY_RES.TMP"));
-  EXPECT_TRUE(res.startsWith("\"AAA_NA\",0\r\n0,-2,80\r\n20,12,40\r\n15,8.9,")) << res.toStdString();
+  EXPECT_TRUE(res.startsWith("\"AAA_NA\",0\r\n0,-2,80\r\n20,12,40\r\n15,8.9,"))
+      << res.toStdString();
   EXPECT_TRUE(res.contains("\r\n1,0,1,45,0\r\n300\r\n")) << res.toStdString();
   EXPECT_TRUE(res.contains("\r\n46.9,20.8,")) << res.toStdString();
   EXPECT_TRUE(res.contains("\r\n1195.1,")) << res.toStdString();
@@ -231,8 +232,9 @@ TEST(WinterRun, HotSupplyQuestionThroughTheMessageService) {
   const Message& m = folder.messages.shown()[0];
   EXPECT_EQ(m.code, -102);
   EXPECT_EQ(m.title, QStringLiteral("!!  ΠΡΟΣΟΧΗ   !!"));
-  EXPECT_TRUE(m.text.startsWith(QStringLiteral(
-      "... Η Θερμοκρασία εξόδου του Αέρα στους Χώρους, είναι μεγαλύτερη των 54 [°C] (-> 56 [°C]) ...\n")))
+  EXPECT_TRUE(
+      m.text.startsWith(QStringLiteral("... Η Θερμοκρασία εξόδου του Αέρα στους Χώρους, είναι "
+                                       "μεγαλύτερη των 54 [°C] (-> 56 [°C]) ...\n")))
       << m.text.toStdString();
   EXPECT_EQ(m.buttons, MsgButtons::YesNo);
   EXPECT_EQ(m.defaultButton, MsgAnswer::No);
@@ -248,10 +250,11 @@ TEST(WinterRun, SupplyAboveOneFiftyIsRefusedWithItsMessage) {
   EXPECT_EQ(out.message.code, -100);
   EXPECT_EQ(out.message.title, QStringLiteral("*** ΑΠΑΡΑΔΕΚΤΗ ΘΕΡΜΟΚΡΑΣΙΑ *** "));
   EXPECT_EQ(out.message.text,
-            QStringLiteral("... Η Θερμοκρασία εξόδου του Αέρα στους Χώρους, είναι μεγαλύτερη των 65 [°C] ...\n"
-                           "... Πρέπει να αυξήσετε την παροχή Αέρα από το Καλοκαίρι ...\n"
-                           "         \n"
-                           "... Οι Υπολογισμοί ΔΕΝ θα γίνουν ...\n"));
+            QStringLiteral(
+                "... Η Θερμοκρασία εξόδου του Αέρα στους Χώρους, είναι μεγαλύτερη των 65 [°C] ...\n"
+                "... Πρέπει να αυξήσετε την παροχή Αέρα από το Καλοκαίρι ...\n"
+                "         \n"
+                "... Οι Υπολογισμοί ΔΕΝ θα γίνουν ...\n"));
   EXPECT_EQ(out.message.icon, MsgIcon::Critical);
   EXPECT_FALSE(QFile::exists(folder.path("PSY_RES.TMP")));
 }
@@ -263,8 +266,9 @@ TEST(WinterRun, TooMuchFreshAirForMixing) {
   const RunOutcome out = run(e, no());
   EXPECT_EQ(out.code, -2003);
   EXPECT_EQ(out.message.title, QStringLiteral("*** ΑΠΑΡΑΔΕΚΤΑ ΔΕΔΟΜΕΝΑ *** "));
-  EXPECT_EQ(out.message.text,
-            QStringLiteral("... Μάλλον πρέπει να γίνεται με την ίδια Μονάδα Ψύξη και το Καλοκαίρι ..."));
+  EXPECT_EQ(
+      out.message.text,
+      QStringLiteral("... Μάλλον πρέπει να γίνεται με την ίδια Μονάδα Ψύξη και το Καλοκαίρι ..."));
   EXPECT_FALSE(QFile::exists(folder.path("PSY_RES.TMP")));
 }
 
@@ -392,10 +396,12 @@ TEST(WinterRun, BatchCalculationLeavesTheProgramFolderAlone) {
   // Same unit in summer, 1000 CFM into a 68 °F room: 68 + 70000 / 1080 = 132.8 °F.
   const QByteArray dat = lines({"\"AAA_NA\",1", "23,21,72.8", "68,56,40.7", "70000,0", "500,0",
                                 "0,0,1,-10000,1000", "1,0,0,0,\"C\"", "500"});
-  const RunOutcome no = calculateWinterData(dat, [](float) { return false; }, study());
+  const RunOutcome no = calculateWinterData(
+      dat, [](float) { return false; }, study());
   EXPECT_EQ(no.code, -100);
   EXPECT_FALSE(no.showMessage);
-  const RunOutcome yes = calculateWinterData(dat, [](float) { return true; }, study());
+  const RunOutcome yes = calculateWinterData(
+      dat, [](float) { return true; }, study());
   ASSERT_EQ(yes.code, 0);
   // Line 11: supply temperature shown 132.8 °F, the summer flow as given.
   EXPECT_TRUE(yes.results.contains("\r\n0,0,1,132.8,1000\r\n")) << yes.results.toStdString();

@@ -116,19 +116,29 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) 
   return b;
 }
 
-bool isPlaceholder(const QLineEdit* box) { return box->text().trimmed() == texts::placeholder(); }
-bool isFilled(const QLineEdit* box) { return !box->text().trimmed().isEmpty(); }
+bool isPlaceholder(const QLineEdit* box) {
+  return box->text().trimmed() == texts::placeholder();
+}
+bool isFilled(const QLineEdit* box) {
+  return !box->text().trimmed().isEmpty();
+}
 double valueOf(const QLineEdit* box) {
   if (isPlaceholder(box)) return 0.0;
   return ParseNumber(box->text());
 }
 
-double cToF(double c) { return c * 9.0 / 5.0 + 32.0; }
-double fToC(double f) { return (f - 32.0) * 5.0 / 9.0; }
+double cToF(double c) {
+  return c * 9.0 / 5.0 + 32.0;
+}
+double fToC(double f) {
+  return (f - 32.0) * 5.0 / 9.0;
+}
 
 }  // namespace
 
-void FrmPsyDaW::setResultsOpener(ResultsOpener opener) { resultsOpener() = std::move(opener); }
+void FrmPsyDaW::setResultsOpener(ResultsOpener opener) {
+  resultsOpener() = std::move(opener);
+}
 void FrmPsyDaW::setCalculatorOpener(CalculatorOpener opener) {
   calculatorOpener() = std::move(opener);
 }
@@ -172,7 +182,8 @@ void FrmPsyDaW::buildLayout() {
 
   // Study title.
   auto* titleRow = new QHBoxLayout;
-  auto* titleCaption = makeLabel(this, "LblThemaCaption", texts::titleCaption() + QStringLiteral(" :"));
+  auto* titleCaption =
+      makeLabel(this, "LblThemaCaption", texts::titleCaption() + QStringLiteral(" :"));
   lblThema_ = makeLabel(this, "LblThema", QString());
   lblThema_->setFrameShape(QFrame::Panel);
   lblThema_->setFrameShadow(QFrame::Sunken);
@@ -315,6 +326,8 @@ void FrmPsyDaW::buildLayout() {
   root->addWidget(txtWait_);
 
   cmdAeriton_ = makeButton(this, "CmdAeriton", texts::cmdAeriton());
+  // Enter on the calculate button (where the load field's Enter leads) calculates.
+  cmdAeriton_->setAutoDefault(true);
   cmdAeriton_->setMinimumHeight(34);
   cmdAeriton_->setFont(bold);
   root->addWidget(cmdAeriton_);
@@ -336,12 +349,14 @@ void FrmPsyDaW::wireBoxes() {
   auto decimalAlways = [] { return true; };
   auto decimalNever = [] { return false; };
   // Outdoor temperatures: digits, minus, decimal separator.
-  for (NumericBox* b : {env_.db, env_.wb}) b->installEventFilter(new KeyFilter(b, true, decimalAlways));
+  for (NumericBox* b : {env_.db, env_.wb})
+    b->installEventFilter(new KeyFilter(b, true, decimalAlways));
   // Room temperatures and humidities: no minus.
   for (NumericBox* b : {spa_.db, spa_.wb, env_.rh, spa_.rh})
     b->installEventFilter(new KeyFilter(b, false, decimalAlways));
   // The load in whole units, except kW and RT, which need their fractions.
-  sens_->installEventFilter(new KeyFilter(sens_, false, [this] { return loadHasFractions(unitIndex_); }));
+  sens_->installEventFilter(
+      new KeyFilter(sens_, false, [this] { return loadHasFractions(unitIndex_); }));
   amount_->installEventFilter(new KeyFilter(amount_, false, decimalNever));
   sf_->installEventFilter(new KeyFilter(sf_, false, decimalNever));
   tempOut_->installEventFilter(new KeyFilter(tempOut_, false, decimalAlways));
@@ -361,7 +376,8 @@ void FrmPsyDaW::wireBoxes() {
   connect(sens_, &NumericBox::enterPressed, this, [this] { cmdAeriton_->setFocus(); });
   connect(amount_, &NumericBox::enterPressed, this, [this] { env_.db->setFocus(); });
 
-  connect(cboUnits_, QOverload<int>::of(&QComboBox::activated), this, &FrmPsyDaW::Change_Winter_Data);
+  connect(cboUnits_, QOverload<int>::of(&QComboBox::activated), this,
+          &FrmPsyDaW::Change_Winter_Data);
   connect(cboKind_, QOverload<int>::of(&QComboBox::activated), this, &FrmPsyDaW::CboKind_Click);
   connect(cboKindy_, QOverload<int>::of(&QComboBox::activated), this, &FrmPsyDaW::CboKindy_Click);
   connect(optAmount_, &QRadioButton::toggled, this, [this](bool on) {
@@ -387,10 +403,12 @@ void FrmPsyDaW::relabelUnits() {
   lblSFR_->setText(flow);
   amountUnit_->setText(flow);
   for (const char* name : {"LblEnvUnit", "LblSpaUnit"})
-    if (auto* l = findChild<QLabel*>(QLatin1String(name))) l->setText(f ? QStringLiteral("°F") : QStringLiteral("°C"));
+    if (auto* l = findChild<QLabel*>(QLatin1String(name)))
+      l->setText(f ? QStringLiteral("°F") : QStringLiteral("°C"));
   static const char* kLoadCaptions[kUnitCount] = {"Watts", "Kcal/h", "Kw", "RT", "Btu/h", "Btu/h"};
   sensUnit_->setText(QString::fromLatin1(kLoadCaptions[unitIndex_]));
-  sens_->setFormat(loadHasFractions(unitIndex_) ? QStringLiteral("#,##0.00") : QStringLiteral("#,##0"));
+  sens_->setFormat(loadHasFractions(unitIndex_) ? QStringLiteral("#,##0.00")
+                                                : QStringLiteral("#,##0"));
 }
 
 void FrmPsyDaW::fillCoilOutList(bool f, int selectDegrees) {
@@ -419,10 +437,18 @@ void FrmPsyDaW::chooseGiven(StateBoxes& s, Given given) {
   entered->setFocus();
 }
 
-void FrmPsyDaW::CmdWBn_Click() { chooseGiven(env_, Given::WB); }
-void FrmPsyDaW::CmdRHn_Click() { chooseGiven(env_, Given::RH); }
-void FrmPsyDaW::CmdWBx_Click() { chooseGiven(spa_, Given::WB); }
-void FrmPsyDaW::CmdRHx_Click() { chooseGiven(spa_, Given::RH); }
+void FrmPsyDaW::CmdWBn_Click() {
+  chooseGiven(env_, Given::WB);
+}
+void FrmPsyDaW::CmdRHn_Click() {
+  chooseGiven(env_, Given::RH);
+}
+void FrmPsyDaW::CmdWBx_Click() {
+  chooseGiven(spa_, Given::WB);
+}
+void FrmPsyDaW::CmdRHx_Click() {
+  chooseGiven(spa_, Given::RH);
+}
 
 // Leaving a climate box completes its state: a humidity gives the wet bulb, a
 // wet bulb the humidity, a dry bulb the companion of whichever of the two was
@@ -436,8 +462,8 @@ void FrmPsyDaW::completeState(StateBoxes& s, NumericBox* left) {
   if (!isFilled(s.db) || isPlaceholder(s.db)) return;
   const double db = valueOf(s.db);
   const bool f = fahrenheit();
-  const bool fromRH = s.given == Given::RH ||
-                      (s.given == Given::None && isFilled(s.rh) && !isPlaceholder(s.rh));
+  const bool fromRH =
+      s.given == Given::RH || (s.given == Given::None && isFilled(s.rh) && !isPlaceholder(s.rh));
   if (fromRH) {
     if (!isFilled(s.rh) || isPlaceholder(s.rh)) return;
     double wb = 0;
@@ -458,13 +484,17 @@ void FrmPsyDaW::completeState(StateBoxes& s, NumericBox* left) {
 void FrmPsyDaW::stateEnter(StateBoxes& s, NumericBox* box) {
   const bool outdoor = &s == &env_;
   if (box == s.db) {
-    if (outdoor) CmdRHn_Click();
-    else CmdRHx_Click();
+    if (outdoor)
+      CmdRHn_Click();
+    else
+      CmdRHx_Click();
     return;
   }
   if (!isFilled(box) || isPlaceholder(box)) return;
-  if (outdoor) spa_.db->setFocus();
-  else sens_->setFocus();
+  if (outdoor)
+    spa_.db->setFocus();
+  else
+    sens_->setFocus();
 }
 
 void FrmPsyDaW::sensLeft() {
@@ -548,7 +578,8 @@ void FrmPsyDaW::Change_Winter_Data(int unitIndex) {
     box->setText(FormatNumber(f(ParseNumber(box->text())), format));
   };
   auto temp = nowF ? &cToF : &fToC;
-  for (NumericBox* b : {env_.db, env_.wb, spa_.db, spa_.wb, tempOut_}) convert(b, temp, kClimateFormat);
+  for (NumericBox* b : {env_.db, env_.wb, spa_.db, spa_.wb, tempOut_})
+    convert(b, temp, kClimateFormat);
   auto toCfm = [](double m3h) { return m3h / kM3hPerCfm; };
   auto toM3h = [](double cfm) { return cfm * kM3hPerCfm; };
   for (NumericBox* b : {amount_, sf_}) convert(b, nowF ? +toCfm : +toM3h, kFlowFormat);
@@ -587,17 +618,28 @@ WinterEntries FrmPsyDaW::entries() const {
 
 NumericBox* FrmPsyDaW::boxOf(Field f) const {
   switch (f) {
-    case Field::EnvDB: return env_.db;
-    case Field::EnvWB: return env_.wb;
-    case Field::EnvRH: return env_.rh;
-    case Field::SpaDB: return spa_.db;
-    case Field::SpaWB: return spa_.wb;
-    case Field::SpaRH: return spa_.rh;
-    case Field::Sens: return sens_;
-    case Field::SummerFlow: return sf_;
-    case Field::Amount: return amount_;
-    case Field::CoilOut: return tempOut_->isVisible() ? tempOut_ : nullptr;
-    default: break;
+    case Field::EnvDB:
+      return env_.db;
+    case Field::EnvWB:
+      return env_.wb;
+    case Field::EnvRH:
+      return env_.rh;
+    case Field::SpaDB:
+      return spa_.db;
+    case Field::SpaWB:
+      return spa_.wb;
+    case Field::SpaRH:
+      return spa_.rh;
+    case Field::Sens:
+      return sens_;
+    case Field::SummerFlow:
+      return sf_;
+    case Field::Amount:
+      return amount_;
+    case Field::CoilOut:
+      return tempOut_->isVisible() ? tempOut_ : nullptr;
+    default:
+      break;
   }
   return nullptr;
 }
@@ -615,9 +657,12 @@ void FrmPsyDaW::showMessagesPS(const CheckResult& r) {
 void FrmPsyDaW::CmdAeriton_Click() {
   // Numbers still in a box with the focus count as typed.
   if (auto* focused = qobject_cast<NumericBox*>(QApplication::focusWidget())) {
-    if (focused == sens_) sensLeft();
-    else if (focused == env_.db || focused == env_.wb || focused == env_.rh) completeState(env_, focused);
-    else if (focused == spa_.db || focused == spa_.wb || focused == spa_.rh) completeState(spa_, focused);
+    if (focused == sens_)
+      sensLeft();
+    else if (focused == env_.db || focused == env_.wb || focused == env_.rh)
+      completeState(env_, focused);
+    else if (focused == spa_.db || focused == spa_.wb || focused == spa_.rh)
+      completeState(spa_, focused);
   }
   StudyState& s = study();
   s.MessageCode = 0;
@@ -641,9 +686,12 @@ void FrmPsyDaW::CmdAeriton_Click() {
     s.MessageCode = static_cast<int16_t>(r.code);
     showMessage(psMessage(r.code));
     s.MessageCode = 0;
-    if (r.focus == Field::PerCent) cboPerC_->setFocus();
-    else if (r.focus == Field::CoilOut && cboTo_->isVisible()) cboTo_->setFocus();
-    else if (NumericBox* b = boxOf(r.focus)) b->setFocus();
+    if (r.focus == Field::PerCent)
+      cboPerC_->setFocus();
+    else if (r.focus == Field::CoilOut && cboTo_->isVisible())
+      cboTo_->setFocus();
+    else if (NumericBox* b = boxOf(r.focus))
+      b->setFocus();
     return;
   }
   // 5. The study title.
@@ -720,7 +768,8 @@ void FrmPsyDaW::CmdManual_Click() {
   if (!fileExists(manual)) {
     Message m;
     m.title = texts::caption();
-    m.text = QStringLiteral("... ΔΕΝ βρέθηκε το Εγχειρίδιο του Προγράμματος : ") + manual + QStringLiteral(" ...");
+    m.text = QStringLiteral("... ΔΕΝ βρέθηκε το Εγχειρίδιο του Προγράμματος : ") + manual +
+             QStringLiteral(" ...");
     m.icon = MsgIcon::Information;
     showMessage(m);
     return;
@@ -730,7 +779,9 @@ void FrmPsyDaW::CmdManual_Click() {
   QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
 }
 
-void FrmPsyDaW::SSCommand3_Click() { shell::exitOrChangeRequest(this); }
+void FrmPsyDaW::SSCommand3_Click() {
+  shell::exitOrChangeRequest(this);
+}
 
 void FrmPsyDaW::showStudyValues(const WinterFormValues& v) {
   activated_ = true;
@@ -775,7 +826,8 @@ void FrmPsyDaW::showStudyValues(const WinterFormValues& v) {
   lblThema_->setText(v.title.trimmed());
 }
 
-// ---- window events ----------------------------------------------------------------------------------
+// ---- window events
+// ----------------------------------------------------------------------------------
 
 // The screen sees its keys before its boxes do (A-D and F2 work from any box).
 bool FrmPsyDaW::eventFilter(QObject* watched, QEvent* event) {
@@ -809,11 +861,20 @@ bool FrmPsyDaW::handleScreenKey(QKeyEvent* event) {
   // A, B, C, D press the four buttons that choose what is entered.
   if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::ShiftModifier) {
     switch (key) {
-      case Qt::Key_A: CmdWBn_Click(); break;
-      case Qt::Key_B: CmdRHn_Click(); break;
-      case Qt::Key_C: CmdWBx_Click(); break;
-      case Qt::Key_D: CmdRHx_Click(); break;
-      default: return false;
+      case Qt::Key_A:
+        CmdWBn_Click();
+        break;
+      case Qt::Key_B:
+        CmdRHn_Click();
+        break;
+      case Qt::Key_C:
+        CmdWBx_Click();
+        break;
+      case Qt::Key_D:
+        CmdRHx_Click();
+        break;
+      default:
+        return false;
     }
     event->accept();
     return true;

@@ -2,6 +2,8 @@
 // completion of the climate states while typing, the kind and summer-side
 // lists, the unit change, the checks of the calculate button with their exact
 // messages, the hot-supply question, and a whole run to the results.
+#include "winter/ui/FrmPsyDaW.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -23,7 +25,6 @@
 #include "study/StudyState.h"
 #include "winter/WinterChecks.h"
 #include "winter/WinterStudyFile.h"
-#include "winter/ui/FrmPsyDaW.h"
 #if __has_include("summer/ui/FrmPSRes.h")
 #include "summer/ui/FrmPSRes.h"
 #define HAVE_RESULTS_SCREEN 1
@@ -113,12 +114,15 @@ class WinterScreenTest : public ::testing::Test {
 };
 
 TEST_F(WinterScreenTest, ListsAndDefaults) {
-  EXPECT_EQ(screen->windowTitle(), QString::fromUtf8("ΨΥΧΡΟΜΕΤΡΙΚΟΙ ΥΠΟΛΟΓΙΣΜΟΙ ΑΕΡΟΣ - ΠΕΡΙΟΔΟΣ ΧΕΙΜΩΝΑ"));
+  EXPECT_EQ(screen->windowTitle(),
+            QString::fromUtf8("ΨΥΧΡΟΜΕΤΡΙΚΟΙ ΥΠΟΛΟΓΙΣΜΟΙ ΑΕΡΟΣ - ΠΕΡΙΟΔΟΣ ΧΕΙΜΩΝΑ"));
   EXPECT_EQ(combo("CboUnits")->count(), 6);
   EXPECT_EQ(combo("CboUnits")->currentIndex(), 0);
-  EXPECT_EQ(combo("CboUnits")->itemText(5), QString::fromUtf8("[Btu/h], [°F], Ενθαλπία -> [Btu/Lb]"));
+  EXPECT_EQ(combo("CboUnits")->itemText(5),
+            QString::fromUtf8("[Btu/h], [°F], Ενθαλπία -> [Btu/Lb]"));
   EXPECT_EQ(combo("CboKind")->count(), 4);
-  EXPECT_EQ(combo("CboKind")->itemText(3), QString::fromUtf8("100% Νωπός Αέρας που ΔΕΝ παραλαμβάνει Φορτία"));
+  EXPECT_EQ(combo("CboKind")->itemText(3),
+            QString::fromUtf8("100% Νωπός Αέρας που ΔΕΝ παραλαμβάνει Φορτία"));
   EXPECT_EQ(combo("CboKindy")->currentIndex(), 0);
   EXPECT_EQ(combo("CboTo")->count(), 30);  // 25 .. 54 °C
   EXPECT_EQ(combo("CboTo")->currentIndex(), 20);
@@ -134,10 +138,11 @@ TEST_F(WinterScreenTest, ListsAndDefaults) {
   EXPECT_EQ(screen->findChild<QLabel*>("LblThema")->text(), QString::fromUtf8("Κατοικία Φλώρινας"));
   EXPECT_EQ(screen->findChild<QLabel*>("LblToR")->text(), QString::fromUtf8("σε [ °C ]"));
   EXPECT_EQ(study().LoadUnit, QStringLiteral("WATT"));
-  for (const char* name : {"TxtEnvDB", "TxtEnvWB", "TxtEnvRH", "TxtSpaDB", "TxtSpaWB", "TxtSpaRH",
-                           "TxtSens", "TxtAmount", "TxtSF", "TxtTempOut", "CmdAeriton", "CmdThema",
-                           "CmdPSOpen", "CmdPS", "CmdManual", "SSCommand3", "CmdWBn", "CmdRHn",
-                           "CmdWBx", "CmdRHx", "OptPerCent", "LblSFR", "LblTo"})
+  for (const char* name :
+       {"TxtEnvDB",  "TxtEnvWB",  "TxtEnvRH",   "TxtSpaDB",   "TxtSpaWB",   "TxtSpaRH",
+        "TxtSens",   "TxtAmount", "TxtSF",      "TxtTempOut", "CmdAeriton", "CmdThema",
+        "CmdPSOpen", "CmdPS",     "CmdManual",  "SSCommand3", "CmdWBn",     "CmdRHn",
+        "CmdWBx",    "CmdRHx",    "OptPerCent", "LblSFR",     "LblTo"})
     EXPECT_NE(widget(name), nullptr) << name;
 }
 
@@ -198,7 +203,8 @@ struct LimitRow {
   int code;  // first message expected; 0: the run reaches the results
 };
 
-class WinterScreenLimits : public WinterScreenTest, public ::testing::WithParamInterface<LimitRow> {};
+class WinterScreenLimits : public WinterScreenTest,
+                           public ::testing::WithParamInterface<LimitRow> {};
 
 // Outdoor −20 .. 15 °C and a room at least 5 °C warmer are accepted, both
 // bounds included. At −20 °C and 80 % the wet bulb (about −20.4 °C) is below
@@ -252,7 +258,8 @@ TEST_F(WinterScreenTest, DifferenceMessageInEnglishUnits) {
   click("CmdAeriton");
   ASSERT_EQ(codes(), std::vector<int>{-14});
   EXPECT_EQ(folder.messages.last()->text,
-            QString::fromUtf8("... Η Θερμοκρασία Χώρων, πρέπει να υπερβαίνει την Θερμοκρασία Περιβάλλοντος, κατά 9 [°F] ΤΟΥΛΑΧΙΣΤΟΝ ..."));
+            QString::fromUtf8("... Η Θερμοκρασία Χώρων, πρέπει να υπερβαίνει την Θερμοκρασία "
+                              "Περιβάλλοντος, κατά 9 [°F] ΤΟΥΛΑΧΙΣΤΟΝ ..."));
 }
 
 TEST_F(WinterScreenTest, PlaceholderWetBulbPassesTheValueCheck) {
@@ -324,7 +331,8 @@ TEST_F(WinterScreenTest, EmptySummerFlowGivesCodeFiveWithTheFocusThere) {
   ASSERT_EQ(codes(), std::vector<int>{5});
   const Message* m = folder.messages.last();
   EXPECT_EQ(m->title, QString::fromUtf8(" ... ΠΡΟΣΟΧΗ !... "));
-  EXPECT_EQ(m->text, QString::fromUtf8("!! Δεν έχετε δώσει την Παροχή της Μονάδας για το Καλοκαίρι !!"));
+  EXPECT_EQ(m->text,
+            QString::fromUtf8("!! Δεν έχετε δώσει την Παροχή της Μονάδας για το Καλοκαίρι !!"));
   EXPECT_EQ(m->icon, MsgIcon::Exclamation);
   EXPECT_TRUE(box("TxtSF")->hasFocus());
   EXPECT_EQ(resultsOpened, 0);
@@ -396,6 +404,16 @@ TEST_F(WinterScreenTest, WholeRunWritesTheResultsAndKeepsTheScreen) {
   EXPECT_EQ(box("TxtAmount")->text(), QStringLiteral("300.0"));
 }
 
+TEST_F(WinterScreenTest, EnterFromTheLoadLeadsToTheCalculation) {
+  fillMetric();
+  box("TxtSens")->setFocus();
+  QTest::keyClick(box("TxtSens"), Qt::Key_Return);
+  EXPECT_TRUE(widget("CmdAeriton")->hasFocus());
+  QTest::keyClick(widget("CmdAeriton"), Qt::Key_Return);
+  EXPECT_TRUE(folder.messages.shown().empty());
+  EXPECT_EQ(resultsOpened, 1);
+}
+
 TEST_F(WinterScreenTest, HotSupplyQuestion) {
   // Same unit in summer with 1020 m³/h = 600 CFM: 68 + 34144.2 / (1.08 × 600)
   // = 120.7 °F, below 131 °F; 680 m³/h = 400 CFM gives 147.0 °F: the question.
@@ -452,7 +470,9 @@ TEST_F(WinterScreenTest, AStudyReadBackFillsTheScreen) {
   ASSERT_TRUE(values.has_value());
   FrmPsyDaW other(nullptr);
   other.showStudyValues(*values);
-  auto text = [&](const char* name) { return other.findChild<NumericBox*>(QLatin1String(name))->text(); };
+  auto text = [&](const char* name) {
+    return other.findChild<NumericBox*>(QLatin1String(name))->text();
+  };
   EXPECT_EQ(text("TxtEnvDB"), QStringLiteral("0.0"));
   EXPECT_EQ(text("TxtSpaDB"), QStringLiteral("20.0"));
   EXPECT_EQ(text("TxtSpaRH"), QStringLiteral("40.0"));
