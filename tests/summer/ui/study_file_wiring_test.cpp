@@ -138,6 +138,8 @@ TEST_F(SummerStudyFileScreens, OpenedStudyShowsAsEnteredAndRecalculatesToTheSame
   EXPECT_EQ(box(screen, "TxtSens")->text(), "10,000.00");
   EXPECT_EQ(box(screen, "TxtLat")->text(), "2,000.00");
   EXPECT_EQ(box(screen, "TxtAmount")->text(), "1,500.0");
+  if (qEnvironmentVariableIsSet("AERITON_SCREENSHOTS"))
+    screen.grab().save(QDir::temp().filePath("files_summer_opened.png"));
 
   // Calculated again, the study gives the file it was saved from.
   QByteArray recalculated;
