@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -23,6 +24,7 @@
 #include "study/StudyState.h"
 #include "summer/StudyFile.h"
 #include "summer/SummerChecks.h"
+#include "summer/SummerMessages.h"
 #include "summer/SummerRun.h"
 #include "summer/ui/FrmPSRes.h"
 #include "summer/ui/FrmPsyDat.h"
@@ -238,4 +240,40 @@ TEST_F(SummerStudyFileScreens, ShiftF2WithoutRecentFilesShowsTheNotice) {
   ASSERT_EQ(fx.messages.shown().size(), 1u);
   EXPECT_EQ(fx.messages.shown()[0].text, QStringLiteral("...! ΔΕΝ ΥΠΑΡΧΟΥΝ ΠΡΟΣΦΑΤΑ ΑΡΧΕΙΑ !..."));
   EXPECT_EQ(fx.messages.shown()[0].icon, MsgIcon::Information);
+}
+
+TEST_F(SummerStudyFileScreens, RecallWithUnsavedResultsAsksFirstAndCancelStops) {
+  test::writeAll(fx.path("RecentFiles.txt"), "C:\\Kalyx\\Office.KLD\r\n");
+  FrmPsyDat screen;
+  screen.show();
+  QApplication::processEvents();
+  study().Unsaved = true;
+  fx.messages.answer(MsgAnswer::Cancel);
+  // Shift+F2 opens the list; a recall of its only entry is asked about first.
+  ModalAction list("aeriton::files::FrmRecFiles", [](QWidget* w) {
+    auto* lst = w->findChild<QListWidget*>("List1");
+    ASSERT_EQ(lst->count(), 1);
+    lst->setCurrentRow(0);
+    QTest::mouseClick(w->findChild<QPushButton*>("CmdRecall"), Qt::LeftButton);
+    EXPECT_TRUE(w->isVisible());  // "CANCEL": still open, nothing recalled
+    QTest::mouseClick(w->findChild<QPushButton*>("CmdCancel"), Qt::LeftButton);
+  });
+  QTest::keyClick(&screen, Qt::Key_F2, Qt::ShiftModifier);
+  ASSERT_TRUE(list.done());
+  ASSERT_EQ(fx.messages.shown().size(), 1u);
+  EXPECT_EQ(fx.messages.shown()[0].code, kUnsavedQuestion);
+  EXPECT_EQ(fx.messages.shown()[0].buttons, MsgButtons::YesNoCancel);
+  EXPECT_EQ(study().StudyFileName, "");
+  EXPECT_TRUE(study().Unsaved);
+
+  // "NO": the results are left unsaved and the load study is recalled.
+  fx.messages.answer(MsgAnswer::No);
+  ModalAction again("aeriton::files::FrmRecFiles", [](QWidget* w) {
+    w->findChild<QListWidget*>("List1")->setCurrentRow(0);
+    QTest::mouseClick(w->findChild<QPushButton*>("CmdRecall"), Qt::LeftButton);
+  });
+  QTest::keyClick(&screen, Qt::Key_F2, Qt::ShiftModifier);
+  ASSERT_TRUE(again.done());
+  EXPECT_EQ(study().StudyFileName, "C:\\Kalyx\\Office.KLD");
+  EXPECT_TRUE(study().CoolingProcess);
 }
