@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QEvent>
 #include <QScreen>
+#include <algorithm>
 
 namespace aeriton {
 
@@ -61,15 +63,45 @@ MsgAnswer QtMessageService::show(const Message& message) {
   return MsgAnswer::Ok;
 }
 
-void centreWindow(QWidget* window, int extraDown) {
-  if (!window || !window->isWindow()) return;
+namespace {
+
+void centreNow(QWidget* window, int extraDown) {
   QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
   const QRect area = screen->availableGeometry();
   const QSize size = window->frameGeometry().size();
-  int x = area.x() + (area.width() - size.width()) / 2;
-  int y = area.y() + (area.height() - size.height()) / 2 + extraDown;
+  const int x = area.x() + std::max(0, (area.width() - size.width()) / 2);
+  const int y = area.y() + std::max(0, (area.height() - size.height()) / 2 + extraDown);
   window->move(x, y);
+}
+
+// A window centred while it is being built has no final size yet: centre it
+// again when it is shown, after its layout has sized it.
+class CentreOnShow : public QObject {
+ public:
+  CentreOnShow(QWidget* window, int extraDown) : QObject(window), extraDown_(extraDown) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      centreNow(static_cast<QWidget*>(watched), extraDown_);
+      watched->removeEventFilter(this);
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  int extraDown_;
+};
+
+}  // namespace
+
+void centreWindow(QWidget* window, int extraDown) {
+  if (!window || !window->isWindow()) return;
+  if (!window->isVisible()) {
+    window->installEventFilter(new CentreOnShow(window, extraDown));
+    return;
+  }
+  centreNow(window, extraDown);
 }
 
 }  // namespace aeriton
