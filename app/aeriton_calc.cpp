@@ -5,8 +5,10 @@
 // DATA_FILE has the layout of the data file that the calculate button writes
 // ("PSY_DAT.TMP"); the result has the layout of "PSY_RES.TMP" and goes to
 // RESULT_FILE, or to standard output. The code path is that of the calculate
-// button after its checks: the summer calculation, or the heating calculation
-// when the outdoor air is colder than the room.
+// button after its checks: a data file of the winter screen (outdoor air colder
+// than the room, line 6 carrying a coil outlet temperature or -10000) takes the
+// winter screen's heating run; any other file the summer screen's path, which
+// hands its own heating cases to its copy of the heating calculation.
 //
 // Exit status: 0 results written; 1 the calculation refused the study (its
 // message on standard error, nothing written); 2 wrong command line or a file
@@ -24,6 +26,8 @@
 #include "summer/CalcMessages.h"
 #include "summer/SummerChecks.h"
 #include "summer/SummerRun.h"
+#include "winter/WinterChecks.h"
+#include "winter/WinterRun.h"
 
 namespace {
 
@@ -53,7 +57,10 @@ const char* kHelp =
     "\n"
     "Outdoor air warmer than the room: the summer (cooling) calculation.\n"
     "Outdoor air colder than the room: the heating calculation, which needs a\n"
-    "coil outlet temperature or a summer flow on line 6.\n"
+    "coil outlet temperature or a summer flow on line 6. A file whose line 6\n"
+    "carries -100000 in the fourth field comes from the summer screen (no coil\n"
+    "outlet temperature); any other value (-10000 = none) marks the winter\n"
+    "screen's file, which runs the full winter calculation.\n"
     "\n"
     "Exit status: 0 results written; 1 the study was refused (the program's\n"
     "message on standard error); 2 command-line or file error; 3 malformed\n"
@@ -108,7 +115,6 @@ int main(int argc, char** argv) {
 
   using namespace aeriton;
   StudyState& s = study();
-  summer::ZeroVariables(s);  // the results of a previous run, cleared as the screen does
 
   auto ask = [yes](float supplyTempF) {
     const Message q = summer::supplyQuestionMessage(supplyTempF);
@@ -116,18 +122,44 @@ int main(int argc, char** argv) {
     printErr(yes ? QStringLiteral("--yes: ΝΑΙ") : QStringLiteral("(χωρίς --yes: ΟΧΙ)"));
     return yes;
   };
-  const summer::RunOutcome out = summer::calculateData(data, s, ask);
-  if (!out.ok()) {
-    if (out.code == summer::kCodeBadData) {
-      printErr(QStringLiteral("aeriton-calc: %1: %2").arg(dataPath, out.detail));
-      return kExitMalformed;
+
+  // A data file of the winter screen names the outdoor air colder than the room
+  // and carries its chosen coil outlet temperature (or the -10000 of "none")
+  // where a summer data file carries the -100000 of "no reheat": it takes the
+  // winter screen's full heating run. Everything else takes the summer
+  // screen's path, which hands its own heating cases over as that screen does.
+  StudyState probe;
+  const bool winterFile = readDataFile(data, probe).ok && probe.EnvDB < probe.SpaDB &&
+                          probe.DB_S != kNotComputed;
+  QByteArray bytes;
+  if (winterFile) {
+    winter::ZeroVariables(s);
+    const winter::RunOutcome out = winter::calculateWinterData(data, ask, s);
+    if (out.code != 0) {
+      if (out.code == winter::kCodeFileError) {
+        printErr(QStringLiteral("aeriton-calc: %1: %2").arg(dataPath, out.message.text));
+        return kExitMalformed;
+      }
+      if (out.showMessage && !out.message.text.isEmpty()) printErr(out.message.text);
+      else printErr(QStringLiteral("aeriton-calc: ο υπολογισμός διακόπηκε (κωδικός %1)").arg(out.code));
+      return kExitRefused;
     }
-    if (!out.message.text.isEmpty()) printErr(out.message.text);
-    else printErr(QStringLiteral("aeriton-calc: ο υπολογισμός διακόπηκε (κωδικός %1)").arg(out.code));
-    return kExitRefused;
+    bytes = out.results;
+  } else {
+    summer::ZeroVariables(s);  // the results of a previous run, cleared as the screen does
+    const summer::RunOutcome out = summer::calculateData(data, s, ask);
+    if (!out.ok()) {
+      if (out.code == summer::kCodeBadData) {
+        printErr(QStringLiteral("aeriton-calc: %1: %2").arg(dataPath, out.detail));
+        return kExitMalformed;
+      }
+      if (!out.message.text.isEmpty()) printErr(out.message.text);
+      else printErr(QStringLiteral("aeriton-calc: ο υπολογισμός διακόπηκε (κωδικός %1)").arg(out.code));
+      return kExitRefused;
+    }
+    bytes = resultsFileBytes(s);
   }
 
-  const QByteArray bytes = resultsFileBytes(s);
   if (resultPath.isEmpty()) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
     std::fflush(stdout);

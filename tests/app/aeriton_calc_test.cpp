@@ -190,4 +190,41 @@ TEST(CalcExe, HelpExplainsUse) {
   EXPECT_TRUE(r.out.contains("Exit status"));
 }
 
+
+// A winter data file (coil outlet "none" = -10000, the unit keeps its summer
+// flow of 1000 CFM): 68 °F room, 77760 Btu/h -> supply 68 + 77760 / (1.08 · 1000)
+// = 140 °F, above 131 °F: the question is answered by --yes, refused without.
+TEST(CalcExe, WinterFileAsksAboutHotSupplyAir) {
+  test::ProgramFolderFixture fx;
+  test::writeAll(fx.path("w.dat"),
+                 lines({"\"AAA_NA\",1", "20,18,80", "68,55,40", "77760,0", "200,0",
+                        "0,0,1,-10000,1000", "1,0,0,0,\"C\"", "200"}));
+  const CalcRun no = calc({fx.path("w.dat"), QStringLiteral("-o"), fx.path("no.res")});
+  EXPECT_EQ(no.exitCode, 1);
+  EXPECT_TRUE(QString::fromUtf8(no.err).contains(QString::fromUtf8(u8"μεγαλύτερη των 54 [°C]")))
+      << no.err.toStdString();
+  EXPECT_FALSE(QFile::exists(fx.path("no.res")));
+
+  const CalcRun yes = calc({fx.path("w.dat"), QStringLiteral("--yes")});
+  ASSERT_EQ(yes.exitCode, 0) << yes.err.toStdString();
+  const QList<QByteArray> l = yes.out.split('\n');
+  ASSERT_EQ(l.size(), 15);
+  EXPECT_TRUE(l[5].startsWith("140,")) << l[5].toStdString();  // supply dry bulb
+  EXPECT_TRUE(l[8].startsWith("1000,")) << l[8].toStdString();  // supply flow
+  EXPECT_EQ(l[10], "0,0,1,140,1000\r");
+}
+
+// The same study with a supply above 150 °F is refused whatever the answer.
+TEST(CalcExe, WinterFileRefusesSupplyAbove150F) {
+  test::ProgramFolderFixture fx;
+  test::writeAll(fx.path("w.dat"),
+                 lines({"\"AAA_NA\",1", "20,18,80", "68,55,40", "90000,0", "200,0",
+                        "0,0,1,-10000,1000", "1,0,0,0,\"C\"", "200"}));
+  const CalcRun r = calc({fx.path("w.dat"), QStringLiteral("--yes")});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(QString::fromUtf8(r.err).contains(QString::fromUtf8(u8"μεγαλύτερη των 65 [°C]")))
+      << r.err.toStdString();
+  EXPECT_TRUE(r.out.isEmpty());
+}
+
 }  // namespace aeriton_calc_tests
