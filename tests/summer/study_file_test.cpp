@@ -86,7 +86,7 @@ QByteArray expectedTas(const char* unit = "WATT") {
 // was asked.
 struct Chooser {
   QString answer;
-  QString pattern;
+  QString pattern{};
   bool create = false;
   int calls = 0;
   files::PathChooser fn() {

@@ -81,7 +81,7 @@ QByteArray expectedTaw(const char* unit = "WATT") {
 
 struct Chooser {
   QString answer;
-  QString pattern;
+  QString pattern{};
   files::PathChooser fn() {
     return [this](const QString& p, bool) {
       pattern = p;
