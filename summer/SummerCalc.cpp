@@ -176,6 +176,7 @@ class SummerCalculation {
   void adpFallback(float sens, float lat);
   void roomDewPoint();
   void setAdpEnthalpy();
+  void dryCoilLimit();
   float supplyFlow(float sens);
   void mainSequence();
   void freshNoLoads();
@@ -383,6 +384,20 @@ void SummerCalculation::setAdpEnthalpy() {
   GRadp_ = kGrains * Wadp_;
 }
 
+// A cooling coil condenses water only where its surface lies below the dew
+// point of the air entering it; it never adds water. The dew point's humidity
+// ratio is that of a whole degree of the table (or of the room dew point when
+// the coil only cools), so it can exceed the entering air's own: dry outdoor
+// air, or a line that crosses just below the room dew point. The coil is then
+// a dry coil and the air leaves with the moisture it brought, so the mixing
+// relation Wc = Wadp + BF·(Wm − Wadp) is taken with Wadp = Wm.
+void SummerCalculation::dryCoilLimit() {
+  if (Wadp_ > m_.W) {
+    Wadp_ = m_.W;
+    setAdpEnthalpy();
+  }
+}
+
 // Supply flow that carries the effective sensible load through the coil:
 // CFMsa = sens / ((1 − BF)·1.08·(DBr − ADP)).
 float SummerCalculation::supplyFlow(float sens) {
@@ -462,6 +477,7 @@ void SummerCalculation::mainSequence() {
 
   // Coil outlet: the bypassed share of the mixed air with the rest saturated
   // at the dew point.
+  dryCoilLimit();
   c_ = stateFromW(ADP_ + BF_ * (m_.DB - ADP_), Wadp_ + BF_ * (m_.W - Wadp_));
   if (recirc && !freshAlone) {
     // Full recirculation: the coil removes exactly the room loads (and the
@@ -569,6 +585,7 @@ void SummerCalculation::freshWithLoads() {
     break;
   }
   setAdpEnthalpy();
+  dryCoilLimit();
   c_.DB = ADP_ + BF_ * (m_.DB - ADP_);
   c_.W = Wadp_ + BF_ * (m_.W - Wadp_);
   c_.GR = kGrains * c_.W;
