@@ -27,6 +27,7 @@
 #include "summer/SummerChecks.h"
 #include "summer/SummerRun.h"
 #include "winter/WinterChecks.h"
+#include "winter/WinterMessages.h"
 #include "winter/WinterRun.h"
 
 namespace {
@@ -134,7 +135,13 @@ int main(int argc, char** argv) {
   QByteArray bytes;
   if (winterFile) {
     winter::ZeroVariables(s);
-    const winter::RunOutcome out = winter::calculateWinterData(data, ask, s);
+    // The winter screen's own wording of the hot-supply-air question.
+    auto askWinter = [yes](float supplyTempF) {
+      printErr(winter::messagesPS(-102, false, supplyTempF).text);
+      printErr(yes ? QStringLiteral("--yes: ΝΑΙ") : QStringLiteral("(χωρίς --yes: ΟΧΙ)"));
+      return yes;
+    };
+    const winter::RunOutcome out = winter::calculateWinterData(data, askWinter, s);
     if (out.code != 0) {
       if (out.code == winter::kCodeFileError) {
         printErr(QStringLiteral("aeriton-calc: %1: %2").arg(dataPath, out.message.text));
