@@ -77,6 +77,13 @@ float bypassFactorRule(const StudyState& file) {
   // 100 % fresh air and the dew-point failure at 45 °F (which adds reheat)
   // both work with the small bypass factor.
   if (file.KindFresh != 0) return 0.05f;
+  // A mixing unit whose loads needed no more air than the fresh air runs on
+  // the fresh air alone (supply flow = fresh-air flow) with the deep coil.
+  // The supply flow is a whole CFM (in m³/h converted from it).
+  const bool metricFile = studySystemOf(file) == UnitSystem::Metric;
+  if (file.KindMix != 0 && file.FreshFlow > 0 &&
+      std::fabs(file.SupplyFlow - file.FreshFlow) <= (metricFile ? 1.0f : 0.5f))
+    return 0.05f;
   if (file.Reheat > 0) return 0.05f;
   const float oash = file.FreshSensLoad;
   const float oalh = file.FreshLatLoad;

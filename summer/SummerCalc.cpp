@@ -179,6 +179,7 @@ class SummerCalculation {
   void dryCoilLimit();
   float supplyFlow(float sens);
   void mainSequence();
+  void freshAirSupply();
   void freshNoLoads();
   void freshWithLoads();
   void coilOutletFromMix(bool enthalpyByMixing);
@@ -439,7 +440,6 @@ void SummerCalculation::mainSequence() {
       // first per-cent pass is not yet a flow).
       if ((!perCent || pass > 1) && flow <= CFMoa_) {
         CFMsa_ = CFMoa_;
-        ADP_ = r_.DB - divide(RSH_ + BF_ * OASH_, (1.0f - BF_) * kSensible * CFMoa_);
         freshAlone = true;
         break;
       }
@@ -456,30 +456,30 @@ void SummerCalculation::mainSequence() {
 
   if (freshAlone) {
     m_ = o_;
+    freshAirSupply();
+    return;
+  }
+  // More fresh air than the loads need: the supply is the fresh air.
+  if (CFMsa_ < CFMoa_ && !recirc) {
+    CFMsa_ = CFMoa_;
+    m_ = o_;
+    freshAirSupply();
+    return;
+  }
+  if (recirc) {
+    m_ = r_;
   } else {
-    // More fresh air than the loads need: the supply is the fresh air and the
-    // dew point rises until that flow carries the sensible load (deep coil).
-    if (CFMsa_ < CFMoa_ && !recirc) {
-      CFMsa_ = CFMoa_;
-      BF_ = kBFDeep;
-      ADP_ = r_.DB - divide(RSH_ + BF_ * OASH_ + REH_, (1.0f - BF_) * kSensible * CFMsa_);
-      setAdpEnthalpy();
-    }
-    if (recirc) {
-      m_ = r_;
-    } else {
-      // Adiabatic mixing of CFMoa of outdoor air with the recirculated rest.
-      const float DB = (CFMoa_ * o_.DB + (CFMsa_ - CFMoa_) * r_.DB) / CFMsa_;
-      const float GR = (CFMoa_ * o_.GR + (CFMsa_ - CFMoa_) * r_.GR) / CFMsa_;
-      m_ = stateFromW(DB, GR / kGrains);
-    }
+    // Adiabatic mixing of CFMoa of outdoor air with the recirculated rest.
+    const float DB = (CFMoa_ * o_.DB + (CFMsa_ - CFMoa_) * r_.DB) / CFMsa_;
+    const float GR = (CFMoa_ * o_.GR + (CFMsa_ - CFMoa_) * r_.GR) / CFMsa_;
+    m_ = stateFromW(DB, GR / kGrains);
   }
 
   // Coil outlet: the bypassed share of the mixed air with the rest saturated
   // at the dew point.
   dryCoilLimit();
   c_ = stateFromW(ADP_ + BF_ * (m_.DB - ADP_), Wadp_ + BF_ * (m_.W - Wadp_));
-  if (recirc && !freshAlone) {
+  if (recirc) {
     // Full recirculation: the coil removes exactly the room loads (and the
     // reheat it will give back), so its outlet enthalpy follows from them.
     c_.H = r_.H - divide(RSH_ + RLH_ + std::max(REH_, 0.0f), kTotal * CFMsa_);
@@ -489,11 +489,95 @@ void SummerCalculation::mainSequence() {
   } else {
     noReheat();
   }
-  if (recirc && !freshAlone) {
+  if (recirc) {
     QC_ = RSH_ + RLH_ + std::max(REH_, 0.0f);
   } else {
     QC_ = kTotal * CFMsa_ * (m_.H - c_.H);
   }
+}
+
+// Saturated humidity ratio at any temperature of the table, linear in W
+// between the two whole degrees around T (the inverse of dewPointOf).
+float saturatedWBetween(float T) {
+  const int t = static_cast<int>(std::floor(T));
+  const float w0 = saturatedW(t);
+  if (static_cast<float>(t) == T) return w0;
+  return w0 + (T - static_cast<float>(t)) * (saturatedW(t + 1) - w0);
+}
+
+// Dew point (°F) of air of humidity ratio W: the whole degrees of the table
+// whose saturated humidity ratios enclose W, interpolated linearly in W.
+// False outside the table (7 .. 130 °F).
+bool dewPointOf(float W, float& T) {
+  if (!finite(W) || W < saturatedW(kSearchLowF)) return false;
+  for (int t = kSearchLowF; t < kSearchHighF; ++t) {
+    const float w0 = saturatedW(t), w1 = saturatedW(t + 1);
+    if (W <= w1) {
+      T = static_cast<float>(t) + (W - w0) / (w1 - w0);
+      return true;
+    }
+  }
+  return false;
+}
+
+// The mixing unit whose loads need less air than the fresh air given (and
+// the unit that runs on fresh air alone when ESHF is 1): the supply flow is
+// the fresh-air flow and the coil treats outdoor air only, as 100 % fresh air
+// brought to a state is treated. The supply air must hold the room:
+//   DBs = DBr − RSH / (1.08·CFMsa),  GRs = GRr − RLH / (0.68·CFMsa)
+// with the room loads alone. All the outdoor air passes the coil, its bypassed
+// share included, so the outdoor-air loads are carried inside the coil process
+// (outlet = ADP + BF·(inlet − ADP)) and add nothing to the supply state. The
+// room moisture held is the room as entered: the rule that gives a room behind
+// drier fresh air the outdoor moisture only says that the dry air takes up the
+// latent load, which is checked here directly with the supply flow known (when
+// it does not, the coil dries the air and the room is the room as entered).
+//
+// The coil dew point is the lower of two:
+//   moisture: Wadp = (Ws − BF·Wm)/(1 − BF), ADP its dew point, so that the
+//             outlet carries GRs (none when the outdoor air is drier than GRs);
+//   sensible: ADP = (DBs − BF·DBm)/(1 − BF)
+//             = DBr − (RSH + BF·OASH)/((1 − BF)·1.08·CFMsa), outlet at DBs.
+// When the moisture decides, the outlet is colder than DBs and a reheater
+// brings it to DBs: REH = 1.08·CFMsa·(DBs − DBc). When the sensible decides,
+// the outlet is at DBs and no drier than needed: Wadp = Wsat(ADP), or the
+// inlet moisture for a coil that stays above the inlet's dew point (a dry
+// coil). The coil load is QC = 4.45·CFMsa·(Hm − Hc). Deep coil (BF 0.05).
+void SummerCalculation::freshAirSupply() {
+  BF_ = kBFDeep;
+  REH_ = 0;
+  const float DBs = r_.DB - divide(RSH_, kSensible * CFMsa_);
+  const float Ws = (r0_.GR - divide(RLH_, kLatent * CFMsa_)) / kGrains;
+  const float sensibleADP = (DBs - BF_ * m_.DB) / (1.0f - BF_);
+  ADP_ = sensibleADP;
+  if (m_.W > Ws) {
+    // Outdoor air drier than the room but not dry enough to take up the room
+    // latent load: the room is held, and shown, as entered.
+    r_ = r0_;
+    const float W = (Ws - BF_ * m_.W) / (1.0f - BF_);
+    float T = 0;
+    if (!dewPointOf(W, T)) refuse(kCodeSearchBound, Search::DewPoint);
+    if (T < sensibleADP) {
+      ADP_ = T;
+      Wadp_ = W;
+    }
+  }
+  if (ADP_ == sensibleADP) {
+    if (!(ADP_ >= kSearchLowF && ADP_ < kSearchHighF)) refuse(kCodeSearchBound, Search::DewPoint);
+    Wadp_ = std::min(checked(saturatedWBetween(ADP_)), m_.W);
+  }
+  setAdpEnthalpy();
+  c_ = stateFromW(ADP_ + BF_ * (m_.DB - ADP_), Wadp_ + BF_ * (m_.W - Wadp_));
+  // A reheat only where there is one to report (a whole Btu/h): the sensible
+  // dew point leaves the outlet at DBs within the float's last digits.
+  const float reheat = kSensible * CFMsa_ * (DBs - c_.DB);
+  if (reheat >= 0.5f) {
+    REH_ = reheat;
+    reheatState();
+  } else {
+    noReheat();
+  }
+  QC_ = kTotal * CFMsa_ * (m_.H - c_.H);
 }
 
 // "NA_DPF": 100 % fresh air that does not take up the room loads; it is
@@ -857,7 +941,17 @@ CalcResult SummerCalculation::run() {
     checkCoilOutlet();
     storeResults();
     const Kind k = kind();
-    if ((k == Kind::Mixing || k == Kind::Recirculation) && r_.RH >= kHumidRoomRH) humidRoom();
+    if ((k == Kind::Mixing || k == Kind::Recirculation) && r_.RH >= kHumidRoomRH) {
+      // The humid-room variant is supplementary to the design just stored: a
+      // balance without a solution (no bracket, or a state it cannot form)
+      // leaves its flag at 0 and the block cleared, and the design stands.
+      try {
+        humidRoom();
+      } catch (const Refusal&) {
+        s.HighHumidity = 0;
+        s.HighHumid.fill(kNotComputed);
+      }
+    }
   } catch (const Refusal& refusal) {
     result.code = refusal.code;
     result.search = refusal.search;

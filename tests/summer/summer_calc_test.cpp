@@ -233,18 +233,30 @@ TEST(SummerPerCent, ConvergesAndSetsFreshFlow) {
 }
 
 // More fresh air than the loads need (8000 CFM against ~4743): the supply is
-// the fresh air, a deep coil, and the dew point rises until that flow carries
-// the sensible load: ADP = 78 − (100000 + 0.05·146880)/(0.95·1.08·8000) = 64.92,
-// DBc = 64.92 + 0.05·(95 − 64.92) = 66.43.
+// the fresh air, all of it outdoor air through a deep coil (BF 0.05), and the
+// supply must hold the room: DBs = 78 − 100000/(1.08·8000) = 66.426,
+// GRs = 71.305 − 20000/(0.68·8000) = 67.629 (Ws = 0.0096612).
+//   Wadp = (0.0096612 − 0.05·0.0140405)/0.95 = 0.0094307 (66.02 gr)
+//   Wsat(55) = 0.0091956, Wsat(56) = 0.0095411 -> ADP = 55 + 0.0002351/0.0003455 = 55.681
+//   (below the sensible dew point 78 − (100000 + 0.05·146880)/(0.95·1.08·8000) = 64.92)
+//   DBc = 55.681 + 0.05·(95 − 55.681) = 57.647; Hc = 0.24·57.647 + 0.0096612·1086.441 = 24.332
+//   REH = 1.08·8000·(66.426 − 57.647) = 75853; QC = 4.45·8000·(38.2902 − 24.332) = 496927
+// (Before, the dew point was moved to 64.92 °F with the moisture of another
+// dew point: outlet 66.4 °F, no reheat, coil 465006 Btu/h.)
 TEST(SummerMixing, SupplyBelowFreshAirRecomputesDewPoint) {
   StudyState s = english(kMix, 95, 75, 40, 78, 65, 50, 100000, 20000, 8000);
   ASSERT_TRUE(calculateEnglish(s).ok());
   EXPECT_FLOAT_EQ(s.SupplyFlow, 8000);
   EXPECT_FLOAT_EQ(s.BF, 0.05f);
-  EXPECT_NEAR(s.ADP, 64.922, 0.002);
+  EXPECT_NEAR(s.ADP, 55.681, 0.002);
+  EXPECT_NEAR(s.ADP, 55 + (s.W_ADP - wsat(55)) / (wsat(56) - wsat(55)), 1e-3);
   EXPECT_FLOAT_EQ(s.DB_M, 95);  // all the supply is outdoor air
-  EXPECT_FLOAT_EQ(s.DB_T, 66.4f);
-  EXPECT_NEAR(1.08 * 8000 * (78 - 66.4259), 100000, 5);
+  EXPECT_FLOAT_EQ(s.DB_T, 57.6f);
+  EXPECT_FLOAT_EQ(s.Gr_T, 67.6f);
+  EXPECT_NEAR(s.Reheat, 75853, 2);
+  EXPECT_FLOAT_EQ(s.DB_S, 66.4f);
+  EXPECT_FLOAT_EQ(s.h_S, 26.48f);
+  EXPECT_NEAR(s.CoilLoad, 496927, 5);
 }
 
 // Outdoor air drier than the room: the room takes the outdoor humidity ratio,
