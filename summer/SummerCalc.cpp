@@ -556,14 +556,17 @@ void SummerCalculation::freshAirSupply() {
     r_ = r0_;
     const float W = (Ws - BF_ * m_.W) / (1.0f - BF_);
     float T = 0;
-    if (!dewPointOf(W, T)) refuse(kCodeSearchBound, Search::DewPoint);
+    // Outside the table: no coil dew point gives that dry a supply (a latent
+    // load too large for the fresh-air flow).
+    if (!dewPointOf(W, T)) refuse(kCodeSearchBound, Search::ApparatusDewPoint);
     if (T < sensibleADP) {
       ADP_ = T;
       Wadp_ = W;
     }
   }
   if (ADP_ == sensibleADP) {
-    if (!(ADP_ >= kSearchLowF && ADP_ < kSearchHighF)) refuse(kCodeSearchBound, Search::DewPoint);
+    if (!(ADP_ >= kSearchLowF && ADP_ < kSearchHighF))
+      refuse(kCodeSearchBound, Search::ApparatusDewPoint);
     Wadp_ = std::min(checked(saturatedWBetween(ADP_)), m_.W);
   }
   setAdpEnthalpy();

@@ -142,6 +142,17 @@ TEST(SummerFreshSupply, DryEnoughFreshAirOnlyCooled) {
   EXPECT_NEAR(s.SpaRH, 21.07, 0.011);
 }
 
+// A latent load the fresh-air flow cannot carry: 30000 Btu/h on 500 CFM would
+// need a supply of GRs = 71.305 − 30000/(0.68·500) = −16.9 grains, for which
+// no coil dew point exists: refused as a dew point outside the table (before,
+// a 41 °F outlet at the outdoor moisture left the latent load unmet).
+TEST(SummerFreshSupply, LatentLoadBeyondTheFreshAirIsRefused) {
+  StudyState s = mixing(95, 62, 78, 65, 50, 20000, 30000, 500);
+  const CalcResult r = calculateEnglish(s);
+  EXPECT_EQ(r.code, kCodeSearchBound);
+  EXPECT_EQ(r.search, Search::ApparatusDewPoint);
+}
+
 // A reopened study of this kind rebuilds the deep coil (BF 0.05) and the dew
 // point's moisture from its file, as the calculation had them, and raises its
 // supply temperature with the raise's own relations.
