@@ -588,6 +588,26 @@ void SummerCalculation::freshAirSupply() {
 void SummerCalculation::freshNoLoads() {
   CFMsa_ = CFMoa_;
   outdoorAirLoads(CFMsa_);
+  if (m_.W <= r_.W) {
+    // Outdoor air no moister than the room (a hot, dry summer) cannot be
+    // brought to the room moisture by a cooling coil, which only removes
+    // water: it is cooled sensibly to the room temperature (a dry coil) and
+    // delivered with its own moisture, without reheat. Drying it to the
+    // room's dew point and reheating would only waste cooling and heat.
+    c_ = stateFromW(r_.DB, m_.W);
+    Wadp_ = m_.W;
+    GRadp_ = kGrains * Wadp_;
+    // Coil surface that, with the bypass factor, gives this outlet.
+    ADP_ = (c_.DB - BF_ * m_.DB) / (1.0f - BF_);
+    Hadp_ = enthalpy(ADP_, Wadp_);
+    ESHFlast_ = 0;
+    REH_ = 0;
+    noReheat();
+    QC_ = kTotal * CFMsa_ * (m_.H - c_.H);
+    OASH_ = kSensible * CFMsa_ * (m_.DB - c_.DB);
+    OALH_ = 0;
+    return;
+  }
   c_.W = r_.W;
   c_.GR = r_.GR;
   // The dew point that, with the bypassed outdoor air, leaves the room moisture.
