@@ -130,8 +130,8 @@ int main(int argc, char** argv) {
   // winter screen's full heating run. Everything else takes the summer
   // screen's path, which hands its own heating cases over as that screen does.
   StudyState probe;
-  const bool winterFile = readDataFile(data, probe).ok && probe.EnvDB < probe.SpaDB &&
-                          probe.DB_S != kNotComputed;
+  const bool winterFile =
+      readDataFile(data, probe).ok && probe.EnvDB < probe.SpaDB && probe.DB_S != kNotComputed;
   QByteArray bytes;
   if (winterFile) {
     winter::ZeroVariables(s);
@@ -147,8 +147,11 @@ int main(int argc, char** argv) {
         printErr(QStringLiteral("aeriton-calc: %1: %2").arg(dataPath, out.message.text));
         return kExitMalformed;
       }
-      if (out.showMessage && !out.message.text.isEmpty()) printErr(out.message.text);
-      else printErr(QStringLiteral("aeriton-calc: ο υπολογισμός διακόπηκε (κωδικός %1)").arg(out.code));
+      if (out.showMessage && !out.message.text.isEmpty())
+        printErr(out.message.text);
+      else
+        printErr(
+            QStringLiteral("aeriton-calc: ο υπολογισμός διακόπηκε (κωδικός %1)").arg(out.code));
       return kExitRefused;
     }
     bytes = out.results;
@@ -160,8 +163,11 @@ int main(int argc, char** argv) {
         printErr(QStringLiteral("aeriton-calc: %1: %2").arg(dataPath, out.detail));
         return kExitMalformed;
       }
-      if (!out.message.text.isEmpty()) printErr(out.message.text);
-      else printErr(QStringLiteral("aeriton-calc: ο υπολογισμός διακόπηκε (κωδικός %1)").arg(out.code));
+      if (!out.message.text.isEmpty())
+        printErr(out.message.text);
+      else
+        printErr(
+            QStringLiteral("aeriton-calc: ο υπολογισμός διακόπηκε (κωδικός %1)").arg(out.code));
       return kExitRefused;
     }
     bytes = resultsFileBytes(s);

@@ -16,8 +16,8 @@ namespace {
 
 using namespace aeriton;
 
-QByteArray dataFile(const char* kind, bool metric, const char* flags, const char* mode, double fresh,
-                    double sens, double lat, bool humid) {
+QByteArray dataFile(const char* kind, bool metric, const char* flags, const char* mode,
+                    double fresh, double sens, double lat, bool humid) {
   QByteArray b;
   auto line = [&b](const QByteArray& l) { b.append(l).append("\r\n"); };
   line(QByteArray("\"") + kind + "\"," + (metric ? "0" : "1"));
@@ -50,12 +50,13 @@ void runStudy(benchmark::State& state, const QByteArray& data) {
 }
 
 // Loads: 100000 / 20000 Btu/h, or 25183 / 5037 kcal/h; fresh air 1000 CFM = 1700 m³/h.
-#define SUMMER_BENCH(name, kind, flags, mode, freshE, freshM, sensE, latE, humid)                         \
+#define SUMMER_BENCH(name, kind, flags, mode, freshE, freshM, sensE, latE, humid)                  \
   void BM_Summer_##name##_English(benchmark::State& st) {                                          \
-    runStudy(st, dataFile(kind, false, flags, mode, freshE, sensE, latE, humid));                           \
+    runStudy(st, dataFile(kind, false, flags, mode, freshE, sensE, latE, humid));                  \
   }                                                                                                \
   void BM_Summer_##name##_Metric(benchmark::State& st) {                                           \
-    runStudy(st, dataFile(kind, true, flags, mode, freshM, sensE / 3.970923, latE / 3.970923, humid));     \
+    runStudy(st,                                                                                   \
+             dataFile(kind, true, flags, mode, freshM, sensE / 3.970923, latE / 3.970923, humid)); \
   }                                                                                                \
   BENCHMARK(BM_Summer_##name##_English);                                                           \
   BENCHMARK(BM_Summer_##name##_Metric);

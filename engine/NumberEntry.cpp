@@ -29,7 +29,9 @@ bool isNumericChar(QChar c, const Separators& s) {
 }
 
 // Only ASCII digits count: other scripts' digits are not read by the parser.
-inline bool asciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+inline bool asciiDigit(QChar c) {
+  return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // The value of the longest leading number of `text` (after leading blanks):
 // optional sign, digits, optionally the decimal character and more digits.
@@ -137,18 +139,24 @@ Separators detectSeparators(const QLocale& locale) {
   const QString dec = locale.decimalPoint();
   const QString grp = locale.groupSeparator();
   s.decimal = dec.size() == 1 ? dec.at(0) : QLatin1Char('.');
-  s.thousands = grp.size() == 1 ? grp.at(0)
-                                : (s.decimal == QLatin1Char(',') ? QLatin1Char('.')
-                                                                 : QLatin1Char(','));
+  s.thousands = grp.size() == 1
+                    ? grp.at(0)
+                    : (s.decimal == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','));
   if (usable(s)) return s;
   return Separators{};
 }
 
-const Separators& separators() { return current(); }
+const Separators& separators() {
+  return current();
+}
 
-void setSeparators(const Separators& s) { current() = usable(s) ? s : Separators{}; }
+void setSeparators(const Separators& s) {
+  current() = usable(s) ? s : Separators{};
+}
 
-void initSeparatorsFromSystem() { setSeparators(detectSeparators(QLocale::system())); }
+void initSeparatorsFromSystem() {
+  setSeparators(detectSeparators(QLocale::system()));
+}
 
 QString StripThousands(const QString& text) {
   QString out = text;

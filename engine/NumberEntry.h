@@ -26,8 +26,12 @@ void setSeparators(const Separators& s);
 // Start-up: the separators of the user's regional settings.
 void initSeparatorsFromSystem();
 // The separators as one-character texts.
-inline QString DecimalSep() { return QString(separators().decimal); }
-inline QString ThousandsSep() { return QString(separators().thousands); }
+inline QString DecimalSep() {
+  return QString(separators().decimal);
+}
+inline QString ThousandsSep() {
+  return QString(separators().thousands);
+}
 
 // Sentinel of the "----" placeholder.
 constexpr double kPlaceholderValue = -1202.0;

@@ -32,14 +32,12 @@ constexpr std::array<float, kEntries> kHeld = {
     // 20 .. 29
     0.1027f, 0.1078f, 0.113f, 0.1186f, 0.1243f, 0.1303f, 0.1366f, 0.1431f, 0.15f, 0.1571f,
     // 30 .. 39
-    0.16457f, 0.1723f, 0.1803f, 0.18778f, 0.19546f, 0.20342f, 0.21166f, 0.2202f, 0.22904f,
-    0.23819f,
+    0.16457f, 0.1723f, 0.1803f, 0.18778f, 0.19546f, 0.20342f, 0.21166f, 0.2202f, 0.22904f, 0.23819f,
     // 40 .. 49
     0.24767f, 0.25748f, 0.26763f, 0.27813f, 0.28899f, 0.30023f, 0.31185f, 0.32387f, 0.33629f,
     0.34913f,
     // 50 .. 59
-    0.3624f, 0.37611f, 0.39028f, 0.40402f, 0.42003f, 0.43564f, 0.45176f, 0.4684f, 0.48558f,
-    0.5033f,
+    0.3624f, 0.37611f, 0.39028f, 0.40402f, 0.42003f, 0.43564f, 0.45176f, 0.4684f, 0.48558f, 0.5033f,
     // 60 .. 69
     0.5216f, 0.54047f, 0.55994f, 0.58002f, 0.60073f, 0.62209f, 0.64411f, 0.66681f, 0.69021f,
     0.71432f,
@@ -85,11 +83,15 @@ const TrueTable& trueTable() {
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
 // Saturation pressure of a whole degree known to be inside the table.
-inline float pressureAt(int degree) { return trueTable().p[degree - kTableLow]; }
+inline float pressureAt(int degree) {
+  return trueTable().p[degree - kTableLow];
+}
 
 // Ratio of the gas constants of dry air and water vapour (≈ 0.6224), formed
 // by the division each time as the relation is usually written.
-inline float gasRatio() { return kRAir / kRVapour; }
+inline float gasRatio() {
+  return kRAir / kRVapour;
+}
 
 // Vapour pressure that a wet bulb of the whole degree t gives at dry bulb DB
 // (inHg). Below 63 °F of dry bulb Ferrel's psychrometer equation,
@@ -113,7 +115,9 @@ inline float searchPressure(float DB, int t) {
 
 // Step 6 of the search: a whole degree whose vapour pressure is within the
 // tolerance of the target is the wet bulb itself.
-inline bool matches(float pv, float pc) { return std::fabs(pv - pc) <= kMatchTolerance; }
+inline bool matches(float pv, float pc) {
+  return std::fabs(pv - pc) <= kMatchTolerance;
+}
 
 inline bool insideTable(float t, int top) {
   return !std::isnan(t) && t >= static_cast<float>(kTableLow) && t <= static_cast<float>(top);
@@ -121,7 +125,9 @@ inline bool insideTable(float t, int top) {
 
 }  // namespace
 
-const float* saturationTableAsHeld() { return kHeld.data(); }
+const float* saturationTableAsHeld() {
+  return kHeld.data();
+}
 
 bool FindPressure(int T, float& Pws) {
   if (T < kTableLow || T > kTableHighExtended) return false;
@@ -152,7 +158,9 @@ float HumidityRatio(float pv) {
   return gasRatio() * pv / (kPressure - pv);
 }
 
-float Enthalpy(float DB, float W) { return kCpAir * DB + W * (kLatent0 + kCpVapour * DB); }
+float Enthalpy(float DB, float W) {
+  return kCpAir * DB + W * (kLatent0 + kCpVapour * DB);
+}
 
 void FindEnthalpy(float DB, float WB, float& h, float& W) {
   const float pv = CarrierPv(DB, WB);
@@ -170,8 +178,8 @@ bool FindRH(float DB, float WB, float& RH, float& Grains) {
   return true;
 }
 
-bool FindWB(float DB, float RHpercent, bool cooling, float& WB, float& RHfraction,
-            float& Grains, int top) {
+bool FindWB(float DB, float RHpercent, bool cooling, float& WB, float& RHfraction, float& Grains,
+            int top) {
   if (top > kTableHighExtended) top = kTableHighExtended;
   if (top < kTableLow) return false;
   // A negative humidity is no state of moist air.
@@ -221,7 +229,9 @@ bool FindWB(float DB, float RHpercent, bool cooling, float& WB, float& RHfractio
 }
 
 namespace {
-bool isRoomMode(const QString& mode) { return mode.compare(QStringLiteral("x"), Qt::CaseInsensitive) == 0; }
+bool isRoomMode(const QString& mode) {
+  return mode.compare(QStringLiteral("x"), Qt::CaseInsensitive) == 0;
+}
 }  // namespace
 
 bool FindRH_AH(const QString& mode, float DB, float WB, float& RH, float& Grains) {

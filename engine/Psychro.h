@@ -16,23 +16,23 @@
 
 namespace aeriton::psy {
 
-constexpr float kPressure = 29.921f;       // standard sea-level pressure, inHg
-constexpr float kRAir = 53.276f;           // dry-air gas constant (used as a ratio only)
-constexpr float kRVapour = 85.6f;          // vapour gas constant
+constexpr float kPressure = 29.921f;  // standard sea-level pressure, inHg
+constexpr float kRAir = 53.276f;      // dry-air gas constant (used as a ratio only)
+constexpr float kRVapour = 85.6f;     // vapour gas constant
 constexpr float kGrainsPerLb = 7000.0f;
-constexpr float kCpAir = 0.24f;            // Btu/lb·°F
-constexpr float kLatent0 = 1060.5f;        // Btu/lb at 0 °F
-constexpr float kCpVapour = 0.45f;         // Btu/lb·°F
-constexpr double kCarrierA = 2800.0;       // Carrier's wet-bulb equation
+constexpr float kCpAir = 0.24f;       // Btu/lb·°F
+constexpr float kLatent0 = 1060.5f;   // Btu/lb at 0 °F
+constexpr float kCpVapour = 0.45f;    // Btu/lb·°F
+constexpr double kCarrierA = 2800.0;  // Carrier's wet-bulb equation
 constexpr double kCarrierB = 1.3;
-constexpr double kFerrelA = 0.000367;      // Ferrel's wet-bulb equation (below 63 °F)
+constexpr double kFerrelA = 0.000367;  // Ferrel's wet-bulb equation (below 63 °F)
 constexpr float kFerrelB = 1571.0f;
 constexpr float kFerrelC = 32.0f;
 constexpr float kFerrelThreshold = 63.0f;  // °F of dry bulb
 constexpr float kMatchTolerance = 0.005f;  // inHg, wet-bulb search
 
-constexpr int kTableLow = -10;   // first whole degree of the table, °F
-constexpr int kTableHigh = 130;  // last degree of the data screens' table
+constexpr int kTableLow = -10;           // first whole degree of the table, °F
+constexpr int kTableHigh = 130;          // last degree of the data screens' table
 constexpr int kTableHighExtended = 150;  // last degree of the winter calculation's table
 
 // The saturation table exactly as held (entries -10..6 °F are 100 × inHg).
@@ -71,8 +71,8 @@ bool FindRH(float DB, float WB, float& RH, float& Grains);
 // Returns false when no wet bulb is found inside the table (dry bulb outside
 // -10..top, wet bulb below -10 °F or above `top`) or RH is negative; the outputs are then left
 // unchanged. RHfraction = RH / 100; Grains = 7000 W of the target vapour pressure.
-bool FindWB(float DB, float RHpercent, bool cooling, float& WB, float& RHfraction,
-            float& Grains, int top = kTableHigh);
+bool FindWB(float DB, float RHpercent, bool cooling, float& WB, float& RHfraction, float& Grains,
+            int top = kTableHigh);
 
 // ---- Study-state wrappers (the routines the screens call) -------------------
 // Mode "n" evaluates the outdoor state (EnvWB receives the wet bulb), mode "x"

@@ -34,7 +34,7 @@ constexpr double kCalcKcalPerKW = 859.8554966;
 // would give 0.14286; the calculator's constant is kept as it is).
 constexpr double kCalcGramsPerGrain = 0.1428578672369;
 constexpr double kKJPerKcal = 4.1868;
-constexpr double kKcalPerKJDisplay = 0.238846;     // kJ/kg -> kcal/kg, display switch
+constexpr double kKcalPerKJDisplay = 0.238846;      // kJ/kg -> kcal/kg, display switch
 constexpr double kKcalPerKJToEnglish = 0.23884875;  // kJ/kg -> kcal/kg before ->Btu/lb
 // Enthalpies computed by the calculator's calculation, Btu/lb -> kcal/kg.
 constexpr double kCalcResultKcalKgPerBtuLb = 0.555556;
@@ -44,14 +44,14 @@ constexpr double kCalcResultKcalKgPerBtuLb = 0.555556;
 float RoundSingle(float x, int decimals);
 
 // ---- Study conversions (one-decimal temperatures and flows) ------------------
-float StudyCelsius(float fahrenheit);      // (t - 32) × 5 / 9, one decimal
-float StudyFahrenheit(float celsius);      // t × 9 / 5 + 32, one decimal
-float StudyM3h(float cfm);                 // × 1.7, one decimal
-float StudyCfm(float m3h);                 // ÷ 1.7, one decimal
-float StudyKcalKg(float btuLb);            // enthalpy, not rounded
+float StudyCelsius(float fahrenheit);  // (t - 32) × 5 / 9, one decimal
+float StudyFahrenheit(float celsius);  // t × 9 / 5 + 32, one decimal
+float StudyM3h(float cfm);             // × 1.7, one decimal
+float StudyCfm(float m3h);             // ÷ 1.7, one decimal
+float StudyKcalKg(float btuLb);        // enthalpy, not rounded
 float StudyBtuLb(float kcalKg);
-float StudyBtu(float kcalH);               // load kcal/h -> Btu/h
-float StudyKcal(float btuH);               // load Btu/h -> kcal/h
+float StudyBtu(float kcalH);  // load kcal/h -> Btu/h
+float StudyKcal(float btuH);  // load Btu/h -> kcal/h
 // A load typed in a study load unit ("KCAL", "WATT", "KW", "RT", "BTUh",
 // "BTU") to kcal/h and back. Btu/h units go through the study Btu factor;
 // an unknown unit is taken as kcal/h.
@@ -65,9 +65,9 @@ enum class CalcQuantity { Flow, DryBulb, WetBulb, RelHumidity, AbsHumidity, Enth
 // they are re-shown from the loads the calculation stored in both systems.
 struct CalcBox {
   CalcQuantity quantity = CalcQuantity::Flow;
-  QString text;               // box text, converted in place
-  double storedMetric = 0;    // Load only: kcal/h shown after ConvertToMetric
-  double storedEnglish = 0;   // Load only: Btu/h shown after ConvertToEnglish
+  QString text;              // box text, converted in place
+  double storedMetric = 0;   // Load only: kcal/h shown after ConvertToMetric
+  double storedEnglish = 0;  // Load only: Btu/h shown after ConvertToEnglish
 };
 
 // Captions of the enthalpy unit.

@@ -16,7 +16,9 @@ QString& remembered() {
   return folder;
 }
 
-bool isFolder(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
+bool isFolder(const QString& path) {
+  return !path.isEmpty() && QFileInfo(path).isDir();
+}
 
 }  // namespace
 
@@ -41,8 +43,12 @@ QString dialogStartFolder() {
   return appfolder::folder();
 }
 
-void rememberDialogFolder(const QString& folder) { remembered() = folder; }
-void forgetDialogFolder() { remembered().clear(); }
+void rememberDialogFolder(const QString& folder) {
+  remembered() = folder;
+}
+void forgetDialogFolder() {
+  remembered().clear();
+}
 
 QStringList driveList() {
   QStringList out;

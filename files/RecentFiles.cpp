@@ -15,7 +15,9 @@
 namespace aeriton::files {
 namespace {
 
-QString recentPath() { return appfolder::path(kRecentFilesName); }
+QString recentPath() {
+  return appfolder::path(kRecentFilesName);
+}
 
 // The raw lines of the file (without their line ends).
 std::vector<QByteArray> rawLines(const QByteArray& bytes) {
@@ -68,7 +70,9 @@ bool replaceFile(const QString& from, const QString& to) {
 
 }  // namespace
 
-bool recentFilesExist() { return fileExists(recentPath()); }
+bool recentFilesExist() {
+  return fileExists(recentPath());
+}
 
 std::vector<RecentEntry> readRecentFiles() {
   std::vector<RecentEntry> out;

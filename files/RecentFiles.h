@@ -15,8 +15,8 @@ inline const char* kRecentScratchName = "RecentFiles.@@@";
 constexpr int kRecentNameWidth = 64;
 
 struct RecentEntry {
-  QString path;   // the full path as written (surrounding quotes removed)
-  int line = 0;   // 0-based line of the file it came from
+  QString path;  // the full path as written (surrounding quotes removed)
+  int line = 0;  // 0-based line of the file it came from
 };
 
 // True when "RecentFiles.txt" exists in the program folder.
@@ -42,8 +42,8 @@ LoadSeason loadStudySeason(const QString& path);
 // Removes entry `index` (0-based position in readRecentFiles()) from
 // "RecentFiles.txt"; every other line is kept byte for byte. The lines go to
 // the scratch copy "RecentFiles.@@@", which then replaces the list in one
-// rename; the last entry removed leaves an empty file. False (with *error) when the index is out of range or the file
-// cannot be written.
+// rename; the last entry removed leaves an empty file. False (with *error) when the index is out of
+// range or the file cannot be written.
 bool removeRecentFile(int index, QString* error = nullptr);
 
 }  // namespace aeriton::files

@@ -30,7 +30,9 @@ bool lineStructureIs(const QByteArray& bytes, int line13Fields) {
   return true;
 }
 
-bool validCode(int code) { return code == 0 || code == 1 || code == 32; }
+bool validCode(int code) {
+  return code == 0 || code == 1 || code == 32;
+}
 
 // Reads a file that must be a small regular file.
 bool readSmallFile(const QString& path, QByteArray& bytes, QString* error) {
@@ -92,7 +94,9 @@ QString kindCodeOfIndex(int index) {
   return index >= 0 && index < 4 ? QString::fromLatin1(codes[index]) : QString();
 }
 
-bool isLoadUnitCode(const QString& code) { return loadUnitIndex(code) >= 0; }
+bool isLoadUnitCode(const QString& code) {
+  return loadUnitIndex(code) >= 0;
+}
 
 int loadUnitIndex(const QString& code) {
   static const QStringList codes = {"WATT", "KCAL", "KW", "RT", "BTUh", "BTU"};
@@ -214,7 +218,8 @@ FileResult saveStudy(const PathChooser& choose) {
     failed = appfolder::path(kResultsFileName);
   } else if (!writeFileAtomically(name, bytes, &error)) {
     failed = name;
-  } else if (!writeFileAtomically(companion, titleFileBytes(s.Title.trimmed(), s.LoadUnit), &error)) {
+  } else if (!writeFileAtomically(companion, titleFileBytes(s.Title.trimmed(), s.LoadUnit),
+                                  &error)) {
     failed = companion;
   }
   if (!failed.isEmpty()) {
@@ -283,7 +288,8 @@ OpenOutcome openStudy(StudySeason season, const PathChooser& choose) {
   // The kind of system comes from the flags of line 10, never from line 1.
   opened.KindCode = kindCodeOfIndex(
       kindIndexOfFlags(opened.KindMix, opened.KindRecirc, opened.KindFresh, opened.FreshLoads));
-  opened.FreshValue = opened.FreshMode == QLatin1String("P") ? opened.FreshPerCent : opened.FreshAmount;
+  opened.FreshValue =
+      opened.FreshMode == QLatin1String("P") ? opened.FreshPerCent : opened.FreshAmount;
   opened.Title = title.title;
   opened.setLoadUnit(title.unit);
   opened.PrevLoadUnit = title.unit;

@@ -49,9 +49,9 @@ constexpr qint64 kMaxStudyFileBytes = 1 << 20;
 
 struct StudyFileCheck {
   StudyLayout layout = StudyLayout::Damaged;
-  StudyState values;    // the base state with the file's values read over it
-  QByteArray current;   // the file in the present layout (rewritten when older)
-  QString error;        // why it was refused (for the log and the tests)
+  StudyState values;   // the base state with the file's values read over it
+  QByteArray current;  // the file in the present layout (rewritten when older)
+  QString error;       // why it was refused (for the log and the tests)
 };
 
 // Reads and checks a study file without changing anything. Besides the field
@@ -84,8 +84,8 @@ double loadInUnit(double stored, int metricCode, const QString& unit);
 
 // ---- the title file ------------------------------------------------------------
 struct TitleFile {
-  bool exists = false;    // false: no title file (or a folder in its place)
-  bool readable = false;  // false: it could not be read or its unit is unknown
+  bool exists = false;       // false: no title file (or a folder in its place)
+  bool readable = false;     // false: it could not be read or its unit is unknown
   bool unitMissing = false;  // it ended after the title: unit "KCAL", to be rewritten
   QString title;
   QString unit;

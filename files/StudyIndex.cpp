@@ -78,7 +78,8 @@ std::vector<StudyRecord> readStudiesFile() {
   const QByteArray bytes = file.readAll();
   const int count = static_cast<int>(bytes.size() / kStudyRecordLength);
   for (int n = 0; n < count; ++n) {
-    const QByteArray rec = bytes.mid(static_cast<qsizetype>(n) * kStudyRecordLength, kStudyRecordLength);
+    const QByteArray rec =
+        bytes.mid(static_cast<qsizetype>(n) * kStudyRecordLength, kStudyRecordLength);
     StudyRecord r;
     r.index = fixedrec::getInt16(rec, kIndexOffset);
     r.title = fixedrec::readText(rec, kTitleOffset, kTitleWidth);

@@ -32,7 +32,7 @@ constexpr int kMaxStudies = 32767;
 struct StudyRecord {
   int index = 0;
   QString title;
-  QString folder;    // with its trailing separator
+  QString folder;  // with its trailing separator
   QString fileName;
   QString date;
   QString time;
@@ -53,8 +53,7 @@ QString readStudyTitle(const QString& studyPath, const QString& companionExt,
 // study files of `folder` that match `pattern`. A study without its title file
 // is listed with an empty title. Returns the number of records written, or -1
 // (with *error) when the index cannot be written.
-int MakeCurrentStudiesFile(const QString& folder, const QString& pattern,
-                           QString* error = nullptr);
+int MakeCurrentStudiesFile(const QString& folder, const QString& pattern, QString* error = nullptr);
 
 // Reads every record of "Studies.std" (an incomplete last record is ignored).
 std::vector<StudyRecord> readStudiesFile();

@@ -16,8 +16,8 @@ namespace appfolder {
 
 QString folder() {
   if (!overrideFolder().isEmpty()) return overrideFolder();
-  QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
-                                              : QStringLiteral(".");
+  QString dir =
+      QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QStringLiteral(".");
   return appendBackslash(dir);
 }
 
@@ -25,7 +25,9 @@ void setFolder(const QString& folder) {
   overrideFolder() = folder.isEmpty() ? QString() : appendBackslash(folder);
 }
 
-QString path(const QString& name) { return folder() + name; }
+QString path(const QString& name) {
+  return folder() + name;
+}
 
 }  // namespace appfolder
 
@@ -43,10 +45,10 @@ bool fileExists(const QString& path, int64_t* length) {
 }
 
 const QStringList& temporaryFileNames() {
-  static const QStringList names = {
-      "PRNFILE.@@@",   "PSY_SPA.TMP", "PSY_DAT.TMP",   "PSY_RES.TMP",   "PSY_VEE.TMP",
-      "AERITON.TMP",   "SUM_KCALH.tmp", "PSDATA.TMP",  "RESULTS.@@@",   "RS.DRL",
-      "RS.RND",        "Ownerships.own", "~UNDO.UDO"};
+  static const QStringList names = {"PRNFILE.@@@", "PSY_SPA.TMP", "PSY_DAT.TMP",   "PSY_RES.TMP",
+                                    "PSY_VEE.TMP", "AERITON.TMP", "SUM_KCALH.tmp", "PSDATA.TMP",
+                                    "RESULTS.@@@", "RS.DRL",      "RS.RND",        "Ownerships.own",
+                                    "~UNDO.UDO"};
   return names;
 }
 

@@ -7,7 +7,9 @@
 namespace aeriton {
 namespace {
 
-int flag(bool b) { return b ? 1 : 0; }
+int flag(bool b) {
+  return b ? 1 : 0;
+}
 
 void writeSingles(RecordWriter& w, std::initializer_list<float> values) {
   for (float v : values) w.single(v);
@@ -48,8 +50,10 @@ class FieldReader {
     if (!good) {
       ok_ = false;
       line_ = r_.line();
-      error_ = r_.atEnd() ? QStringLiteral("το αρχείο τελειώνει πριν από τη γραμμή %1").arg(line_)
-                          : QStringLiteral("γραμμή %1: αναμενόταν %2").arg(line_).arg(QString::fromUtf8(what));
+      error_ =
+          r_.atEnd()
+              ? QStringLiteral("το αρχείο τελειώνει πριν από τη γραμμή %1").arg(line_)
+              : QStringLiteral("γραμμή %1: αναμενόταν %2").arg(line_).arg(QString::fromUtf8(what));
     }
     return good;
   }
@@ -105,10 +109,10 @@ ReadResult readDataFile(const QByteArray& bytes, StudyState& out) {
   FieldReader r(bytes);
   r.s(s.KindCode) && r.i16(s.EnglishCode) && r.f(s.EnvDB) && r.f(s.EnvWB) && r.f(s.EnvRH) &&
       r.f(s.SpaDB) && r.f(s.SpaWB) && r.f(s.SpaRH) && r.f(s.SensLoad) && r.f(s.LatLoad) &&
-      r.f(s.FreshAmount) && r.f(s.FreshPerCent) && r.i16(s.MetricCode) &&
-      r.b(s.CoolingProcess) && r.b(s.HeatingProcess) && r.f(s.DB_S) && r.f(s.SummerFlow) &&
-      r.i16(s.KindMix) && r.i16(s.KindRecirc) && r.i16(s.KindFresh) && r.i16(s.FreshLoads) &&
-      r.s(s.FreshMode) && r.f(s.FreshValue);
+      r.f(s.FreshAmount) && r.f(s.FreshPerCent) && r.i16(s.MetricCode) && r.b(s.CoolingProcess) &&
+      r.b(s.HeatingProcess) && r.f(s.DB_S) && r.f(s.SummerFlow) && r.i16(s.KindMix) &&
+      r.i16(s.KindRecirc) && r.i16(s.KindFresh) && r.i16(s.FreshLoads) && r.s(s.FreshMode) &&
+      r.f(s.FreshValue);
   ReadResult res = r.result();
   if (res.ok) out = s;
   return res;
@@ -117,15 +121,14 @@ ReadResult readDataFile(const QByteArray& bytes, StudyState& out) {
 namespace {
 
 bool readResultsHead(FieldReader& r, StudyState& s) {
-  return r.s(s.KindCode) && r.i16(s.EnglishCode) && r.f(s.EnvDB) && r.f(s.EnvWB) &&
-         r.f(s.EnvRH) && r.f(s.SpaDB) && r.f(s.SpaWB) && r.f(s.SpaRH) && r.f(s.DB_M) &&
-         r.f(s.WB_M) && r.f(s.h_M) && r.f(s.DB_T) && r.f(s.WB_T) && r.f(s.h_T) && r.f(s.DB_S) &&
-         r.f(s.WB_S) && r.f(s.h_S) && r.f(s.SensLoad) && r.f(s.LatLoad) && r.f(s.FreshAmount) &&
-         r.f(s.FreshPerCent) && r.f(s.SupplyFlow) && r.f(s.CoilLoad) && r.f(s.FreshSensLoad) &&
-         r.f(s.FreshLatLoad) && r.f(s.Reheat) && r.i16(s.KindMix) && r.i16(s.KindRecirc) &&
-         r.i16(s.KindFresh) && r.i16(s.FreshLoads) && r.s(s.FreshMode) && r.i16(s.MetricCode) &&
-         r.b(s.CoolingProcess) && r.b(s.HeatingProcess) && r.f(s.SupplyTempShown) &&
-         r.f(s.SummerFlow) && r.f(s.FreshFlow);
+  return r.s(s.KindCode) && r.i16(s.EnglishCode) && r.f(s.EnvDB) && r.f(s.EnvWB) && r.f(s.EnvRH) &&
+         r.f(s.SpaDB) && r.f(s.SpaWB) && r.f(s.SpaRH) && r.f(s.DB_M) && r.f(s.WB_M) && r.f(s.h_M) &&
+         r.f(s.DB_T) && r.f(s.WB_T) && r.f(s.h_T) && r.f(s.DB_S) && r.f(s.WB_S) && r.f(s.h_S) &&
+         r.f(s.SensLoad) && r.f(s.LatLoad) && r.f(s.FreshAmount) && r.f(s.FreshPerCent) &&
+         r.f(s.SupplyFlow) && r.f(s.CoilLoad) && r.f(s.FreshSensLoad) && r.f(s.FreshLatLoad) &&
+         r.f(s.Reheat) && r.i16(s.KindMix) && r.i16(s.KindRecirc) && r.i16(s.KindFresh) &&
+         r.i16(s.FreshLoads) && r.s(s.FreshMode) && r.i16(s.MetricCode) && r.b(s.CoolingProcess) &&
+         r.b(s.HeatingProcess) && r.f(s.SupplyTempShown) && r.f(s.SummerFlow) && r.f(s.FreshFlow);
 }
 
 bool readResultsTail(FieldReader& r, StudyState& s, int recordValues) {
@@ -165,7 +168,8 @@ ReadResult readResultsFile(const QByteArray& bytes, StudyState& out) {
       if (res.ok) {
         res.ok = false;
         res.line = r.reader().line();
-        res.error = QStringLiteral("γραμμή %1: περισσότερα πεδία από όσα αναμένονταν").arg(res.line);
+        res.error =
+            QStringLiteral("γραμμή %1: περισσότερα πεδία από όσα αναμένονταν").arg(res.line);
       }
       return res;
     }

@@ -55,8 +55,8 @@ QByteArray resultsFileBytes(const StudyState& s);
 // Outcome of reading an exchange or study file.
 struct ReadResult {
   bool ok = false;
-  int line = 0;          // line of the first field that could not be read
-  QString error;         // what went wrong, for the user or the log
+  int line = 0;                 // line of the first field that could not be read
+  QString error;                // what went wrong, for the user or the log
   int changeRecordValues = 13;  // 8 when the file had the older line 13
   explicit operator bool() const { return ok; }
 };

@@ -18,7 +18,9 @@ MessageService*& current() {
 
 }  // namespace
 
-MessageService& messages() { return *current(); }
+MessageService& messages() {
+  return *current();
+}
 
 void setMessageService(MessageService* service) {
   static SilentService silent;
@@ -27,10 +29,14 @@ void setMessageService(MessageService* service) {
 
 QString answerText(MsgAnswer answer) {
   switch (answer) {
-    case MsgAnswer::Yes: return QStringLiteral("YES");
-    case MsgAnswer::No: return QStringLiteral("NO");
-    case MsgAnswer::Cancel: return QStringLiteral("CANCEL");
-    case MsgAnswer::Ok: break;
+    case MsgAnswer::Yes:
+      return QStringLiteral("YES");
+    case MsgAnswer::No:
+      return QStringLiteral("NO");
+    case MsgAnswer::Cancel:
+      return QStringLiteral("CANCEL");
+    case MsgAnswer::Ok:
+      break;
   }
   return QString();
 }

@@ -52,7 +52,10 @@ class ScriptedMessageService : public MessageService {
   void answer(MsgAnswer a) { script_.push_back(a); }
   const std::vector<Message>& shown() const { return shown_; }
   const Message* last() const { return shown_.empty() ? nullptr : &shown_.back(); }
-  void clear() { shown_.clear(); script_.clear(); }
+  void clear() {
+    shown_.clear();
+    script_.clear();
+  }
 
  private:
   std::vector<Message> shown_;

@@ -18,15 +18,21 @@ QByteArray formatGeneral(double value, int digits) {
   std::snprintf(buf, sizeof buf, "%.*G", digits, value);
   QByteArray text(buf);
   if (text == "-0") text = "0";
-  if (text.startsWith("0.")) text.remove(0, 1);
-  else if (text.startsWith("-0.")) text.remove(1, 1);
+  if (text.startsWith("0."))
+    text.remove(0, 1);
+  else if (text.startsWith("-0."))
+    text.remove(1, 1);
   return text;
 }
 
 }  // namespace
 
-QByteArray formatSingle(float value) { return formatGeneral(static_cast<double>(value), 7); }
-QByteArray formatDouble(double value) { return formatGeneral(value, 15); }
+QByteArray formatSingle(float value) {
+  return formatGeneral(static_cast<double>(value), 7);
+}
+QByteArray formatDouble(double value) {
+  return formatGeneral(value, 15);
+}
 
 void RecordWriter::separate() {
   if (!lineStart_) buffer_.append(',');

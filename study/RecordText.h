@@ -44,7 +44,7 @@ class RecordWriter {
 struct RecordField {
   QByteArray raw;  // unquoted bytes of the field (quotes removed, "" undoubled)
   bool quoted = false;
-  int line = 0;    // 1-based line the field stands on
+  int line = 0;  // 1-based line the field stands on
 };
 
 // Splits a record file into fields and hands them out in order.

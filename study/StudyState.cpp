@@ -17,6 +17,8 @@ StudyState& study() {
   return instance;
 }
 
-void resetStudy() { study() = StudyState{}; }
+void resetStudy() {
+  study() = StudyState{};
+}
 
 }  // namespace aeriton

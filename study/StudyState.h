@@ -16,7 +16,9 @@ namespace aeriton {
 // non-zero value reads as true.
 constexpr int16_t kTrue = -1;
 constexpr int16_t kFalse = 0;
-inline bool isTrue(int v) { return v != 0; }
+inline bool isTrue(int v) {
+  return v != 0;
+}
 
 // Marker of a summer result that was not computed (no reheat, no raised
 // supply temperature). Never shown, never converted between unit systems.
@@ -29,8 +31,8 @@ constexpr int kCoilOutChangeValues = 13;
 
 struct StudyState {
   // ---- identity and units ------------------------------------------------
-  QString Title;               // study title (data screens' LblThema)
-  QString LoadUnit = "WATT";   // "WATT", "KCAL", "KW", "RT", "BTUh", "BTU"
+  QString Title;              // study title (data screens' LblThema)
+  QString LoadUnit = "WATT";  // "WATT", "KCAL", "KW", "RT", "BTUh", "BTU"
   QString PrevLoadUnit = "WATT";
   // One flag per load unit, exactly one set.
   bool UnitKcal = false, UnitWatt = true, UnitKW = false, UnitRT = false;
@@ -49,11 +51,11 @@ struct StudyState {
   float SpaDB = 0, SpaWB = 0, SpaRH = 0;
   float SensLoad = 0, LatLoad = 0;
   float FreshAmount = 0, FreshPerCent = 0;
-  float FreshValue = 0;   // amount in amount mode, per cent in per-cent mode
+  float FreshValue = 0;     // amount in amount mode, per cent in per-cent mode
   QString FreshMode = "C";  // "C" amount, "P" per cent
   QString KindCode = "AAA_NA";
   int16_t KindMix = 1, KindRecirc = 0, KindFresh = 0, FreshLoads = 0;
-  float SummerFlow = 0;   // winter: air flow of the summer operation
+  float SummerFlow = 0;  // winter: air flow of the summer operation
 
   // ---- derived properties and results --------------------------------------
   float EnvW = 0, EnvGr = 0, Env_h = 0;

@@ -8,7 +8,9 @@
 namespace aeriton::summer {
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
+QString u(const char* text) {
+  return QString::fromUtf8(text);
+}
 
 Message critical(int code, const QString& title, const QStringList& lines) {
   Message m;
@@ -52,10 +54,11 @@ Message negativeCoilOutletMessage() {
 }
 
 Message searchBoundMessage(Search search) {
-  return critical(kCodeSearchBound, u(texts::kNegTitle),
-                  {u(texts::kNegLine1),
-                   u(u8"... Δεν βρέθηκε ") + searchName(search) + u(u8" μέσα στα όρια του Πίνακα Κορεσμού ..."),
-                   u(u8"... Ελέγξτε τις Θερμοκρασίες, τις Υγρασίες, τα Φορτία και τον Νωπό Αέρα ...")});
+  return critical(
+      kCodeSearchBound, u(texts::kNegTitle),
+      {u(texts::kNegLine1),
+       u(u8"... Δεν βρέθηκε ") + searchName(search) + u(u8" μέσα στα όρια του Πίνακα Κορεσμού ..."),
+       u(u8"... Ελέγξτε τις Θερμοκρασίες, τις Υγρασίες, τα Φορτία και τον Νωπό Αέρα ...")});
 }
 
 Message divisionByZeroMessage() {
@@ -68,7 +71,8 @@ Message divisionByZeroMessage() {
 
 Message heatingUnsetMessage() {
   return critical(kCodeHeatingUnset, u(texts::kNegTitle),
-                  {u(u8"... Η Θερμοκρασία Περιβάλλοντος είναι χαμηλότερη από τη Θερμοκρασία των Χώρων (Θέρμανση) ..."),
+                  {u(u8"... Η Θερμοκρασία Περιβάλλοντος είναι χαμηλότερη από τη Θερμοκρασία των "
+                     u8"Χώρων (Θέρμανση) ..."),
                    u(u8"... Δεν έχει δοθεί ούτε Θερμοκρασία Εξόδου του Αέρα από το Στοιχείο, "
                      u8"ούτε Παροχή Αέρα από την Περίοδο του Καλοκαιριού ..."),
                    u(texts::kHotLine4)});
@@ -76,21 +80,22 @@ Message heatingUnsetMessage() {
 
 Message badDataMessage(const QString& why) {
   return critical(kCodeBadData, u(texts::kNegTitle),
-                  {u(u8"... Το αρχείο Δεδομένων ΔΕΝ διαβάζεται ..."), QStringLiteral("... ") + why + QStringLiteral(" ..."),
-                   u(texts::kHotLine4)});
+                  {u(u8"... Το αρχείο Δεδομένων ΔΕΝ διαβάζεται ..."),
+                   QStringLiteral("... ") + why + QStringLiteral(" ..."), u(texts::kHotLine4)});
 }
 
 Message supplyTooHotMessage() {
-  return critical(winter::kCodeSupplyTooHot, u(texts::kHotTitle),
-                  {u(texts::kHotLine1), u(texts::kHotLine2), u(texts::kHotLine3), u(texts::kHotLine4)});
+  return critical(
+      winter::kCodeSupplyTooHot, u(texts::kHotTitle),
+      {u(texts::kHotLine1), u(texts::kHotLine2), u(texts::kHotLine3), u(texts::kHotLine4)});
 }
 
 Message supplyQuestionMessage(float supplyTempF) {
   const float c = std::floor((supplyTempF - 32.0f) * 5.0f / 9.0f * 10.0f + 0.5f) / 10.0f;
   Message m = critical(winter::kCodeSupplyQuestion, u(texts::kAskTitle),
                        {u(texts::kAskLine1) + QString::number(c, 'f', 1) + u(texts::kAskLine1End),
-                        u(texts::kAskLine2), u(texts::kAskLine3), u(texts::kAskLine4), u(texts::kAskLine5),
-                        u(texts::kAskLine6)});
+                        u(texts::kAskLine2), u(texts::kAskLine3), u(texts::kAskLine4),
+                        u(texts::kAskLine5), u(texts::kAskLine6)});
   m.buttons = MsgButtons::YesNo;
   m.defaultButton = MsgAnswer::No;
   return m;
@@ -104,7 +109,9 @@ Message winterRefusalMessage(int code) {
   QString why;
   switch (code) {
     case winter::kCodeCoilOutNotAboveRoom:
-      why = u(u8"... Η Θερμοκρασία Εξόδου του Αέρα από το Στοιχείο πρέπει να είναι μεγαλύτερη από τη Θερμοκρασία των Χώρων ...");
+      why =
+          u(u8"... Η Θερμοκρασία Εξόδου του Αέρα από το Στοιχείο πρέπει να είναι μεγαλύτερη από τη "
+            u8"Θερμοκρασία των Χώρων ...");
       break;
     case winter::kCodeNoFlow:
       why = u(u8"... Η Παροχή Αέρα βγαίνει μηδενική ή αρνητική ...");

@@ -17,10 +17,10 @@ Message divisionByZeroMessage();
 Message heatingUnsetMessage();
 Message badDataMessage(const QString& why);
 // Winter codes met by a heating case.
-Message supplyTooHotMessage();                      // supply above 150 °F (-100)
-Message supplyQuestionMessage(float supplyTempF);   // supply above 131 °F: go on? (-102)
-Message tooMuchFreshAirMessage();                   // -2003
-Message winterRefusalMessage(int code);             // the other winter codes
+Message supplyTooHotMessage();                     // supply above 150 °F (-100)
+Message supplyQuestionMessage(float supplyTempF);  // supply above 131 °F: go on? (-102)
+Message tooMuchFreshAirMessage();                  // -2003
+Message winterRefusalMessage(int code);            // the other winter codes
 
 // The message of a refused calculation. `declined` (the -102 question
 // answered "no") ends without a message: the returned message has code 0.

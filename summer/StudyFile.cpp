@@ -28,11 +28,15 @@ double absoluteHumidity(float db, float rhPercent, bool metric, bool cooling) {
   return metric ? roundTo(grains / 7.0, 2) : roundTo(grains, 2);
 }
 
-QString ahText(double v) { return std::isnan(v) ? QString() : FormatNumber(v, "#,##0.00"); }
+QString ahText(double v) {
+  return std::isnan(v) ? QString() : FormatNumber(v, "#,##0.00");
+}
 
 }  // namespace
 
-files::FileResult SavePSFile(const files::PathChooser& choose) { return files::saveStudy(choose); }
+files::FileResult SavePSFile(const files::PathChooser& choose) {
+  return files::saveStudy(choose);
+}
 
 files::OpenOutcome OpenPSFile_S(const files::PathChooser& choose) {
   return files::openStudy(files::StudySeason::Summer, choose);
@@ -57,7 +61,8 @@ std::optional<SummerFormValues> summerFormValues() {
   v.title = study().Title;
   const QString unit = study().LoadUnit;
   v.unitIndex = std::max(0, files::loadUnitIndex(unit));
-  v.kindIndex = std::max(0, files::kindIndexOfFlags(s.KindMix, s.KindRecirc, s.KindFresh, s.FreshLoads));
+  v.kindIndex =
+      std::max(0, files::kindIndexOfFlags(s.KindMix, s.KindRecirc, s.KindFresh, s.FreshLoads));
   v.amountMode = s.FreshMode != QLatin1String("P");
   v.amount = s.FreshAmount;
   v.perCent = v.amountMode ? 0 : static_cast<int>(std::lround(s.FreshPerCent));
@@ -80,7 +85,8 @@ std::optional<SummerFormValues> summerFormValues() {
   v.spaAHText = ahText(v.spaAH);
   v.sensText = FormatNumber(v.sens, QStringLiteral("#,##0.00"));
   v.latText = FormatNumber(v.lat, QStringLiteral("#,##0.00"));
-  v.amountText = v.amountMode && v.amount != 0 ? FormatNumber(v.amount, QStringLiteral("#,#00.0")) : QString();
+  v.amountText =
+      v.amountMode && v.amount != 0 ? FormatNumber(v.amount, QStringLiteral("#,#00.0")) : QString();
   v.perCentText = v.perCent > 0 ? QString::number(v.perCent) : QString();
   return v;
 }

@@ -27,11 +27,11 @@ files::StudyLayout CheckForFileValidity(const QString& path);
 // with the screen's patterns and the separators in force.
 struct SummerFormValues {
   QString title;
-  int unitIndex = 0;        // CboUnits entry of the load-unit code
-  int kindIndex = 0;        // CboKind entry of the kind flags
-  bool amountMode = true;   // "C": OptAmount; "P": OptPerCent
-  float amount = 0;         // m³/h or CFM
-  int perCent = 0;          // 0 when none
+  int unitIndex = 0;       // CboUnits entry of the load-unit code
+  int kindIndex = 0;       // CboKind entry of the kind flags
+  bool amountMode = true;  // "C": OptAmount; "P": OptPerCent
+  float amount = 0;        // m³/h or CFM
+  int perCent = 0;         // 0 when none
   float envDB = 0, envWB = 0, envRH = 0;
   float spaDB = 0, spaWB = 0, spaRH = 0;
   // Absolute humidities from the dry bulb and relative humidity (the wet-bulb

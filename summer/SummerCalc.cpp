@@ -45,9 +45,13 @@ constexpr int kDewPointStartF = 30;
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-float moistureRatio() { return psy::kRAir / psy::kRVapour; }
+float moistureRatio() {
+  return psy::kRAir / psy::kRVapour;
+}
 
-bool finite(float x) { return std::isfinite(x); }
+bool finite(float x) {
+  return std::isfinite(x);
+}
 
 // Saturation pressure (inHg) of a whole degree of the table, NaN outside.
 float tablePressure(int t) {
@@ -58,13 +62,19 @@ float tablePressure(int t) {
 }
 
 // Humidity ratio (lb/lb) of saturated air at a whole degree.
-float saturatedW(int t) { return psy::HumidityRatio(tablePressure(t)); }
+float saturatedW(int t) {
+  return psy::HumidityRatio(tablePressure(t));
+}
 
 // Vapour pressure back from the humidity ratio: pw = P·W / (K + W).
-float vapourFromW(float W) { return kP * W / (moistureRatio() + W); }
+float vapourFromW(float W) {
+  return kP * W / (moistureRatio() + W);
+}
 
 // Enthalpy of moist air, Btu/lb: 0.24·DB + W·(1060.5 + 0.45·DB).
-float enthalpy(float DB, float W) { return psy::Enthalpy(DB, W); }
+float enthalpy(float DB, float W) {
+  return psy::Enthalpy(DB, W);
+}
 
 // Vapour pressure that a wet bulb of the whole degree t gives at dry bulb DB
 // (Carrier's equation, table pressure of t without interpolation).
@@ -282,7 +292,9 @@ bool SummerCalculation::bypassRules() {
 
 // ESHF = (RSH + BF·OASH) / (RSH + BF·OASH + RLH + BF·OALH), with the given
 // effective sensible and latent sums.
-float SummerCalculation::eshfOf(float sens, float lat) { return divide(sens, sens + lat); }
+float SummerCalculation::eshfOf(float sens, float lat) {
+  return divide(sens, sens + lat);
+}
 
 // Apparatus dew point search: T rises from 45 °F by whole degrees; at each the
 // line ratio R(T) of the saturated point is compared with ESHF. A ratio within
@@ -813,8 +825,9 @@ void SummerCalculation::humidRoom() {
   room.W = room.GR / kGrains;
   const float pw = vapourFromW(room.W);
   const float pwsWB = psy::SatPressure(r_.WB);
-  room.DB = checked(r_.WB + (pwsWB - pw) * static_cast<float>(psy::kCarrierA - psy::kCarrierB * r_.WB) /
-                                (kP - pwsWB));
+  room.DB =
+      checked(r_.WB + (pwsWB - pw) * static_cast<float>(psy::kCarrierA - psy::kCarrierB * r_.WB) /
+                          (kP - pwsWB));
   room.WB = r_.WB;
   room.RH = checked(100.0f * pw / psy::SatPressure(room.DB));
   room.H = r_.H;
@@ -917,8 +930,8 @@ void SummerCalculation::heating(CalcResult& result) {
   s.FreshLatLoad = roundSingle(s.FreshLatLoad, 0);
   s.EnvRH = roundSingle(s.EnvRH, 2);
   s.SpaRH = roundSingle(s.SpaRH, 2);
-  for (float v : {s.DB_M, s.WB_M, s.h_M, s.DB_T, s.WB_T, s.h_T, s.DB_S, s.WB_S, s.h_S,
-                  s.SupplyFlow, s.CoilLoad, s.FreshFlow, s.FreshSensLoad, s.FreshLatLoad})
+  for (float v : {s.DB_M, s.WB_M, s.h_M, s.DB_T, s.WB_T, s.h_T, s.DB_S, s.WB_S, s.h_S, s.SupplyFlow,
+                  s.CoilLoad, s.FreshFlow, s.FreshSensLoad, s.FreshLatLoad})
     checked(v);
   s.Reheat = 0;
   s.HighHumidity = 0;
@@ -957,8 +970,8 @@ CalcResult SummerCalculation::run() {
         }
         break;
     }
-    for (float v : {m_.DB, m_.WB, m_.H, c_.DB, c_.WB, c_.H, h_.DB, h_.WB, h_.H, CFMsa_, QC_,
-                    OASH_, OALH_, REH_, CFMoa_})
+    for (float v : {m_.DB, m_.WB, m_.H, c_.DB, c_.WB, c_.H, h_.DB, h_.WB, h_.H, CFMsa_, QC_, OASH_,
+                    OALH_, REH_, CFMoa_})
       checked(v);
     rounding();
     checkCoilOutlet();
@@ -982,9 +995,15 @@ CalcResult SummerCalculation::run() {
   return result;
 }
 
-float toF(float c) { return roundSingle(c * 9.0f / 5.0f + 32.0f, 1); }
-float toC(float f) { return roundSingle((f - 32.0f) * 5.0f / 9.0f, 1); }
-bool isMarker(float v) { return v == kNotComputed || v == kWinterUnset; }
+float toF(float c) {
+  return roundSingle(c * 9.0f / 5.0f + 32.0f, 1);
+}
+float toC(float f) {
+  return roundSingle((f - 32.0f) * 5.0f / 9.0f, 1);
+}
+bool isMarker(float v) {
+  return v == kNotComputed || v == kWinterUnset;
+}
 
 constexpr float kBtuPerKcal = 3.970923f;
 constexpr float kCfmToM3h = 1.7f;
@@ -1018,7 +1037,8 @@ static bool consistentKind(const StudyState& s, QString* why) {
     if (s.KindCode != QLatin1String(k.code)) continue;
     if (isTrue(s.KindMix) != isTrue(k.mix) || isTrue(s.KindRecirc) != isTrue(k.recirc) ||
         isTrue(s.KindFresh) != isTrue(k.fresh) || s.FreshLoads != k.loads) {
-      *why = QStringLiteral("γραμμή 7: οι σημαίες του είδους δεν αντιστοιχούν στο \"%1\"").arg(s.KindCode);
+      *why = QStringLiteral("γραμμή 7: οι σημαίες του είδους δεν αντιστοιχούν στο \"%1\"")
+                 .arg(s.KindCode);
       return false;
     }
     return true;
@@ -1036,8 +1056,10 @@ bool readData(const QByteArray& dataBytes, StudyState& s, QString* error) {
   } else if (s.FreshMode != QLatin1String("C") && s.FreshMode != QLatin1String("P")) {
     why = QStringLiteral("γραμμή 7: ο τρόπος του νωπού αέρα πρέπει να είναι \"C\" ή \"P\"");
   } else if (s.FreshMode == QLatin1String("P") && s.KindCode != QLatin1String("AAA_NA")) {
-    why = QStringLiteral("γραμμή 7: ποσοστό νωπού αέρα (\"P\") δίνεται μόνο για ανάμιξη (\"AAA_NA\")");
-  } else if (!((s.MetricCode == 1 && s.EnglishCode == 0) || (s.MetricCode == 0 && s.EnglishCode == 1) ||
+    why = QStringLiteral(
+        "γραμμή 7: ποσοστό νωπού αέρα (\"P\") δίνεται μόνο για ανάμιξη (\"AAA_NA\")");
+  } else if (!((s.MetricCode == 1 && s.EnglishCode == 0) ||
+               (s.MetricCode == 0 && s.EnglishCode == 1) ||
                (s.MetricCode == 32 && s.EnglishCode == 32))) {
     why = QStringLiteral("γραμμές 1 και 6: άγνωστο σύστημα μονάδων (%1, %2)")
               .arg(s.MetricCode)
@@ -1082,7 +1104,8 @@ void Convert_Metric(StudyState& s) {
   if (s.FreshMode == QLatin1String("C")) s.FreshValue = roundSingle(s.FreshValue * kCfmToM3h, 1);
   s.FreshFlow = roundSingle(s.FreshFlow * kCfmToM3h, 1);
   s.SupplyFlow = roundSingle(s.SupplyFlow * kCfmToM3h, 1);
-  for (float* q : {&s.SensLoad, &s.LatLoad, &s.CoilLoad, &s.FreshSensLoad, &s.FreshLatLoad, &s.Reheat})
+  for (float* q :
+       {&s.SensLoad, &s.LatLoad, &s.CoilLoad, &s.FreshSensLoad, &s.FreshLatLoad, &s.Reheat})
     *q /= kBtuPerKcal;
 
   if (s.HighHumidity != 0) {
@@ -1090,12 +1113,14 @@ void Convert_Metric(StudyState& s) {
     for (int i : {humid::DewPoint, humid::MixDB, humid::MixWB, humid::OutDB, humid::OutWB,
                   humid::RoomDB, humid::RoomWB})
       b[i] = toC(b[i]);
-    for (int i : {humid::MoistureRemoved, humid::DewPointGr, humid::MixGr, humid::OutGr, humid::RoomGr})
+    for (int i :
+         {humid::MoistureRemoved, humid::DewPointGr, humid::MixGr, humid::OutGr, humid::RoomGr})
       b[i] = roundSingle(b[i] * 1000.0f / 7000.0f, 2);
     for (int i : {humid::MixH, humid::OutH, humid::RoomH, humid::DewPointH})
       b[i] = roundSingle(b[i] * kKcalKgPerBtuLb, 2);
     for (int i : {humid::CoilFlow, humid::BypassFlow}) b[i] = roundSingle(b[i] * kCfmToM3h, 1);
-    for (int i : {humid::CoilLoad, humid::EffectiveSensible}) b[i] = roundSingle(b[i] / kBtuPerKcal, 0);
+    for (int i : {humid::CoilLoad, humid::EffectiveSensible})
+      b[i] = roundSingle(b[i] / kBtuPerKcal, 0);
   }
 }
 

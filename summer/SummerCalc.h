@@ -54,7 +54,7 @@ enum class Search { None, WetBulb, DewPoint, ApparatusDewPoint, PerCentPasses, H
 
 struct CalcResult {
   int code = kCodeOk;
-  Search search = Search::None;  // for kCodeSearchBound
+  Search search = Search::None;           // for kCodeSearchBound
   winter::WinterCalcDetail winterDetail;  // for a heating case
   bool heating = false;                   // the case went to the winter calculation
   bool ok() const { return code == kCodeOk; }
@@ -117,20 +117,20 @@ void Convert_Metric(StudyState& s);
 // units (English: °F, grains/lb, Btu/lb, CFM, Btu/h; metric: °C, g/kg,
 // kcal/kg, m³/h, kcal/h). Condensate in kg/h and lb/h in both systems.
 namespace humid {
-constexpr int CoilFlow = 0;        // flow through the coil
-constexpr int MoistureRemoved = 1; // room-side moisture difference ΔGR
-constexpr int DewPoint = 2;        // coil dew point Tt
-constexpr int DewPointGr = 3;      // its saturated absolute humidity
+constexpr int CoilFlow = 0;         // flow through the coil
+constexpr int MoistureRemoved = 1;  // room-side moisture difference ΔGR
+constexpr int DewPoint = 2;         // coil dew point Tt
+constexpr int DewPointGr = 3;       // its saturated absolute humidity
 constexpr int MixDB = 4, MixWB = 5, MixRH = 6, MixGr = 7, MixH = 8;
 constexpr int OutDB = 9, OutWB = 10, OutRH = 11, OutGr = 12, OutH = 13;
 constexpr int RoomDB = 14, RoomWB = 15, RoomRH = 16, RoomGr = 17, RoomH = 18;
 constexpr int CoilLoad = 19;
-constexpr int CondensateKg = 20;   // kg/h
+constexpr int CondensateKg = 20;  // kg/h
 constexpr int BypassFactor = 21;
 constexpr int EffectiveSensible = 22;  // S of the balance
-constexpr int DewPointH = 23;      // enthalpy of saturated air at Tt
-constexpr int BypassFlow = 24;     // supply flow that does not pass the coil
-constexpr int CondensateLb = 25;   // lb/h
+constexpr int DewPointH = 23;          // enthalpy of saturated air at Tt
+constexpr int BypassFlow = 24;         // supply flow that does not pass the coil
+constexpr int CondensateLb = 25;       // lb/h
 }  // namespace humid
 
 // Half-up rounding in single precision: floor(x·10^n + 0.5) / 10^n.

@@ -14,10 +14,8 @@ struct KindRow {
   const char* code;
   int16_t mix, recirc, fresh, loads;
 };
-constexpr KindRow kKinds[] = {{"AAA_NA", 1, 0, 0, 0},
-                              {"AA_100", 0, 1, 0, 0},
-                              {"NA_PAF", 0, 0, 1, 2},
-                              {"NA_DPF", 0, 0, 1, 1}};
+constexpr KindRow kKinds[] = {
+    {"AAA_NA", 1, 0, 0, 0}, {"AA_100", 0, 1, 0, 0}, {"NA_PAF", 0, 0, 1, 2}, {"NA_DPF", 0, 0, 1, 1}};
 
 // Factors of the load conversion to kcal/h, the single-precision constants of
 // the study screens held as doubles.
@@ -43,7 +41,8 @@ double loadToKcal(double value, const QString& unit) {
   if (unit == QLatin1String("WATT")) return value * kKcalPerWatt;
   if (unit == QLatin1String("KW")) return value * kKcalPerKW;
   if (unit == QLatin1String("RT")) return value * kBtuPerRT / static_cast<double>(kBtuPerKcal);
-  if (unit == QLatin1String("BTUh") || unit == QLatin1String("BTU")) return value / kBtuPerKcalDouble;
+  if (unit == QLatin1String("BTUh") || unit == QLatin1String("BTU"))
+    return value / kBtuPerKcalDouble;
   return value;  // "KCAL"
 }
 
@@ -99,7 +98,8 @@ void prepareStudy(const SummerRunInput& in, double sensibleKcal, double latentKc
   s.SummerFlow = 0;
 }
 
-RunOutcome calculateData(const QByteArray& dataBytes, StudyState& s, const winter::ContinueQuestion& ask) {
+RunOutcome calculateData(const QByteArray& dataBytes, StudyState& s,
+                         const winter::ContinueQuestion& ask) {
   QString why;
   if (!readData(dataBytes, s, &why)) return refused(kCodeBadData, badDataMessage(why), why);
   // The loads, the fresh-air amount and the summer flow are inputs: they go
@@ -130,7 +130,8 @@ RunOutcome calculateData(const QByteArray& dataBytes, StudyState& s, const winte
   return out;
 }
 
-RunOutcome runCalculation(const SummerRunInput& in, StudyState& s, const winter::ContinueQuestion& ask) {
+RunOutcome runCalculation(const SummerRunInput& in, StudyState& s,
+                          const winter::ContinueQuestion& ask) {
   QString error;
   const double sens = loadToKcal(in.sensible, in.loadUnit);
   const double lat = loadToKcal(in.latent, in.loadUnit);
@@ -141,7 +142,8 @@ RunOutcome runCalculation(const SummerRunInput& in, StudyState& s, const winter:
   {
     auto reader = RecordReader::fromFile(loadsPath, &error);
     if (!reader || !reader->readDouble(sensBack) || !reader->readDouble(latBack)) {
-      if (error.isEmpty()) error = QStringLiteral("%1: γραμμή 1").arg(QString::fromLatin1(kLoadsFileName));
+      if (error.isEmpty())
+        error = QStringLiteral("%1: γραμμή 1").arg(QString::fromLatin1(kLoadsFileName));
       return refused(kCodeBadData, badDataMessage(error), error);
     }
   }
@@ -153,12 +155,14 @@ RunOutcome runCalculation(const SummerRunInput& in, StudyState& s, const winter:
   QByteArray bytes;  // the calculation reads the file back
   {
     QFile f(dataPath);
-    if (!f.open(QIODevice::ReadOnly)) return refused(kCodeBadData, badDataMessage(f.errorString()), f.errorString());
+    if (!f.open(QIODevice::ReadOnly))
+      return refused(kCodeBadData, badDataMessage(f.errorString()), f.errorString());
     bytes = f.readAll();
   }
   RunOutcome out = calculateData(bytes, s, ask);
   if (!out.ok()) return out;
-  if (!writeFileAtomically(appfolder::path(QString::fromLatin1(kResultsFileName)), resultsFileBytes(s), &error))
+  if (!writeFileAtomically(appfolder::path(QString::fromLatin1(kResultsFileName)),
+                           resultsFileBytes(s), &error))
     return refused(kCodeBadData, badDataMessage(error), error);
   return out;
 }

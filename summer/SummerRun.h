@@ -30,7 +30,7 @@ struct SummerRunInput {
   // Room loads as typed, in the load unit.
   double sensible = 0, latent = 0;
   QString loadUnit = QStringLiteral("WATT");  // "WATT", "KCAL", "KW", "RT", "BTUh", "BTU"
-  int kindIndex = 0;         // 0 "AAA_NA", 1 "AA_100", 2 "NA_PAF", 3 "NA_DPF"
+  int kindIndex = 0;                          // 0 "AAA_NA", 1 "AA_100", 2 "NA_PAF", 3 "NA_DPF"
   bool perCentMode = false;  // per cent of the supply air ("P"); else an amount ("C")
   float amount = 0;          // m³/h, or CFM with "BTU"
   float perCent = 0;         // 1 .. 85

@@ -32,7 +32,8 @@ std::optional<WinterFormValues> winterFormValues() {
   v.title = study().Title;
   const QString unit = study().LoadUnit;
   v.unitIndex = std::max(0, files::loadUnitIndex(unit));
-  v.kindIndex = std::max(0, files::kindIndexOfFlags(s.KindMix, s.KindRecirc, s.KindFresh, s.FreshLoads));
+  v.kindIndex =
+      std::max(0, files::kindIndexOfFlags(s.KindMix, s.KindRecirc, s.KindFresh, s.FreshLoads));
   v.amountMode = s.FreshMode != QLatin1String("P");
   v.freshValue = v.amountMode ? s.FreshAmount : s.FreshPerCent;
   const QString one = QStringLiteral("#,##0.0");

@@ -21,11 +21,11 @@ files::StudyLayout CheckForFileValidity(const QString& path);
 // title and load unit.
 struct WinterFormValues {
   QString title;
-  int unitIndex = 0;          // CboUnits: "WATT" 0, "KCAL" 1, "KW" 2, "RT" 3, "BTUh" 4, "BTU" 5
-  int kindIndex = 0;          // CboKind from the flags of line 10
-  bool amountMode = true;     // "C": OptAmount with the amount; "P": OptPerCent
-  float freshValue = 0;       // the amount, or the per cent
-  QString freshText;          // "#,##0.0"
+  int unitIndex = 0;              // CboUnits: "WATT" 0, "KCAL" 1, "KW" 2, "RT" 3, "BTUh" 4, "BTU" 5
+  int kindIndex = 0;              // CboKind from the flags of line 10
+  bool amountMode = true;         // "C": OptAmount with the amount; "P": OptPerCent
+  float freshValue = 0;           // the amount, or the per cent
+  QString freshText;              // "#,##0.0"
   bool sameUnitInSummer = false;  // CboKindy: 0 another unit, 1 the same unit
   float coilOutTemp = 0;          // another unit: the supply temperature shown
   QString coilOutText;            // "#,##0"
@@ -34,7 +34,7 @@ struct WinterFormValues {
   float envDB = 0, envWB = 0, envRH = 0;
   float spaDB = 0, spaWB = 0, spaRH = 0;
   QString envDBText, envWBText, envRHText, spaDBText, spaWBText, spaRHText;  // "#,##0.0"
-  double sens = 0;   // in the load unit
+  double sens = 0;                                                           // in the load unit
   QString sensText;  // "#,##0.00" for kW and RT, "#,##0.0" otherwise
 };
 

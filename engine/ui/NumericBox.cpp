@@ -44,7 +44,9 @@ NumericBox::NumericBox(QWidget* parent) : QLineEdit(parent) {
 
 // The watch ends before the line edit is taken down: a box destroyed while
 // it holds the focus moves the focus, which must not reach a half-destroyed box.
-NumericBox::~NumericBox() { QObject::disconnect(focusWatch_); }
+NumericBox::~NumericBox() {
+  QObject::disconnect(focusWatch_);
+}
 
 void NumericBox::leaveEntry() {
   entered_ = false;
@@ -52,15 +54,21 @@ void NumericBox::leaveEntry() {
   emit editingLeft();
 }
 
-void NumericBox::setFormat(const QString& pattern) { format_ = pattern; }
+void NumericBox::setFormat(const QString& pattern) {
+  format_ = pattern;
+}
 
-double NumericBox::value() const { return ParseNumber(text()); }
+double NumericBox::value() const {
+  return ParseNumber(text());
+}
 
 void NumericBox::setValue(double v) {
   setText(format_.isEmpty() ? LocaleNumberText(v) : FormatNumber(v, format_));
 }
 
-bool NumericBox::changedSinceFocus() const { return value() != focusValue_; }
+bool NumericBox::changedSinceFocus() const {
+  return value() != focusValue_;
+}
 
 // Text that a paste may bring in: the characters a typist could have typed.
 static QString filteredPaste(const QString& text) {
@@ -75,12 +83,12 @@ void NumericBox::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
 
   // Moving the cursor, selecting and copying never change the value.
-  const bool navigation =
-      key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End ||
-      key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Escape ||
-      key == Qt::Key_Tab || key == Qt::Key_Backtab || event->matches(QKeySequence::Copy) ||
-      event->matches(QKeySequence::SelectAll) || key == Qt::Key_Shift ||
-      key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta;
+  const bool navigation = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home ||
+                          key == Qt::Key_End || key == Qt::Key_Up || key == Qt::Key_Down ||
+                          key == Qt::Key_Escape || key == Qt::Key_Tab || key == Qt::Key_Backtab ||
+                          event->matches(QKeySequence::Copy) ||
+                          event->matches(QKeySequence::SelectAll) || key == Qt::Key_Shift ||
+                          key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta;
   if (navigation) {
     QLineEdit::keyPressEvent(event);
     return;
@@ -142,8 +150,8 @@ void NumericBox::contextMenuEvent(QContextMenuEvent* event) {
   auto* menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   const bool editable = acceptKeys_ && !isReadOnly();
-  const auto add = [menu](const QString& name, const QString& caption,
-                          const QKeySequence& keys, bool enabled, auto slot) {
+  const auto add = [menu](const QString& name, const QString& caption, const QKeySequence& keys,
+                          bool enabled, auto slot) {
     QAction* action = menu->addAction(caption, slot);
     action->setObjectName(name);
     action->setShortcut(keys);
@@ -185,7 +193,11 @@ void NumericBox::focusInEvent(QFocusEvent* event) {
     // The click that gave the focus places the cursor after this handler:
     // select again once it has been handled.
     QMetaObject::invokeMethod(
-        this, [this] { if (hasFocus()) SelectAllText(this); }, Qt::QueuedConnection);
+        this,
+        [this] {
+          if (hasFocus()) SelectAllText(this);
+        },
+        Qt::QueuedConnection);
   }
 }
 

@@ -28,7 +28,9 @@ namespace {
 constexpr const char* kParentFolder = "..";
 constexpr int kMissingFileCode = 40;
 
-QString uiText(const char* utf8) { return QString::fromUtf8(utf8); }
+QString uiText(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
 
 }  // namespace
 
@@ -36,8 +38,7 @@ FrmFileOS::FrmFileOS(QWidget* parent, const QString& pattern, bool createMode)
     : QDialog(parent), pattern_(pattern), create_(createMode), result_(uiText(text::kEscape)) {
   setObjectName("FrmFileOS");
   setModal(true);
-  setWindowTitle(createMode ? uiText(text::kCreateCaption)
-                            : QStringLiteral("Άνοιγμα Αρχείου"));
+  setWindowTitle(createMode ? uiText(text::kCreateCaption) : QStringLiteral("Άνοιγμα Αρχείου"));
 
   auto* nameLabel = new QLabel(uiText(text::kFileNameLabel));
   nameLabel->setObjectName("LblFileName");
@@ -109,8 +110,9 @@ FrmFileOS::FrmFileOS(QWidget* parent, const QString& pattern, bool createMode)
   connect(drives_, qOverload<int>(&QComboBox::activated), this, &FrmFileOS::onDriveChosen);
   connect(folders_, &QListWidget::itemActivated, this, &FrmFileOS::onFolderActivated);
   connect(files_, &QListWidget::itemClicked, this, &FrmFileOS::onFileClicked);
-  connect(files_, &QListWidget::currentItemChanged, this,
-          [this](QListWidgetItem* item) { if (item) onFileClicked(item); });
+  connect(files_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+    if (item) onFileClicked(item);
+  });
   connect(files_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     onFileClicked(item);
     onOk();
@@ -217,7 +219,8 @@ void FrmFileOS::onOk() {
   if (!create_) {
     const QString ext = patternExtension(pattern_);
     QString existing = findExistingFile(path);
-    if (existing.isEmpty() && !ext.contains('*')) existing = findExistingFile(ensureExtension(path, ext));
+    if (existing.isEmpty() && !ext.contains('*'))
+      existing = findExistingFile(ensureExtension(path, ext));
     if (existing.isEmpty()) {
       Message m;
       m.code = kMissingFileCode;

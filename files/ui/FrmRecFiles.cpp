@@ -28,7 +28,9 @@ constexpr int kDeleteFailedCode = 44;
 
 }  // namespace
 
-void FrmRecFiles::setUnsavedHandler(UnsavedHandler handler) { unsavedHandler() = std::move(handler); }
+void FrmRecFiles::setUnsavedHandler(UnsavedHandler handler) {
+  unsavedHandler() = std::move(handler);
+}
 
 FrmRecFiles::FrmRecFiles(QWidget* parent) : QDialog(parent) {
   setObjectName("FrmRecFiles");
@@ -99,7 +101,8 @@ void FrmRecFiles::recall() {
       s.CoolingProcess = false;
       s.HeatingProcess = true;
       break;
-    case LoadSeason::Unknown: break;
+    case LoadSeason::Unknown:
+      break;
   }
   recalled_ = path;
   accept();

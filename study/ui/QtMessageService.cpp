@@ -1,9 +1,9 @@
 #include "study/ui/QtMessageService.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QEvent>
 #include <QScreen>
 #include <algorithm>
 
@@ -15,17 +15,33 @@ MsgAnswer QtMessageService::show(const Message& message) {
   box.setWindowTitle(message.title);
   box.setText(message.text);
   switch (message.icon) {
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::Critical:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case MsgIcon::Exclamation:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MsgIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MsgIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case MsgIcon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
   }
   QMessageBox::StandardButtons buttons;
   switch (message.buttons) {
-    case MsgButtons::Ok: buttons = QMessageBox::Ok; break;
-    case MsgButtons::OkCancel: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
-    case MsgButtons::YesNo: buttons = QMessageBox::Yes | QMessageBox::No; break;
+    case MsgButtons::Ok:
+      buttons = QMessageBox::Ok;
+      break;
+    case MsgButtons::OkCancel:
+      buttons = QMessageBox::Ok | QMessageBox::Cancel;
+      break;
+    case MsgButtons::YesNo:
+      buttons = QMessageBox::Yes | QMessageBox::No;
+      break;
     case MsgButtons::YesNoCancel:
       buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
       break;
@@ -33,14 +49,19 @@ MsgAnswer QtMessageService::show(const Message& message) {
   box.setStandardButtons(buttons);
   auto toStd = [](MsgAnswer a) {
     switch (a) {
-      case MsgAnswer::Yes: return QMessageBox::Yes;
-      case MsgAnswer::No: return QMessageBox::No;
-      case MsgAnswer::Cancel: return QMessageBox::Cancel;
-      case MsgAnswer::Ok: break;
+      case MsgAnswer::Yes:
+        return QMessageBox::Yes;
+      case MsgAnswer::No:
+        return QMessageBox::No;
+      case MsgAnswer::Cancel:
+        return QMessageBox::Cancel;
+      case MsgAnswer::Ok:
+        break;
     }
     return QMessageBox::Ok;
   };
-  if (buttons.testFlag(toStd(message.defaultButton))) box.setDefaultButton(toStd(message.defaultButton));
+  if (buttons.testFlag(toStd(message.defaultButton)))
+    box.setDefaultButton(toStd(message.defaultButton));
   // Greek captions for the standard buttons keep the box in one language.
   // Several questions name the buttons < YES >, < NO >, < CANCEL > in their text,
   // so the captions carry both words.
@@ -50,11 +71,16 @@ MsgAnswer QtMessageService::show(const Message& message) {
   if (auto* b = box.button(QMessageBox::Ok)) b->setText(QStringLiteral("OK"));
   const int r = box.exec();
   switch (r) {
-    case QMessageBox::Yes: return MsgAnswer::Yes;
-    case QMessageBox::No: return MsgAnswer::No;
-    case QMessageBox::Cancel: return MsgAnswer::Cancel;
-    case QMessageBox::Ok: return MsgAnswer::Ok;
-    default: break;
+    case QMessageBox::Yes:
+      return MsgAnswer::Yes;
+    case QMessageBox::No:
+      return MsgAnswer::No;
+    case QMessageBox::Cancel:
+      return MsgAnswer::Cancel;
+    case QMessageBox::Ok:
+      return MsgAnswer::Ok;
+    default:
+      break;
   }
   // Closed by the window frame or Escape: the safest answer the box offers.
   if (message.buttons == MsgButtons::YesNoCancel || message.buttons == MsgButtons::OkCancel)

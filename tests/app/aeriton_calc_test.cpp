@@ -91,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
         ScreenCase{"english_mixing", "BTU", 0, false, 95, 75, 78, 65, 50, 100000, 20000, 1000},
         ScreenCase{"english_recirculation", "BTU", 1, false, 95, 75, 78, 65, 50, 100000, 20000, 0},
         ScreenCase{"english_percent", "BTU", 0, true, 95, 75, 78, 65, 50, 100000, 20000, 30},
-        ScreenCase{"english_steep_line_reheat", "BTU", 0, false, 95, 75, 78, 65, 50, 50000, 50000, 1000},
+        ScreenCase{"english_steep_line_reheat", "BTU", 0, false, 95, 75, 78, 65, 50, 50000, 50000,
+                   1000},
         ScreenCase{"english_fresh_loads", "BTU", 2, false, 95, 75, 78, 65, 50, 100000, 20000, 4000},
         ScreenCase{"english_fresh_no_loads", "BTU", 3, false, 95, 75, 78, 65, 50, 0, 0, 2000},
         ScreenCase{"english_humid_room", "BTU", 0, false, 95, 80, 78, 71, 72, 60000, 15000, 1000},
@@ -105,23 +106,22 @@ INSTANTIATE_TEST_SUITE_P(
 // A refused study: exit 1, the Greek message on standard error, no results.
 TEST(CalcExe, RefusalPrintsMessageAndWritesNothing) {
   test::ProgramFolderFixture fx;
-  test::writeAll(fx.path("paf.dat"),
-                 lines({"\"NA_PAF\",1", "95,82,58", "78,65,50", "100000,0", "4000,0",
-                        "0,1,0,-100000,0", "0,0,1,2,\"C\"", "4000"}));
+  test::writeAll(fx.path("paf.dat"), lines({"\"NA_PAF\",1", "95,82,58", "78,65,50", "100000,0",
+                                            "4000,0", "0,1,0,-100000,0", "0,0,1,2,\"C\"", "4000"}));
   const CalcRun r = calc({fx.path("paf.dat"), QStringLiteral("-o"), fx.path("out.res")});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.out.isEmpty());
   EXPECT_EQ(QString::fromUtf8(r.err).trimmed(),
-            QString::fromUtf8(u8"... Η Ποσότητα του Νωπού Αέρα, είναι μάλλον υπερβολική : ΕΛΕΓΞΤΕ ΤΗΝ !..."));
+            QString::fromUtf8(
+                u8"... Η Ποσότητα του Νωπού Αέρα, είναι μάλλον υπερβολική : ΕΛΕΓΞΤΕ ΤΗΝ !..."));
   EXPECT_FALSE(QFile::exists(fx.path("out.res")));
 }
 
 // A heating file without coil outlet temperature or summer flow is refused.
 TEST(CalcExe, HeatingWithoutSettingRefused) {
   test::ProgramFolderFixture fx;
-  test::writeAll(fx.path("heat.dat"),
-                 lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0", "500,0", "1,0,1,-100000,0",
-                        "1,0,0,0,\"C\"", "500"}));
+  test::writeAll(fx.path("heat.dat"), lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0",
+                                             "500,0", "1,0,1,-100000,0", "1,0,0,0,\"C\"", "500"}));
   const CalcRun r = calc({fx.path("heat.dat")});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(QString::fromUtf8(r.err).contains(QString::fromUtf8(u8"Θέρμανση")));
@@ -132,9 +132,8 @@ TEST(CalcExe, HeatingWithoutSettingRefused) {
 // 45 °C outlet, 20 °C room, 8598.555 kcal/h -> 703 CFM = 1195.1 m³/h on line 9.
 TEST(CalcExe, HeatingWithCoilOutlet) {
   test::ProgramFolderFixture fx;
-  test::writeAll(fx.path("heat.dat"),
-                 lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0", "500,0", "1,0,1,45,0",
-                        "1,0,0,0,\"C\"", "500"}));
+  test::writeAll(fx.path("heat.dat"), lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0",
+                                             "500,0", "1,0,1,45,0", "1,0,0,0,\"C\"", "500"}));
   const CalcRun r = calc({fx.path("heat.dat")});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const QList<QByteArray> l = r.out.split('\n');
@@ -163,13 +162,17 @@ TEST_P(CalcBadFile, ClearErrorAndExitCode) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Files, CalcBadFile,
-    ::testing::Values(
-        BadFile{"truncated_line_5", "\"AAA_NA\",1\r\n95,75,40\r\n78,65,50\r\n1000,200\r\n", u8"γραμμή 5"},
-        BadFile{"text_for_number", "\"AAA_NA\",1\r\n95,75,40\r\n78,abc,50\r\n1,2\r\n1,0\r\n0,1,0,-100000,0\r\n1,0,0,0,\"C\"\r\n1\r\n",
-                u8"γραμμή 3"},
-        BadFile{"binary", "\x01\x02\x03\xff\xfe", u8"γραμμή 2"},
-        BadFile{"mode", "\"AAA_NA\",1\r\n95,75,40\r\n78,65,50\r\n1,2\r\n1,0\r\n0,1,0,-100000,0\r\n1,0,0,0,\"X\"\r\n1\r\n",
-                u8"γραμμή 7"}),
+    ::testing::Values(BadFile{"truncated_line_5",
+                              "\"AAA_NA\",1\r\n95,75,40\r\n78,65,50\r\n1000,200\r\n", u8"γραμμή 5"},
+                      BadFile{"text_for_number",
+                              "\"AAA_NA\",1\r\n95,75,40\r\n78,abc,50\r\n1,2\r\n1,0\r\n0,1,0,-"
+                              "100000,0\r\n1,0,0,0,\"C\"\r\n1\r\n",
+                              u8"γραμμή 3"},
+                      BadFile{"binary", "\x01\x02\x03\xff\xfe", u8"γραμμή 2"},
+                      BadFile{"mode",
+                              "\"AAA_NA\",1\r\n95,75,40\r\n78,65,50\r\n1,2\r\n1,0\r\n0,1,0,-100000,"
+                              "0\r\n1,0,0,0,\"X\"\r\n1\r\n",
+                              u8"γραμμή 7"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalcExe, MissingFileAndBadCommandLine) {
@@ -190,15 +193,13 @@ TEST(CalcExe, HelpExplainsUse) {
   EXPECT_TRUE(r.out.contains("Exit status"));
 }
 
-
 // A winter data file (coil outlet "none" = -10000, the unit keeps its summer
 // flow of 1000 CFM): 68 °F room, 77760 Btu/h -> supply 68 + 77760 / (1.08 · 1000)
 // = 140 °F, above 131 °F: the question is answered by --yes, refused without.
 TEST(CalcExe, WinterFileAsksAboutHotSupplyAir) {
   test::ProgramFolderFixture fx;
-  test::writeAll(fx.path("w.dat"),
-                 lines({"\"AAA_NA\",1", "20,18,80", "68,55,40", "77760,0", "200,0",
-                        "0,0,1,-10000,1000", "1,0,0,0,\"C\"", "200"}));
+  test::writeAll(fx.path("w.dat"), lines({"\"AAA_NA\",1", "20,18,80", "68,55,40", "77760,0",
+                                          "200,0", "0,0,1,-10000,1000", "1,0,0,0,\"C\"", "200"}));
   const CalcRun no = calc({fx.path("w.dat"), QStringLiteral("-o"), fx.path("no.res")});
   EXPECT_EQ(no.exitCode, 1);
   EXPECT_TRUE(QString::fromUtf8(no.err).contains(QString::fromUtf8(u8"μεγαλύτερη των 54 [°C]")))
@@ -209,7 +210,7 @@ TEST(CalcExe, WinterFileAsksAboutHotSupplyAir) {
   ASSERT_EQ(yes.exitCode, 0) << yes.err.toStdString();
   const QList<QByteArray> l = yes.out.split('\n');
   ASSERT_EQ(l.size(), 15);
-  EXPECT_TRUE(l[5].startsWith("140,")) << l[5].toStdString();  // supply dry bulb
+  EXPECT_TRUE(l[5].startsWith("140,")) << l[5].toStdString();   // supply dry bulb
   EXPECT_TRUE(l[8].startsWith("1000,")) << l[8].toStdString();  // supply flow
   EXPECT_EQ(l[10], "0,0,1,140,1000\r");
 }
@@ -217,9 +218,8 @@ TEST(CalcExe, WinterFileAsksAboutHotSupplyAir) {
 // The same study with a supply above 150 °F is refused whatever the answer.
 TEST(CalcExe, WinterFileRefusesSupplyAbove150F) {
   test::ProgramFolderFixture fx;
-  test::writeAll(fx.path("w.dat"),
-                 lines({"\"AAA_NA\",1", "20,18,80", "68,55,40", "90000,0", "200,0",
-                        "0,0,1,-10000,1000", "1,0,0,0,\"C\"", "200"}));
+  test::writeAll(fx.path("w.dat"), lines({"\"AAA_NA\",1", "20,18,80", "68,55,40", "90000,0",
+                                          "200,0", "0,0,1,-10000,1000", "1,0,0,0,\"C\"", "200"}));
   const CalcRun r = calc({fx.path("w.dat"), QStringLiteral("--yes")});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(QString::fromUtf8(r.err).contains(QString::fromUtf8(u8"μεγαλύτερη των 65 [°C]")))

@@ -46,22 +46,19 @@ TEST_P(ParseCases, CommaDecimal) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseCases,
-    ::testing::Values(ParseCase{"thousands", "1,234.5", "1.234,5", 1234.5},
-                      ParseCase{"two_decimal_separators", "1.2.3", "1,2,3", 0.0},
-                      ParseCase{"mixed", "12abc", "12abc", 12.0},
-                      ParseCase{"mixed_with_fraction", "12.5 m", "12,5 m", 12.5},
-                      ParseCase{"foreign_only", "abc", "abc", 0.0},
-                      ParseCase{"lone_separator", ".", ",", 0.0},
-                      ParseCase{"lone_minus", "-", "-", 0.0},
-                      ParseCase{"empty", "", "", 0.0},
-                      ParseCase{"blank", "   ", "   ", 0.0},
-                      ParseCase{"placeholder", "----", "----", -1202.0},
-                      ParseCase{"negative", "-12.75", "-12,75", -12.75},
-                      ParseCase{"leading_point", ".5", ",5", 0.5},
-                      ParseCase{"padded", " 77 ", " 77 ", 77.0},
-                      ParseCase{"misplaced_minus", "1-2", "1-2", 1.0},
-                      ParseCase{"millions", "1,234,567.25", "1.234.567,25", 1234567.25},
-                      ParseCase{"greek_caption", "ΘΑ ΥΠΟΛΟΓ.", "ΘΑ ΥΠΟΛΟΓ,", 0.0}),
+    ::testing::Values(
+        ParseCase{"thousands", "1,234.5", "1.234,5", 1234.5},
+        ParseCase{"two_decimal_separators", "1.2.3", "1,2,3", 0.0},
+        ParseCase{"mixed", "12abc", "12abc", 12.0},
+        ParseCase{"mixed_with_fraction", "12.5 m", "12,5 m", 12.5},
+        ParseCase{"foreign_only", "abc", "abc", 0.0}, ParseCase{"lone_separator", ".", ",", 0.0},
+        ParseCase{"lone_minus", "-", "-", 0.0}, ParseCase{"empty", "", "", 0.0},
+        ParseCase{"blank", "   ", "   ", 0.0}, ParseCase{"placeholder", "----", "----", -1202.0},
+        ParseCase{"negative", "-12.75", "-12,75", -12.75},
+        ParseCase{"leading_point", ".5", ",5", 0.5}, ParseCase{"padded", " 77 ", " 77 ", 77.0},
+        ParseCase{"misplaced_minus", "1-2", "1-2", 1.0},
+        ParseCase{"millions", "1,234,567.25", "1.234.567,25", 1234567.25},
+        ParseCase{"greek_caption", "ΘΑ ΥΠΟΛΟΓ.", "ΘΑ ΥΠΟΛΟΓ,", 0.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WithSeparators, TwoSeparatorsLeaveNoMessageCodeBehind) {
@@ -223,9 +220,9 @@ TEST_F(WithSeparators, RandomValuesSurviveEveryPattern) {
     const char* pattern;
     double halfUnit;
   };
-  const P patterns[] = {{"#,##0.0", 0.05},   {"#,##0.00", 0.005}, {"#,##0.000", 0.0005},
-                        {"0.00", 0.005},     {"#,###,##0.0", 0.05}, {"#.0", 0.05},
-                        {"#,#00.0", 0.05},   {"#,##0", 0.5}};
+  const P patterns[] = {{"#,##0.0", 0.05}, {"#,##0.00", 0.005},   {"#,##0.000", 0.0005},
+                        {"0.00", 0.005},   {"#,###,##0.0", 0.05}, {"#.0", 0.05},
+                        {"#,#00.0", 0.05}, {"#,##0", 0.5}};
   std::mt19937 rng(1202);
   std::uniform_real_distribution<double> mag(-3.0, 7.0);
   std::bernoulli_distribution neg(0.3);

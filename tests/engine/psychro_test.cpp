@@ -1,13 +1,14 @@
 // Moist-air property engine checked against hand-computed values.
 // P = 29.921 inHg, gas ratio 53.276 / 85.6 = 0.62238318.
 
+#include "engine/Psychro.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
 #include "TestSupport.h"
-#include "engine/Psychro.h"
 #include "study/StudyState.h"
 
 using namespace aeriton;
@@ -36,26 +37,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PressureCase{"whole_70", 70.0f, 0.73916},
         // 0.73916 + 0.5 (0.76476 - 0.73916) = 0.75196
-        PressureCase{"half_70", 70.5f, 0.75196},
-        PressureCase{"whole_32", 32.0f, 0.1803},
+        PressureCase{"half_70", 70.5f, 0.75196}, PressureCase{"whole_32", 32.0f, 0.1803},
         // 0.1803 + 0.25 (0.18778 - 0.1803) = 0.18217
         PressureCase{"quarter_32", 32.25f, 0.18217},
         // entries -10..6 °F are held as 100 × inHg: 2.203 -> 0.02203
-        PressureCase{"foot_minus10", -10.0f, 0.02203},
-        PressureCase{"whole_minus4", -4.0f, 0.03047},
+        PressureCase{"foot_minus10", -10.0f, 0.02203}, PressureCase{"whole_minus4", -4.0f, 0.03047},
         // floor(-4.5) = -5: 0.02888 + 0.5 (0.03047 - 0.02888) = 0.029675
-        PressureCase{"negative_fraction", -4.5f, 0.029675},
-        PressureCase{"whole_6", 6.0f, 0.05134},
+        PressureCase{"negative_fraction", -4.5f, 0.029675}, PressureCase{"whole_6", 6.0f, 0.05134},
         // across the seam: 0.05134 + 0.5 (0.05402 - 0.05134) = 0.05268
-        PressureCase{"seam_6_7", 6.5f, 0.05268},
-        PressureCase{"whole_7", 7.0f, 0.05402},
+        PressureCase{"seam_6_7", 6.5f, 0.05268}, PressureCase{"whole_7", 7.0f, 0.05402},
         PressureCase{"whole_130", 130.0f, 4.5274},
         // the last degree of the base table interpolates into the extension:
         // 4.5274 + 0.5 (4.6498 - 4.5274) = 4.5886
         PressureCase{"past_130", 130.5f, 4.5886},
         // 7.3872 + 0.5 (7.5727 - 7.3872) = 7.47995
-        PressureCase{"half_149", 149.5f, 7.47995},
-        PressureCase{"top_150", 150.0f, 7.5727}),
+        PressureCase{"half_149", 149.5f, 7.47995}, PressureCase{"top_150", 150.0f, 7.5727}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SatPressure, OutsideTheTableIsNaN) {
@@ -83,11 +79,11 @@ TEST(FindPressure, GivesTrueWholeDegreeAndLeavesOthersAlone) {
 
 TEST(SaturationTable, IsHeldAsGiven) {
   const float* held = saturationTableAsHeld();
-  EXPECT_FLOAT_EQ(held[0], 2.203f);    // -10 °F, 100 × inHg
-  EXPECT_FLOAT_EQ(held[16], 5.134f);   // 6 °F
-  EXPECT_FLOAT_EQ(held[17], 0.05402f); // 7 °F, inHg
-  EXPECT_FLOAT_EQ(held[140], 4.5274f); // 130 °F
-  EXPECT_FLOAT_EQ(held[160], 7.5727f); // 150 °F
+  EXPECT_FLOAT_EQ(held[0], 2.203f);     // -10 °F, 100 × inHg
+  EXPECT_FLOAT_EQ(held[16], 5.134f);    // 6 °F
+  EXPECT_FLOAT_EQ(held[17], 0.05402f);  // 7 °F, inHg
+  EXPECT_FLOAT_EQ(held[140], 4.5274f);  // 130 °F
+  EXPECT_FLOAT_EQ(held[160], 7.5727f);  // 150 °F
 }
 
 TEST(SaturationTable, TruePressureRisesAtEveryDegree) {

@@ -1,12 +1,13 @@
 // Unit conversion: both factor sets, the study rounding and the calculator's
 // box conversion with its formats.
 
+#include "engine/Units.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "engine/NumberEntry.h"
-#include "engine/Units.h"
 
 using namespace aeriton;
 using namespace aeriton::units;
@@ -69,18 +70,17 @@ TEST_P(StudyConversions, RoundToOneDecimal) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, StudyConversions,
-    ::testing::Values(
-        StudyCase{"f77_to_c", StudyCelsius, 77.0f, 25.0f},
-        // (80 - 32) × 5 / 9 = 26.667 -> 26.7
-        StudyCase{"f80_to_c", StudyCelsius, 80.0f, 26.7f},
-        StudyCase{"f_minus4_to_c", StudyCelsius, -4.0f, -20.0f},
-        StudyCase{"c25_to_f", StudyFahrenheit, 25.0f, 77.0f},
-        // 26.7 × 9 / 5 + 32 = 80.06 -> 80.1
-        StudyCase{"c26_7_to_f", StudyFahrenheit, 26.7f, 80.1f},
-        StudyCase{"cfm100_to_m3h", StudyM3h, 100.0f, 170.0f},
-        // 1000 / 1.7 = 588.235 -> 588.2; 588.2 × 1.7 = 999.94 -> 999.9
-        StudyCase{"m3h1000_to_cfm", StudyCfm, 1000.0f, 588.2f},
-        StudyCase{"cfm588_2_to_m3h", StudyM3h, 588.2f, 999.9f}),
+    ::testing::Values(StudyCase{"f77_to_c", StudyCelsius, 77.0f, 25.0f},
+                      // (80 - 32) × 5 / 9 = 26.667 -> 26.7
+                      StudyCase{"f80_to_c", StudyCelsius, 80.0f, 26.7f},
+                      StudyCase{"f_minus4_to_c", StudyCelsius, -4.0f, -20.0f},
+                      StudyCase{"c25_to_f", StudyFahrenheit, 25.0f, 77.0f},
+                      // 26.7 × 9 / 5 + 32 = 80.06 -> 80.1
+                      StudyCase{"c26_7_to_f", StudyFahrenheit, 26.7f, 80.1f},
+                      StudyCase{"cfm100_to_m3h", StudyM3h, 100.0f, 170.0f},
+                      // 1000 / 1.7 = 588.235 -> 588.2; 588.2 × 1.7 = 999.94 -> 999.9
+                      StudyCase{"m3h1000_to_cfm", StudyCfm, 1000.0f, 588.2f},
+                      StudyCase{"cfm588_2_to_m3h", StudyM3h, 588.2f, 999.9f}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UnitsTest, EnthalpyFactors) {

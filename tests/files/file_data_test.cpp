@@ -36,7 +36,8 @@ TEST_P(SplitPath, SplitsAtTheLastSeparator) {
 INSTANTIATE_TEST_SUITE_P(
     Paths, SplitPath,
     ::testing::Values(
-        SplitCase{"windows", "C:\\Kalyx\\Data\\Office.KLD", "C", "\\Kalyx\\Data", "Office.KLD", '\\'},
+        SplitCase{"windows", "C:\\Kalyx\\Data\\Office.KLD", "C", "\\Kalyx\\Data", "Office.KLD",
+                  '\\'},
         SplitCase{"root_of_drive", "D:\\a.KLD", "D", "", "a.KLD", '\\'},
         SplitCase{"drive_without_folder", "C:Office.KLD", "C", "", "Office.KLD", '\\'},
         SplitCase{"posix", "/home/user/AIRFiles/Γραφεία.AIR", "", "/home/user/AIRFiles",

@@ -23,11 +23,14 @@ TEST(RecentFiles, MissingFileMeansNoListAndEmptyFileAnEmptyList) {
 
 TEST(RecentFiles, ReadsWholeLinesInAnyLineEndWithQuotesRemoved) {
   test::ProgramFolderFixture fx;
-  const QByteArray bytes = "C:\\Kalyx\\Office.KLD\r\n"
-                           "\"D:\\Data, 2024\\Shop.XLD\"\n"
-                           "\r\n"
-                           "C:\\" + toCp1253(QStringLiteral("Μελέτες")) + "\\school.kld\r"
-                           "E:\\last.KLD";
+  const QByteArray bytes =
+      "C:\\Kalyx\\Office.KLD\r\n"
+      "\"D:\\Data, 2024\\Shop.XLD\"\n"
+      "\r\n"
+      "C:\\" +
+      toCp1253(QStringLiteral("Μελέτες")) +
+      "\\school.kld\r"
+      "E:\\last.KLD";
   test::writeAll(fx.path("RecentFiles.txt"), bytes);
   const auto entries = readRecentFiles();
   ASSERT_EQ(entries.size(), 4u);
@@ -75,7 +78,8 @@ TEST(RecentFiles, RemovingAnEntryKeepsEveryOtherLineByteForByte) {
                  "C:\\a.KLD\r\n\"C:\\" + greek + "\\b.XLD\"\r\nC:\\c.KLD\r\n");
   test::writeAll(fx.path("RecentFiles.@@@"), "stale scratch copy");
   ASSERT_TRUE(removeRecentFile(0));
-  EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "\"C:\\" + greek + "\\b.XLD\"\r\nC:\\c.KLD\r\n");
+  EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")),
+            "\"C:\\" + greek + "\\b.XLD\"\r\nC:\\c.KLD\r\n");
   EXPECT_FALSE(QFileInfo::exists(fx.path("RecentFiles.@@@")));
   ASSERT_TRUE(removeRecentFile(1));
   EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "\"C:\\" + greek + "\\b.XLD\"\r\n");

@@ -93,9 +93,8 @@ TEST(StudyIndex, RebuildsOneRecordPerStudyWithTitleFolderNameDateAndTime) {
             expectedRecord(2, QStringLiteral("Κατάστημα, \"Πλάκα\""), dir, "b_shop.air",
                            b.toString("dd/MM/yyyy"), b.toString("HH:mm:ss")));
   const QDateTime c = stamp("c_hall.AIR");
-  EXPECT_EQ(bytes.mid(1052, 526),
-            expectedRecord(3, "", dir, "c_hall.AIR", c.toString("dd/MM/yyyy"),
-                           c.toString("HH:mm:ss")));
+  EXPECT_EQ(bytes.mid(1052, 526), expectedRecord(3, "", dir, "c_hall.AIR", c.toString("dd/MM/yyyy"),
+                                                 c.toString("HH:mm:ss")));
 
   const auto records = readStudiesFile();
   ASSERT_EQ(records.size(), 3u);

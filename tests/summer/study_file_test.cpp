@@ -1,12 +1,12 @@
 // Saving and opening summer studies: whole files compared byte for byte, the
 // older layout brought up to date, and bad input refused without a change.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <sys/stat.h>
 
 #include "TestSupport.h"
 #include "engine/NumberEntry.h"
@@ -406,8 +406,9 @@ TEST_P(SummerBadInput, IsRefusedWithAMessageAndNothingChanges) {
   if (GetParam().code == files::kDamagedFileCode)
     EXPECT_EQ(m.text, QStringLiteral("... Υπάρχει σοβαρό πρόβλημα στο εν λόγω Αρχείο ..."));
   else
-    EXPECT_EQ(m.text, QStringLiteral("... ΔΕΝ βρέθηκε το Αρχείο του Θέματος-Τίτλου της Μελέτης ...\n") +
-                          QDir::toNativeSeparators(tas));
+    EXPECT_EQ(m.text,
+              QStringLiteral("... ΔΕΝ βρέθηκε το Αρχείο του Θέματος-Τίτλου της Μελέτης ...\n") +
+                  QDir::toNativeSeparators(tas));
   EXPECT_EQ(resultsFileBytes(study()), resultsFileBytes(before));
   EXPECT_EQ(study().Title, before.Title);
   EXPECT_EQ(study().StudyFileName, before.StudyFileName);
@@ -425,13 +426,15 @@ std::vector<BadCase> badCases() {
   for (int line = 1; line <= 14; ++line) {
     const int end = static_cast<int>(good.indexOf("\r\n", pos));
     const int middle = pos + (end - pos) / 2;
-    cases.push_back({"cut_in_line_" + std::to_string(line),
-                     [=](const QString& air, const QString&) { test::writeAll(air, good.left(middle)); },
-                     files::kDamagedFileCode});
+    cases.push_back(
+        {"cut_in_line_" + std::to_string(line),
+         [=](const QString& air, const QString&) { test::writeAll(air, good.left(middle)); },
+         files::kDamagedFileCode});
     if (line < 14)
-      cases.push_back({"ends_after_line_" + std::to_string(line),
-                       [=](const QString& air, const QString&) { test::writeAll(air, good.left(end + 2)); },
-                       files::kDamagedFileCode});
+      cases.push_back(
+          {"ends_after_line_" + std::to_string(line),
+           [=](const QString& air, const QString&) { test::writeAll(air, good.left(end + 2)); },
+           files::kDamagedFileCode});
     pos = end + 2;
   }
   auto damaged = [&](const std::string& name, QByteArray bytes) {

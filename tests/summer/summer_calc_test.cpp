@@ -45,8 +45,10 @@ StudyState english(const Kind& k, float DBo, float WBo, float RHo, float DBr, fl
   s.SensLoad = RSH, s.LatLoad = RLH;
   s.FreshMode = QString::fromLatin1(mode);
   s.FreshValue = fresh;
-  if (s.FreshMode == QLatin1String("P")) s.FreshPerCent = fresh;
-  else s.FreshAmount = fresh;
+  if (s.FreshMode == QLatin1String("P"))
+    s.FreshPerCent = fresh;
+  else
+    s.FreshAmount = fresh;
   s.DB_S = kNotComputed;
   return s;
 }
@@ -66,8 +68,8 @@ double wsat(int t) {
 //   R(54) = 0.8042 < ESHF <= R(55) = 0.8403 -> ADP = 54 + (0.81872 − 0.80420)/(0.03615) = 54.40
 //   CFMsa = 102754 / (0.85·1.08·(78 − 54.40)) = 4743
 //   DBm = (1000·95 + 3743·78)/4743 = 81.58, GRm = 76.99, Hm = 31.65
-//   DBc = 54.40 + 0.15·(81.58 − 54.40) = 58.48, Wc = 0.0091956 + 0.15·(0.010999 − 0.0091956), Hc = 24.32
-//   QC = 4.45·4743·(31.648 − 24.323) = 154623 (unrounded CFMsa and enthalpies)
+//   DBc = 54.40 + 0.15·(81.58 − 54.40) = 58.48, Wc = 0.0091956 + 0.15·(0.010999 − 0.0091956), Hc
+//   = 24.32 QC = 4.45·4743·(31.648 − 24.323) = 154623 (unrounded CFMsa and enthalpies)
 TEST(SummerMixing, AmountModeMatchesHandComputation) {
   StudyState s = english(kMix, 95, 75, 40, 78, 65, 50, 100000, 20000, 1000);
   const CalcResult r = calculateEnglish(s);
@@ -320,8 +322,8 @@ TEST(SummerFreshNoLoads, EndsAtRoomStateWithReheatToRoom) {
 // with its own moisture, without reheat.
 //   pws(68) = 0.69021, pw = 0.69021 − (29.921 − 0.69021)·27/(2800 − 1.3·68) = 0.39915
 //   Wo = 0.622383·0.39915/29.52185 = 0.0084150 (58.9 grains) < Wr = 0.010186 (71.3 grains)
-//   Ho = 0.24·95 + 0.008415·(1060.5 + 42.75) = 32.08; Hc = 0.24·78 + 0.008415·(1060.5 + 35.1) = 27.94
-//   QC = 4.45·2000·(32.084 − 27.939) = 36885; coil sensible 1.08·2000·17 = 36720, latent 0
+//   Ho = 0.24·95 + 0.008415·(1060.5 + 42.75) = 32.08; Hc = 0.24·78 + 0.008415·(1060.5 + 35.1)
+//   = 27.94 QC = 4.45·2000·(32.084 − 27.939) = 36885; coil sensible 1.08·2000·17 = 36720, latent 0
 //   coil outlet 78 °F, RH = pw / pws(78) = 0.39915/0.96666 = 41.29 %, wet bulb 62.4 °F
 TEST(SummerFreshNoLoads, DrierOutdoorAirIsCooledSensiblyWithoutReheat) {
   StudyState s = english(kDpf, 95, 68, 25, 78, 65, 50, 0, 0, 2000);
@@ -364,7 +366,9 @@ TEST(SummerFreshLoads, MoistCoilOutletRefusedWithMinus15) {
   const Message m = messageForResult(r);
   EXPECT_EQ(m.code, -15);
   EXPECT_EQ(m.title, QString::fromUtf8(u8"*** Π Ρ Ο Σ Ο Χ Η *** "));
-  EXPECT_EQ(m.text, QString::fromUtf8(u8"... Η Ποσότητα του Νωπού Αέρα, είναι μάλλον υπερβολική : ΕΛΕΓΞΤΕ ΤΗΝ !..."));
+  EXPECT_EQ(m.text,
+            QString::fromUtf8(
+                u8"... Η Ποσότητα του Νωπού Αέρα, είναι μάλλον υπερβολική : ΕΛΕΓΞΤΕ ΤΗΝ !..."));
   EXPECT_EQ(m.icon, MsgIcon::Critical);
   EXPECT_EQ(m.buttons, MsgButtons::Ok);
   EXPECT_EQ(m.beeps, 2);
@@ -423,7 +427,8 @@ TEST(SummerHumidRoom, SeventyOneFillsBalancedBlock) {
   //   DB = WBr + (pws(WBr) − pw)·(2800 − 1.3·WBr)/(P − pws(WBr)).
   const double pwRoom = 29.921 * (b[humid::RoomGr] / 7000) / (0.6223832 + b[humid::RoomGr] / 7000);
   const double pwsWB = psy::SatPressure(s.SpaWB);
-  EXPECT_NEAR(b[humid::RoomDB], s.SpaWB + (pwsWB - pwRoom) * (2800 - 1.3 * s.SpaWB) / (29.921 - pwsWB), 0.2);
+  EXPECT_NEAR(b[humid::RoomDB],
+              s.SpaWB + (pwsWB - pwRoom) * (2800 - 1.3 * s.SpaWB) / (29.921 - pwsWB), 0.2);
   EXPECT_GT(b[humid::RoomDB], s.SpaDB);
   // Condensate: CFMt/13.5·ΔGR·60·0.453592/7000 kg/h, and in lb/h.
   // (ΔGR is shown to 0.1 grain; the condensate uses the solved value.)
@@ -431,7 +436,8 @@ TEST(SummerHumidRoom, SeventyOneFillsBalancedBlock) {
   EXPECT_NEAR(b[humid::CondensateKg], perGrain * dgr, perGrain * 0.05 + 0.01);
   EXPECT_NEAR(b[humid::CondensateLb], b[humid::CondensateKg] / 0.453592, 0.02);
   // Coil load = 4.45·CFMt·(Hmix − Hout).
-  EXPECT_NEAR(b[humid::CoilLoad], 4.45 * cfmt * (b[humid::MixH] - b[humid::OutH]), 4.45 * cfmt * 0.01);
+  EXPECT_NEAR(b[humid::CoilLoad], 4.45 * cfmt * (b[humid::MixH] - b[humid::OutH]),
+              4.45 * cfmt * 0.01);
   EXPECT_FLOAT_EQ(b[humid::BypassFactor], s.BF);
 }
 
@@ -455,9 +461,11 @@ TEST(SummerRefusals, CoilOutletBelowFreezing) {
   ASSERT_EQ(r.code, kCodeNegativeCoilOutlet);
   const Message m = messageForResult(r);
   EXPECT_EQ(m.title, QString::fromUtf8(u8"...!! ΠΡΟΣΟΧΗ !!..."));
-  EXPECT_EQ(m.text, QString::fromUtf8(u8"... ΔΕΝ είναι δυνατόν να γίνει επεξεργασία των Δεδομένων σας ...\n"
-                                      u8"... Μάλλον έχετε επιλέξει πολύ χαμηλή επιθυμητή Σχετική Υγρασία Κλιματιζόμενων Χώρων ...\n"
-                                      u8"... Δοκιμάστε να την αυξήσετε λίγο ..."));
+  EXPECT_EQ(m.text,
+            QString::fromUtf8(u8"... ΔΕΝ είναι δυνατόν να γίνει επεξεργασία των Δεδομένων σας ...\n"
+                              u8"... Μάλλον έχετε επιλέξει πολύ χαμηλή επιθυμητή Σχετική Υγρασία "
+                              u8"Κλιματιζόμενων Χώρων ...\n"
+                              u8"... Δοκιμάστε να την αυξήσετε λίγο ..."));
   EXPECT_EQ(m.icon, MsgIcon::Critical);
   EXPECT_EQ(m.beeps, 2);
 }
@@ -497,7 +505,9 @@ struct RoundCase {
   float expected;
 };
 class SummerRounding : public ::testing::TestWithParam<RoundCase> {};
-TEST_P(SummerRounding, HalfUp) { EXPECT_FLOAT_EQ(roundSingle(GetParam().x, GetParam().n), GetParam().expected); }
+TEST_P(SummerRounding, HalfUp) {
+  EXPECT_FLOAT_EQ(roundSingle(GetParam().x, GetParam().n), GetParam().expected);
+}
 INSTANTIATE_TEST_SUITE_P(Values, SummerRounding,
                          ::testing::Values(RoundCase{"tenth_half", 58.45f, 1, 58.5f},
                                            RoundCase{"tenth_below", 58.44f, 1, 58.4f},
@@ -526,10 +536,10 @@ TEST(SummerSweep, EveryStudyEndsInDesignOrDefinedRefusal) {
               const float RSH = 100000 * shr, RLH = 100000 * (1 - shr);
               StudyState s = english(k, o[0], o[1], 40, DBr, WBr, 100 * rh, RSH, RLH, fresh);
               const CalcResult r = calculateEnglish(s);
-              const std::string where = std::string(k.code) + " outdoor " + std::to_string(o[0]) + "/" +
-                                        std::to_string(o[1]) + " room " + std::to_string(DBr) + "/" +
-                                        std::to_string(WBr) + " shr " + std::to_string(shr) +
-                                        " fresh " + std::to_string(fresh);
+              const std::string where = std::string(k.code) + " outdoor " + std::to_string(o[0]) +
+                                        "/" + std::to_string(o[1]) + " room " +
+                                        std::to_string(DBr) + "/" + std::to_string(WBr) + " shr " +
+                                        std::to_string(shr) + " fresh " + std::to_string(fresh);
               if (!r.ok()) {
                 ++refusals;
                 EXPECT_TRUE(r.code == kCodeFreshAirExcessive || r.code == kCodeNegativeCoilOutlet ||
@@ -572,7 +582,8 @@ TEST(SummerSweep, EveryStudyEndsInDesignOrDefinedRefusal) {
           }
           ++designs;
           // Both flows are rounded to whole CFM after the fresh flow was taken.
-          EXPECT_NEAR(s.FreshFlow, pc / 100 * s.SupplyFlow, 0.5 + pc / 100 * 0.5) << "per cent " << pc << " room " << DBr;
+          EXPECT_NEAR(s.FreshFlow, pc / 100 * s.SupplyFlow, 0.5 + pc / 100 * 0.5)
+              << "per cent " << pc << " room " << DBr;
           EXPECT_LE(s.WB_T, s.DB_T);
         }
   EXPECT_GT(designs, 1000);

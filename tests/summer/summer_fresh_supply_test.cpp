@@ -47,7 +47,9 @@ double wsat(int t) {
   return 0.622383 * p / (29.921 - p);
 }
 
-double enthalpy(double DB, double W) { return 0.24 * DB + W * (1060.5 + 0.45 * DB); }
+double enthalpy(double DB, double W) {
+  return 0.24 * DB + W * (1060.5 + 0.45 * DB);
+}
 
 }  // namespace
 
@@ -210,7 +212,8 @@ TEST(SummerFreshSupply, BypassRuleKnowsTheFreshAirSupply) {
 // the humid-room balance has no bracket. The variant is left out (flag 0,
 // block of markers) and the design stands:
 //   outdoor W = 0.622383·0.871569/29.049431 = 0.018673; dry coil (GRs above it)
-//   DBc = DBs = 78 − 1000/2160 = 77.537 (77.5); QC = 4.45·2000·17.463·(0.24 + 0.45·0.018673) = 38606
+//   DBc = DBs = 78 − 1000/2160 = 77.537 (77.5); QC = 4.45·2000·17.463·(0.24 + 0.45·0.018673) =
+//   38606
 // Before: the whole study was refused.
 TEST(SummerFreshSupply, HumidRoomWithoutSolutionKeepsTheDesign) {
   StudyState s = mixing(95, 80, 78, 76, 90, 1000, 0, 2000);

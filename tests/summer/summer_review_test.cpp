@@ -43,7 +43,9 @@ StudyState study(const Kind& k, float DBo, float WBo, float RHo, float DBr, floa
   return s;
 }
 
-double enthalpy(double DB, double W) { return 0.24 * DB + W * (1060.5 + 0.45 * DB); }
+double enthalpy(double DB, double W) {
+  return 0.24 * DB + W * (1060.5 + 0.45 * DB);
+}
 
 }  // namespace
 
@@ -159,9 +161,9 @@ TEST(SummerDryCoil, CoilNeverAddsWater) {
                                    k == &kRecirc ? 0.1f : fresh);
               if (!calculateEnglish(s).ok()) continue;
               ++designs;
-              SCOPED_TRACE(testing::Message() << s.KindCode.toStdString() << " " << DBo << "/" << WBo
-                                              << " room " << r.DB << "/" << r.WB << " lat " << latentShare
-                                              << " fresh " << fresh);
+              SCOPED_TRACE(testing::Message()
+                           << s.KindCode.toStdString() << " " << DBo << "/" << WBo << " room "
+                           << r.DB << "/" << r.WB << " lat " << latentShare << " fresh " << fresh);
               EXPECT_LE(s.W_T, s.W_M * (1 + 1e-6f));
               EXPECT_LE(s.Gr_T, s.Gr_M + 0.05f);
               EXPECT_NEAR(s.W_T, s.W_ADP + s.BF * (s.W_M - s.W_ADP), 1e-7);

@@ -51,18 +51,21 @@ TEST(SummerRunFiles, RecirculationEnglishByteForByte) {
   ZeroVariables(s);
   const RunOutcome out = runCalculation(englishOffice(1), s);
   ASSERT_TRUE(out.ok()) << out.code << " " << out.detail.toStdString();
-  EXPECT_EQ(test::readAll(fx.path("SUM_KCALH.tmp")), QByteArray("25183.0623098123,5036.61246196246\r\n"));
+  EXPECT_EQ(test::readAll(fx.path("SUM_KCALH.tmp")),
+            QByteArray("25183.0623098123,5036.61246196246\r\n"));
   EXPECT_EQ(test::readAll(fx.path("PSY_DAT.TMP")),
             lines({"\"AA_100\",1", "95,75,40", "78,65,50", "100000,20000", "0,0", "0,1,0,-100000,0",
                    "0,1,0,0,\"C\"", ".1"}));
-  EXPECT_EQ(test::readAll(fx.path("PSY_RES.TMP")),
-            lines({"\"AA_100\",1", "95,75,40", "78,65,50", "78,65,29.88", "58.5,56.6,24.19",
-                   "-100000,-100000,-100000", "100000,20000", "0,0", "4736,120000,0,0,0",
-                   "0,1,0,0,\"C\"", "0,1,0,0,0", ".1",
-                   "-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,0,0,0",
-                   "0,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,"
-                   "-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,"
-                   "-100000,-100000,-100000,-100000,-100000,-100000"}));
+  EXPECT_EQ(
+      test::readAll(fx.path("PSY_RES.TMP")),
+      lines(
+          {"\"AA_100\",1", "95,75,40", "78,65,50", "78,65,29.88", "58.5,56.6,24.19",
+           "-100000,-100000,-100000", "100000,20000", "0,0", "4736,120000,0,0,0", "0,1,0,0,\"C\"",
+           "0,1,0,0,0", ".1",
+           "-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,0,0,0",
+           "0,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,"
+           "-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,-100000,"
+           "-100000,-100000,-100000,-100000,-100000,-100000"}));
   EXPECT_TRUE(s.Unsaved);
   // The results file reads back into the same values.
   StudyState back;
@@ -90,7 +93,8 @@ TEST(SummerRunFiles, MetricWattsDataFile) {
   ZeroVariables(s);
   const RunOutcome out = runCalculation(in, s);
   ASSERT_TRUE(out.ok()) << out.code;
-  EXPECT_EQ(test::readAll(fx.path("SUM_KCALH.tmp")), QByteArray("8598.55473041534,2149.63868260384\r\n"));
+  EXPECT_EQ(test::readAll(fx.path("SUM_KCALH.tmp")),
+            QByteArray("8598.55473041534,2149.63868260384\r\n"));
   EXPECT_EQ(test::readAll(fx.path("PSY_DAT.TMP")),
             lines({"\"AAA_NA\",0", "35,24,40.5", "26,18,45", "8598.555,2149.639", "850,0",
                    "1,1,0,-100000,0", "1,0,0,0,\"C\"", "850"}));
@@ -101,7 +105,7 @@ TEST(SummerRunFiles, MetricWattsDataFile) {
   EXPECT_EQ(l[5], "-100000,-100000,-100000\r");  // no reheat: never converted
   EXPECT_EQ(l[6], "8598.555,2149.639\r");        // the loads as given
   EXPECT_EQ(l[7], "850,0\r");
-  EXPECT_EQ(l[11], "850\r");                     // 850 m³/h = 500 CFM, back unchanged
+  EXPECT_EQ(l[11], "850\r");  // 850 m³/h = 500 CFM, back unchanged
   // Supply flow in m³/h with one decimal: CFM·1.7.
   EXPECT_FLOAT_EQ(s.SupplyFlow, std::floor(s.SupplyFlow * 10 + 0.5f) / 10);
   EXPECT_EQ(s.MetricCode, 1);
@@ -215,11 +219,11 @@ TEST(SummerConvert, BritishConvertsInputsMetricConvertsBackKeepingMarkers) {
   EXPECT_EQ(r.DB_S, kNotComputed);
   EXPECT_EQ(r.WB_S, kNotComputed);
   EXPECT_EQ(r.h_S, kNotComputed);
-  EXPECT_FLOAT_EQ(r.DB_T, 14.7f);                 // (58.5 − 32)·5/9 = 14.72
+  EXPECT_FLOAT_EQ(r.DB_T, 14.7f);  // (58.5 − 32)·5/9 = 14.72
   EXPECT_NEAR(r.h_T, 24.19 * 0.2518301785 / 0.45359, 1e-4);
-  EXPECT_FLOAT_EQ(r.SupplyFlow, 8051.2f);         // 4736·1.7
-  EXPECT_FLOAT_EQ(r.FreshFlow, 2415.7f);          // 1421·1.7
-  EXPECT_FLOAT_EQ(r.FreshValue, 30);              // a per cent is no flow
+  EXPECT_FLOAT_EQ(r.SupplyFlow, 8051.2f);  // 4736·1.7
+  EXPECT_FLOAT_EQ(r.FreshFlow, 2415.7f);   // 1421·1.7
+  EXPECT_FLOAT_EQ(r.FreshValue, 30);       // a per cent is no flow
   EXPECT_NEAR(r.CoilLoad, 120000 / 3.970923, 0.01);
 }
 
@@ -240,19 +244,28 @@ TEST_P(SummerBadData, RefusedWithLine) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Files, SummerBadData,
-    ::testing::Values(
-        BadCase{"truncated", "\"AAA_NA\",1\r\n95,75,40\r\n78,65\r\n", u8"γραμμή 4"},
-        BadCase{"letters", "\"AAA_NA\",1\r\n95,x,40\r\n78,65,50\r\n1,2\r\n1,0\r\n0,1,0,-100000,0\r\n1,0,0,0,\"C\"\r\n1\r\n",
-                u8"γραμμή 2"},
-        BadCase{"unknown_kind", "\"MIX\",1\r\n95,75,40\r\n78,65,50\r\n1,2\r\n1,0\r\n0,1,0,-100000,0\r\n1,0,0,0,\"C\"\r\n1\r\n",
-                u8"γραμμή 1"},
-        BadCase{"flags_mismatch", "\"AA_100\",1\r\n95,75,40\r\n78,65,50\r\n1,2\r\n1,0\r\n0,1,0,-100000,0\r\n1,0,0,0,\"C\"\r\n1\r\n",
-                u8"γραμμή 7"},
-        BadCase{"percent_fresh_unit", "\"NA_PAF\",1\r\n95,75,40\r\n78,65,50\r\n1,2\r\n0,30\r\n0,1,0,-100000,0\r\n0,0,1,2,\"P\"\r\n30\r\n",
-                u8"γραμμή 7"},
-        BadCase{"unit_pair", "\"AAA_NA\",5\r\n95,75,40\r\n78,65,50\r\n1,2\r\n1,0\r\n7,1,0,-100000,0\r\n1,0,0,0,\"C\"\r\n1\r\n",
-                u8"γραμμές 1 και 6"},
-        BadCase{"empty", "", u8"γραμμή 1"}),
+    ::testing::Values(BadCase{"truncated", "\"AAA_NA\",1\r\n95,75,40\r\n78,65\r\n", u8"γραμμή 4"},
+                      BadCase{"letters",
+                              "\"AAA_NA\",1\r\n95,x,40\r\n78,65,50\r\n1,2\r\n1,0\r\n0,1,0,-100000,"
+                              "0\r\n1,0,0,0,\"C\"\r\n1\r\n",
+                              u8"γραμμή 2"},
+                      BadCase{"unknown_kind",
+                              "\"MIX\",1\r\n95,75,40\r\n78,65,50\r\n1,2\r\n1,0\r\n0,1,0,-100000,"
+                              "0\r\n1,0,0,0,\"C\"\r\n1\r\n",
+                              u8"γραμμή 1"},
+                      BadCase{"flags_mismatch",
+                              "\"AA_100\",1\r\n95,75,40\r\n78,65,50\r\n1,2\r\n1,0\r\n0,1,0,-100000,"
+                              "0\r\n1,0,0,0,\"C\"\r\n1\r\n",
+                              u8"γραμμή 7"},
+                      BadCase{"percent_fresh_unit",
+                              "\"NA_PAF\",1\r\n95,75,40\r\n78,65,50\r\n1,2\r\n0,30\r\n0,1,0,-"
+                              "100000,0\r\n0,0,1,2,\"P\"\r\n30\r\n",
+                              u8"γραμμή 7"},
+                      BadCase{"unit_pair",
+                              "\"AAA_NA\",5\r\n95,75,40\r\n78,65,50\r\n1,2\r\n1,0\r\n7,1,0,-100000,"
+                              "0\r\n1,0,0,0,\"C\"\r\n1\r\n",
+                              u8"γραμμές 1 και 6"},
+                      BadCase{"empty", "", u8"γραμμή 1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Outdoor colder than the room: the heating calculation with the chosen coil
@@ -260,10 +273,9 @@ INSTANTIATE_TEST_SUITE_P(
 // kcal/h = 34144.2 Btu/h -> flow 34144.2/(1.08·45) = 702.6 -> 703 CFM = 1195.1 m³/h.
 TEST(SummerHeating, ChosenCoilOutletGivesFlow) {
   StudyState s;
-  const RunOutcome out = calculateData(
-      lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0", "500,0", "1,0,1,45,0",
-             "1,0,0,0,\"C\"", "500"}),
-      s);
+  const RunOutcome out = calculateData(lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0",
+                                              "500,0", "1,0,1,45,0", "1,0,0,0,\"C\"", "500"}),
+                                       s);
   ASSERT_TRUE(out.ok()) << out.code;
   EXPECT_TRUE(out.heating);
   EXPECT_TRUE(s.HeatingProcess);
@@ -279,14 +291,14 @@ TEST(SummerHeating, ChosenCoilOutletGivesFlow) {
 // refused rather than computed from the marker.
 TEST(SummerHeating, WithoutCoilOutletOrFlowRefused) {
   StudyState s;
-  const RunOutcome out = calculateData(
-      lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0", "500,0", "1,0,1,-100000,0",
-             "1,0,0,0,\"C\"", "500"}),
-      s);
+  const RunOutcome out = calculateData(lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0",
+                                              "500,0", "1,0,1,-100000,0", "1,0,0,0,\"C\"", "500"}),
+                                       s);
   EXPECT_EQ(out.code, kCodeHeatingUnset);
   EXPECT_EQ(out.message.code, kCodeHeatingUnset);
   EXPECT_EQ(out.message.title, QString::fromUtf8(u8"...!! ΠΡΟΣΟΧΗ !!..."));
-  EXPECT_TRUE(out.message.text.endsWith(QString::fromUtf8(u8"... Οι Υπολογισμοί ΔΕΝ θα γίνουν ...")));
+  EXPECT_TRUE(
+      out.message.text.endsWith(QString::fromUtf8(u8"... Οι Υπολογισμοί ΔΕΝ θα γίνουν ...")));
 }
 
 // The winter question about a very hot supply goes through the message service.
@@ -297,10 +309,9 @@ TEST(SummerHeating, HotSupplyQuestionThroughMessages) {
   // Summer flow 100 m³/h for 8598.555 kcal/h: DB_S = 68 + 34144/(1.08·58.8) > 150 °F -> refused,
   // 300 m³/h: 68 + 34144/(1.08·176.5) = 247 °F still; 900 m³/h: 68 + 34144/(1.08·529.4) = 127.7
   // °F; 700 m³/h: 68 + 34144/(1.08·411.8) = 144.8 °F -> asks.
-  const RunOutcome out = calculateData(
-      lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0", "100,0", "1,0,1,-10000,700",
-             "1,0,0,0,\"C\"", "100"}),
-      s, askThroughMessages());
+  const RunOutcome out = calculateData(lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0",
+                                              "100,0", "1,0,1,-10000,700", "1,0,0,0,\"C\"", "100"}),
+                                       s, askThroughMessages());
   EXPECT_EQ(out.code, -100);
   ASSERT_EQ(fx.messages.shown().size(), 1u);
   EXPECT_EQ(fx.messages.shown()[0].code, -102);
@@ -317,10 +328,9 @@ TEST(SummerHeating, HotSupplyQuestionThroughMessages) {
 //   fresh air 25 % of it = 154.321 CFM, OASH = 1.08·154.321·(68 − 32) = 6000
 TEST(SummerHeating, PerCentFreshAirLoadsFromFinalFlow) {
   StudyState s;
-  const RunOutcome out = calculateData(
-      lines({"\"AAA_NA\",1", "32,30,80", "68,57,50", "30000,0", "0,25", "0,0,1,113,0",
-             "1,0,0,0,\"P\"", "25"}),
-      s);
+  const RunOutcome out = calculateData(lines({"\"AAA_NA\",1", "32,30,80", "68,57,50", "30000,0",
+                                              "0,25", "0,0,1,113,0", "1,0,0,0,\"P\"", "25"}),
+                                       s);
   ASSERT_TRUE(out.ok()) << out.code;
   EXPECT_FLOAT_EQ(s.SupplyFlow, 617);
   EXPECT_NEAR(s.FreshFlow, 154.321, 0.01);
@@ -334,19 +344,20 @@ TEST(SummerHeating, PerCentFreshAirLoadsFromFinalFlow) {
 TEST(SummerHeating, SupplyAbove150Refused) {
   test::ProgramFolderFixture fx;
   StudyState s;
-  const RunOutcome out = calculateData(
-      lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0", "50,0", "1,0,1,-10000,100",
-             "1,0,0,0,\"C\"", "50"}),
-      s, askThroughMessages());
+  const RunOutcome out = calculateData(lines({"\"AAA_NA\",0", "0,-1,80", "20,14,50", "8598.555,0",
+                                              "50,0", "1,0,1,-10000,100", "1,0,0,0,\"C\"", "50"}),
+                                       s, askThroughMessages());
   EXPECT_EQ(out.code, -100);
   EXPECT_TRUE(fx.messages.shown().empty());  // no question: refused outright
   EXPECT_EQ(out.message.code, -100);
   EXPECT_EQ(out.message.title, QString::fromUtf8(u8"*** ΑΠΑΡΑΔΕΚΤΗ ΘΕΡΜΟΚΡΑΣΙΑ *** "));
-  EXPECT_EQ(out.message.text,
-            QString::fromUtf8(u8"... Η Θερμοκρασία εξόδου του Αέρα στους Χώρους, είναι μεγαλύτερη των 65 [°C] ...\n"
-                              u8"... Πρέπει να αυξήσετε την παροχή Αέρα από το Καλοκαίρι ...\n"
-                              u8"         \n"
-                              u8"... Οι Υπολογισμοί ΔΕΝ θα γίνουν ..."));
+  EXPECT_EQ(
+      out.message.text,
+      QString::fromUtf8(
+          u8"... Η Θερμοκρασία εξόδου του Αέρα στους Χώρους, είναι μεγαλύτερη των 65 [°C] ...\n"
+          u8"... Πρέπει να αυξήσετε την παροχή Αέρα από το Καλοκαίρι ...\n"
+          u8"         \n"
+          u8"... Οι Υπολογισμοί ΔΕΝ θα γίνουν ..."));
   EXPECT_EQ(out.message.icon, MsgIcon::Critical);
 }
 

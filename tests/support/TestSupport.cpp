@@ -1,9 +1,10 @@
 #include "TestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "study/AppFolder.h"
 #include "study/StudyState.h"
@@ -21,8 +22,12 @@ ProgramFolderFixture::~ProgramFolderFixture() {
   appfolder::setFolder(QString());
 }
 
-QString ProgramFolderFixture::folder() const { return appendBackslash(dir_.path()); }
-QString ProgramFolderFixture::path(const QString& name) const { return folder() + name; }
+QString ProgramFolderFixture::folder() const {
+  return appendBackslash(dir_.path());
+}
+QString ProgramFolderFixture::path(const QString& name) const {
+  return folder() + name;
+}
 
 ModalWatchdog::ModalWatchdog(int intervalMs) {
   timer_.setInterval(intervalMs);
@@ -36,7 +41,9 @@ ModalWatchdog::ModalWatchdog(int intervalMs) {
   timer_.start();
 }
 
-ModalWatchdog::~ModalWatchdog() { timer_.stop(); }
+ModalWatchdog::~ModalWatchdog() {
+  timer_.stop();
+}
 
 QByteArray readAll(const QString& path) {
   QFile f(path);

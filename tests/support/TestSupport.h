@@ -17,7 +17,7 @@ class ProgramFolderFixture {
  public:
   ProgramFolderFixture();
   ~ProgramFolderFixture();
-  QString folder() const;               // with trailing "/"
+  QString folder() const;  // with trailing "/"
   QString path(const QString& name) const;
   ScriptedMessageService messages;
 

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QDialog>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -123,7 +123,8 @@ TEST_F(BoxWindow, EnterIsHandedOnAndDiscarded) {
   // Enter in the box moves the entry on and never presses the default button.
   QSignalSpy enter(temp, &NumericBox::enterPressed);
   QSignalSpy pressed(ok, &QPushButton::clicked);
-  QObject::connect(temp, &NumericBox::enterPressed, rh, [this] { rh->setFocus(Qt::OtherFocusReason); });
+  QObject::connect(temp, &NumericBox::enterPressed, rh,
+                   [this] { rh->setFocus(Qt::OtherFocusReason); });
   focus(temp);
   QTest::keyClicks(temp, "77");
   QTest::keyClick(temp, Qt::Key_Return);

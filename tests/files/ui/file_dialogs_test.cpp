@@ -233,10 +233,11 @@ TEST(FrmOpenSave, ListsNumberedStudiesAndTakesTheChosenOne) {
   FrmOpenSave dlg(nullptr, f.dir, "*.AIR");
   dlg.show();
   auto* list = child<QListWidget>(&dlg, "LstStudies");
-  EXPECT_EQ(items(list), QStringList({QStringLiteral("(0001.) Γραφεία Υπουργείου, Αθήνα - 3ος όροφος"),
-                                      QStringLiteral("(0002.) Κατάστημα \"Ερμού\" 12"),
-                                      QStringLiteral("(0003.) "),
-                                      QStringLiteral("(0004.) Σχολείο Καλαμαριάς")}));
+  EXPECT_EQ(
+      items(list),
+      QStringList({QStringLiteral("(0001.) Γραφεία Υπουργείου, Αθήνα - 3ος όροφος"),
+                   QStringLiteral("(0002.) Κατάστημα \"Ερμού\" 12"), QStringLiteral("(0003.) "),
+                   QStringLiteral("(0004.) Σχολείο Καλαμαριάς")}));
   EXPECT_EQ(QFileInfo(f.fx.path("Studies.std")).size(), 4 * 526);
   list->setCurrentRow(1);
   EXPECT_EQ(child<QLabel>(&dlg, "LblTitle")->text(), QStringLiteral("Κατάστημα \"Ερμού\" 12"));
@@ -358,9 +359,9 @@ TEST(Screenshots, FileDialogAndStudyList) {
   child<QListWidget>(&list, "LstStudies")->setCurrentRow(1);
   QApplication::processEvents();
   EXPECT_TRUE(list.grab().save("/tmp/files_FrmOpenSave.png"));
-  test::writeAll(f.fx.path("RecentFiles.txt"),
-                 "C:\\Kalyx\\Data\\Office.KLD\r\nC:\\Kalyx\\" + toCp1253(QStringLiteral("Σχολεία")) +
-                     "\\School.XLD\r\n");
+  test::writeAll(f.fx.path("RecentFiles.txt"), "C:\\Kalyx\\Data\\Office.KLD\r\nC:\\Kalyx\\" +
+                                                   toCp1253(QStringLiteral("Σχολεία")) +
+                                                   "\\School.XLD\r\n");
   FrmRecFiles rec(nullptr);
   rec.show();
   QApplication::processEvents();

@@ -129,7 +129,8 @@ TEST_F(SummerStudyFileScreens, OpenedStudyShowsAsEnteredAndRecalculatesToTheSame
   ASSERT_TRUE(dialog.done());
   EXPECT_TRUE(fx.messages.shown().empty());
   EXPECT_EQ(study().StudyFileName, dir + "office.AIR");
-  EXPECT_EQ(screen.findChild<QLabel*>("LblThema")->text(), QStringLiteral("Γραφεία \"Ερμού\", Αθήνα"));
+  EXPECT_EQ(screen.findChild<QLabel*>("LblThema")->text(),
+            QStringLiteral("Γραφεία \"Ερμού\", Αθήνα"));
   EXPECT_EQ(screen.findChild<QComboBox*>("CboUnits")->currentIndex(), 0);
   EXPECT_EQ(screen.findChild<QComboBox*>("CboKind")->currentIndex(), 0);
   EXPECT_TRUE(screen.findChild<QRadioButton*>("OptAmount")->isChecked());
@@ -152,7 +153,8 @@ TEST_F(SummerStudyFileScreens, OpenedStudyShowsAsEnteredAndRecalculatesToTheSame
   });
   QTest::mouseClick(screen.findChild<QPushButton*>("CmdAeriton"), Qt::LeftButton);
   ASSERT_TRUE(results.done());
-  EXPECT_EQ(recalculated, saved) << "saved:\n" << saved.toStdString() << "recalculated:\n"
+  EXPECT_EQ(recalculated, saved) << "saved:\n"
+                                 << saved.toStdString() << "recalculated:\n"
                                  << recalculated.toStdString();
 }
 

@@ -174,7 +174,8 @@ TEST_F(WinterStudyFileScreen, MissingTitleFileIsRefusedAndTheScreenKeepsItsValue
   test::writeAll(dir + "lost.WIR",
                  "\"AA_100\",0\r\n-2,-3.1,80\r\n20,13.8,50\r\n20,13.8,9.2\r\n45,21.3,14.55\r\n"
                  "45,21.3,14.55\r\n8598.555,0\r\n0,0\r\n1420,13377,0,0,0\r\n0,1,0,0,\"C\"\r\n"
-                 "1,0,1,45,0\r\n.1\r\n0,0,0,0,0,0,0,0,0,0,0,0,0\r\n" + line14 + "\r\n");
+                 "1,0,1,45,0\r\n.1\r\n0,0,0,0,0,0,0,0,0,0,0,0,0\r\n" +
+                     line14 + "\r\n");
   FrmPsyDaW screen(nullptr);
   screen.show();
   QApplication::processEvents();
