@@ -8,29 +8,11 @@
 
 #include "shell/ProgramInfo.h"
 #include "shell/ui/ShellApi.h"
-#include "shell/ui/StandInDataScreen.h"
 #include "shell/ui/StartupController.h"
 #include "study/ui/QtMessageService.h"
-#include "summer/ui/StudyFileActions.h"
-
-// The season data screens. Each switch below brings one into the program once
-// its screen is part of the build; until then the shell's stand-in screen
-// opens for that season.
-#define AERITON_WITH_SUMMER_SCREEN 1
-#define AERITON_WITH_WINTER_SCREEN 1
-
-#if AERITON_WITH_SUMMER_SCREEN && __has_include("summer/ui/FrmPsyDat.h")
 #include "summer/ui/FrmPsyDat.h"
-#define AERITON_SUMMER_SCREEN_IN 1
-#else
-#define AERITON_SUMMER_SCREEN_IN 0
-#endif
-#if AERITON_WITH_WINTER_SCREEN && __has_include("winter/ui/FrmPsyDaW.h")
+#include "summer/ui/StudyFileActions.h"
 #include "winter/ui/FrmPsyDaW.h"
-#define AERITON_WINTER_SCREEN_IN 1
-#else
-#define AERITON_WINTER_SCREEN_IN 0
-#endif
 
 namespace {
 
@@ -38,19 +20,10 @@ using namespace aeriton;
 using namespace aeriton::shell;
 
 QDialog* summerScreen(QWidget* parent) {
-#if AERITON_SUMMER_SCREEN_IN
   return new summer::FrmPsyDat(parent);
-#else
-  return new StandInDataScreen(Season::Summer, parent);
-#endif
 }
-
 QDialog* winterScreen(QWidget* parent) {
-#if AERITON_WINTER_SCREEN_IN
   return new winter::FrmPsyDaW(parent);
-#else
-  return new StandInDataScreen(Season::Winter, parent);
-#endif
 }
 
 }  // namespace

@@ -304,36 +304,28 @@ OpenOutcome openStudy(StudySeason season, const PathChooser& choose) {
   return out;
 }
 
+// Title of the study-file refusals.
+static QString fileTitle() {
+  return QStringLiteral("...! ΠΡΟΣΟΧΗ !..");
+}
+
 Message damagedFileMessage() {
-  Message m;
-  m.code = kDamagedFileCode;
-  m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !..");
-  m.text = QStringLiteral("... Υπάρχει σοβαρό πρόβλημα στο εν λόγω Αρχείο ...");
-  m.icon = MsgIcon::Critical;
-  m.beeps = 2;
-  return m;
+  return okMessage(kDamagedFileCode, fileTitle(),
+                   QStringLiteral("... Υπάρχει σοβαρό πρόβλημα στο εν λόγω Αρχείο ..."));
 }
 
 Message missingTitleFileMessage(const QString& companionPath) {
-  Message m;
-  m.code = kMissingTitleFileCode;
-  m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !..");
-  m.text = QStringLiteral("... ΔΕΝ βρέθηκε το Αρχείο του Θέματος-Τίτλου της Μελέτης ...\n") +
-           QDir::toNativeSeparators(companionPath);
-  m.icon = MsgIcon::Critical;
-  m.beeps = 2;
-  return m;
+  return okMessage(
+      kMissingTitleFileCode, fileTitle(),
+      QStringLiteral("... ΔΕΝ βρέθηκε το Αρχείο του Θέματος-Τίτλου της Μελέτης ...\n") +
+          QDir::toNativeSeparators(companionPath));
 }
 
 Message writeFailedMessage(const QString& path, const QString& error) {
-  Message m;
-  m.code = kWriteFailedCode;
-  m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !..");
-  m.text = QStringLiteral("... Το Αρχείο ΔΕΝ μπόρεσε να γραφτεί ...\n") +
-           QDir::toNativeSeparators(path) + (error.isEmpty() ? QString() : "\n" + error);
-  m.icon = MsgIcon::Critical;
-  m.beeps = 2;
-  return m;
+  return okMessage(kWriteFailedCode, fileTitle(),
+                   QStringLiteral("... Το Αρχείο ΔΕΝ μπόρεσε να γραφτεί ...\n") +
+                       QDir::toNativeSeparators(path) +
+                       (error.isEmpty() ? QString() : "\n" + error));
 }
 
 }  // namespace aeriton::files

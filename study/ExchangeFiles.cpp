@@ -1,5 +1,6 @@
 #include "study/ExchangeFiles.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include "study/RecordText.h"
@@ -175,6 +176,16 @@ ReadResult readResultsFile(const QByteArray& bytes, StudyState& out) {
     }
   }
   return ReadResult{};
+}
+
+ReadResult readResultsFileAt(const QString& path, StudyState& s) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ReadResult res;
+    res.error = file.errorString();
+    return res;
+  }
+  return readResultsFile(file.readAll(), s);
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {

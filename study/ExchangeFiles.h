@@ -68,6 +68,8 @@ ReadResult readDataFile(const QByteArray& bytes, StudyState& s);
 // load) is accepted with changeRecordValues = 8; the five new coil-outlet values
 // of the record are then 0.
 ReadResult readResultsFile(const QByteArray& bytes, StudyState& s);
+// The same from a file on disk; a file that cannot be opened is not read.
+ReadResult readResultsFileAt(const QString& path, StudyState& s);
 
 // Writes a file so that it is never left half-written: a temporary file in the
 // same folder, renamed over the target.

@@ -18,6 +18,18 @@ MessageService*& current() {
 
 }  // namespace
 
+Message okMessage(int code, const QString& title, const QString& text, MsgIcon icon, int beeps) {
+  Message m;
+  m.code = code;
+  m.title = title;
+  m.text = text;
+  m.icon = icon;
+  m.buttons = MsgButtons::Ok;
+  m.defaultButton = MsgAnswer::Ok;
+  m.beeps = beeps;
+  return m;
+}
+
 MessageService& messages() {
   return *current();
 }

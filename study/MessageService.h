@@ -31,6 +31,11 @@ class MessageService {
   virtual MsgAnswer show(const Message& message) = 0;
 };
 
+// A message with an OK button: a refusal (critical icon) or a notice, sounded
+// with the given beeps.
+Message okMessage(int code, const QString& title, const QString& text,
+                  MsgIcon icon = MsgIcon::Critical, int beeps = 2);
+
 // The service in force. Without one installed, messages are answered with
 // their default button (nothing is shown).
 MessageService& messages();

@@ -13,15 +13,7 @@ QString u(const char* text) {
 }
 
 Message critical(int code, const QString& title, const QStringList& lines) {
-  Message m;
-  m.code = code;
-  m.title = title;
-  m.text = lines.join(QLatin1Char('\n'));
-  m.icon = MsgIcon::Critical;
-  m.buttons = MsgButtons::Ok;
-  m.defaultButton = MsgAnswer::Ok;
-  m.beeps = 2;
-  return m;
+  return okMessage(code, title, lines.join(QLatin1Char('\n')));
 }
 
 QString searchName(Search search) {

@@ -356,16 +356,8 @@ RaiseOutcome MakeNewCalc(const StudyState& calc) {
     return outcome;
   }
 
-  QFile res(resPath);
-  if (!res.open(QIODevice::ReadOnly)) {
-    outcome.error =
-        QString::fromLatin1(kResultsFileName) + QStringLiteral(": ") + res.errorString();
-    return outcome;
-  }
-  const QByteArray bytes = res.readAll();
-  res.close();
   StudyState file;
-  const ReadResult read = readResultsFile(bytes, file);
+  const ReadResult read = readResultsFileAt(resPath, file);
   if (!read) {
     outcome.error = QString::fromLatin1(kResultsFileName) + QStringLiteral(": ") + read.error;
     return outcome;

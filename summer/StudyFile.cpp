@@ -49,13 +49,7 @@ files::StudyLayout CheckForFileValidity(const QString& path) {
 std::optional<SummerFormValues> summerFormValues() {
   // The file is read into a copy: the screen's study is not touched.
   StudyState s = study();
-  QByteArray bytes;
-  {
-    QFile f(appfolder::path(kResultsFileName));
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    bytes = f.readAll();
-  }
-  if (!readResultsFile(bytes, s)) return std::nullopt;
+  if (!readResultsFileAt(appfolder::path(kResultsFileName), s)) return std::nullopt;
 
   SummerFormValues v;
   v.title = study().Title;

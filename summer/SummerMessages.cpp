@@ -7,15 +7,7 @@ namespace aeriton::summer {
 namespace {
 
 Message refusal(int code, const QString& text) {
-  Message m;
-  m.code = code;
-  m.title = refusalTitle();
-  m.text = text;
-  m.icon = MsgIcon::Critical;
-  m.buttons = MsgButtons::Ok;
-  m.defaultButton = MsgAnswer::Ok;
-  m.beeps = 2;
-  return m;
+  return okMessage(code, refusalTitle(), text);
 }
 
 Message question(int code, const QString& text) {
@@ -197,15 +189,9 @@ Field focusAfterPSMessage(int code) {
 }
 
 Message missingTitleMessage() {
-  Message m;
-  m.code = 0;
-  m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !...");
-  m.text = QStringLiteral("... ΔΕΝ έχετε καταχωρήσει το ΘΕΜΑ-ΤΙΤΛΟ της Μελέτης ...");
-  m.icon = MsgIcon::Critical;
-  m.buttons = MsgButtons::Ok;
-  m.defaultButton = MsgAnswer::Ok;
-  m.beeps = 0;
-  return m;
+  return okMessage(0, QStringLiteral("...! ΠΡΟΣΟΧΗ !..."),
+                   QStringLiteral("... ΔΕΝ έχετε καταχωρήσει το ΘΕΜΑ-ΤΙΤΛΟ της Μελέτης ..."),
+                   MsgIcon::Critical, 0);
 }
 
 Message manualMissingMessage(const QString& path, bool fileMissing) {

@@ -13,15 +13,7 @@ namespace aeriton::winter {
 namespace {
 
 Message refusal(int code, const QString& title, const QString& text) {
-  Message m;
-  m.code = code;
-  m.title = title;
-  m.text = text;
-  m.icon = MsgIcon::Critical;
-  m.buttons = MsgButtons::Ok;
-  m.defaultButton = MsgAnswer::Ok;
-  m.beeps = 2;
-  return m;
+  return okMessage(code, title, text);
 }
 
 }  // namespace
@@ -117,13 +109,7 @@ Message psMessage(int code) {
 }
 
 Message missingTitleMessage() {
-  Message m;
-  m.title = texts::noTitleTitle();
-  m.text = texts::noTitleText();
-  m.icon = MsgIcon::Critical;
-  m.buttons = MsgButtons::Ok;
-  m.beeps = 2;
-  return m;
+  return okMessage(0, texts::noTitleTitle(), texts::noTitleText());
 }
 
 Message noRecentFilesMessage() {

@@ -18,15 +18,9 @@ files::StudyLayout CheckForFileValidity(const QString& path) {
 }
 
 std::optional<WinterFormValues> winterFormValues() {
-  QByteArray bytes;
-  {
-    QFile f(appfolder::path(kResultsFileName));
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    bytes = f.readAll();
-  }
   // Read into a copy: the screen's study is not touched.
   StudyState s = study();
-  if (!readResultsFile(bytes, s)) return std::nullopt;
+  if (!readResultsFileAt(appfolder::path(kResultsFileName), s)) return std::nullopt;
 
   WinterFormValues v;
   v.title = study().Title;

@@ -6,16 +6,9 @@ namespace aeriton::shell {
 static const QString kNewLine = QStringLiteral("\n");
 
 Message secondInstanceMessage() {
-  Message m;
-  m.code = kMsgSecondInstance;
-  m.title = QStringLiteral("Π Ρ Ο Σ Ο Χ Η");
-  m.text = QStringLiteral(
-      "Το πρόγραμμα < Aeriton > τρέχει ήδη και δεν μπορείτε να το τρέξετε σε πολλαπλά παράθυρα!");
-  m.icon = MsgIcon::Critical;
-  m.buttons = MsgButtons::Ok;
-  m.defaultButton = MsgAnswer::Ok;
-  m.beeps = 2;
-  return m;
+  return okMessage(kMsgSecondInstance, QStringLiteral("Π Ρ Ο Σ Ο Χ Η"),
+                   QStringLiteral("Το πρόγραμμα < Aeriton > τρέχει ήδη και δεν μπορείτε να το "
+                                  "τρέξετε σε πολλαπλά παράθυρα!"));
 }
 
 Message exitConfirmMessage() {
@@ -51,31 +44,20 @@ Message exitOrChangeMessage() {
 }
 
 Message titleFileNotWrittenMessage(const QString& path, const QString& reason) {
-  Message m;
-  m.code = kMsgTitleFileNotWritten;
-  m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !...");
-  m.text = QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου τίτλου της μελέτης:") + kNewLine +
-           path + kNewLine + reason;
-  m.icon = MsgIcon::Exclamation;
-  m.buttons = MsgButtons::Ok;
-  m.defaultButton = MsgAnswer::Ok;
-  m.beeps = 2;
-  return m;
+  return okMessage(kMsgTitleFileNotWritten, QStringLiteral("...! ΠΡΟΣΟΧΗ !..."),
+                   QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου τίτλου της μελέτης:") +
+                       kNewLine + path + kNewLine + reason,
+                   MsgIcon::Exclamation);
 }
 
 Message folderFileNotWrittenMessage(const QString& path, const QString& reason) {
-  Message m;
-  m.code = kMsgFolderFileNotWritten;
-  m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !...");
-  m.text = QStringLiteral("Δεν ήταν δυνατή η δημιουργία του αρχείου με τον φάκελο των μελετών:") +
-           kNewLine + path + kNewLine + reason + kNewLine +
-           QStringLiteral(
-               "Το πρόγραμμα συνεχίζει· οι μελέτες θα αναζητηθούν στον φάκελο του προγράμματος.");
-  m.icon = MsgIcon::Exclamation;
-  m.buttons = MsgButtons::Ok;
-  m.defaultButton = MsgAnswer::Ok;
-  m.beeps = 2;
-  return m;
+  return okMessage(
+      kMsgFolderFileNotWritten, QStringLiteral("...! ΠΡΟΣΟΧΗ !..."),
+      QStringLiteral("Δεν ήταν δυνατή η δημιουργία του αρχείου με τον φάκελο των μελετών:") +
+          kNewLine + path + kNewLine + reason + kNewLine +
+          QStringLiteral(
+              "Το πρόγραμμα συνεχίζει· οι μελέτες θα αναζητηθούν στον φάκελο του προγράμματος."),
+      MsgIcon::Exclamation);
 }
 
 }  // namespace aeriton::shell

@@ -150,13 +150,8 @@ FrmPSRes::~FrmPSRes() = default;
 
 void FrmPSRes::loadResults() {
   const QString resPath = appfolder::path(QString::fromLatin1(kResultsFileName));
-  QFile res(resPath);
-  if (!res.open(QIODevice::ReadOnly)) {
-    loadError_ = res.errorString();
-    return;
-  }
   StudyState file;
-  const ReadResult read = readResultsFile(res.readAll(), file);
+  const ReadResult read = readResultsFileAt(resPath, file);
   if (!read) {
     loadError_ = read.error;
     return;

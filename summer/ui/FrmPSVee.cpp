@@ -106,14 +106,10 @@ bool FrmPSVee::confirm() {
   if (!writeFileAtomically(appfolder::path(QStringLiteral("PSY_VEE.TMP")), raiseRequestBytes(T),
                            &error)) {
     // The program folder refused the request file: say so and stay.
-    Message m;
-    m.code = -4;
-    m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !..");
-    m.text =
-        QStringLiteral("... Υπάρχει σοβαρό πρόβλημα στο εν λόγω Αρχείο ...\nPSY_VEE.TMP: ") + error;
-    m.icon = MsgIcon::Critical;
-    m.beeps = 2;
-    showMessage(m);
+    showMessage(okMessage(
+        -4, QStringLiteral("...! ΠΡΟΣΟΧΗ !.."),
+        QStringLiteral("... Υπάρχει σοβαρό πρόβλημα στο εν λόγω Αρχείο ...\nPSY_VEE.TMP: ") +
+            error));
     return false;
   }
   accept();
