@@ -61,18 +61,6 @@ TEST(MessagesPS, RefusalsInBothWordings) {
   }
 }
 
-TEST(MessagesPS, FreshAirExcessive) {
-  Message m = messagesPS(-15);
-  EXPECT_EQ(m.code, -15);
-  EXPECT_EQ(m.title, QString::fromUtf8("*** Π Ρ Ο Σ Ο Χ Η *** "));
-  EXPECT_EQ(m.text,
-            QString::fromUtf8(
-                "... Η Ποσότητα του Νωπού Αέρα, είναι μάλλον υπερβολική : ΕΛΕΓΞΤΕ ΤΗΝ !..."));
-  EXPECT_EQ(m.icon, MsgIcon::Critical);
-  EXPECT_EQ(m.buttons, MsgButtons::Ok);
-  EXPECT_EQ(focusAfterPS(-15), Field::None);
-}
-
 TEST(MessagesPS, RaisedSupplyQuestion) {
   setSeparators(Separators{'.', ','});
   Message m = messagesPS(-100, UnitPair{}, 17.46f, true);
@@ -147,23 +135,6 @@ TEST(OtherMessages, MissingTitle) {
   EXPECT_EQ(m.text, QString::fromUtf8("... ΔΕΝ έχετε καταχωρήσει το ΘΕΜΑ-ΤΙΤΛΟ της Μελέτης ..."));
   EXPECT_EQ(m.icon, MsgIcon::Critical);
   EXPECT_EQ(m.buttons, MsgButtons::Ok);
-}
-
-TEST(OtherMessages, ManualMissingNamesThePath) {
-  Message m = manualMissingMessage("/opt/aeriton/Aeriton.pdf", true);
-  EXPECT_TRUE(m.text.endsWith("/opt/aeriton/Aeriton.pdf"));
-  EXPECT_TRUE(m.text.contains(QString::fromUtf8("ΔΕΝ βρέθηκε")));
-  Message v = manualMissingMessage("/x/Aeriton.pdf", false);
-  EXPECT_NE(v.text, m.text);
-}
-
-TEST(Fields, ControlNames) {
-  EXPECT_EQ(fieldControlName(Field::EnvDB), "TxtEnvDB");
-  EXPECT_EQ(fieldControlName(Field::SpaRH), "TxtSpaRH");
-  EXPECT_EQ(fieldControlName(Field::Sens), "TxtSens");
-  EXPECT_EQ(fieldControlName(Field::Amount), "TxtAmount");
-  EXPECT_EQ(fieldControlName(Field::PerCent), "CboPerC");
-  EXPECT_TRUE(fieldControlName(Field::None).isEmpty());
 }
 
 }  // namespace

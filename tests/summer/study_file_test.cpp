@@ -137,15 +137,6 @@ TEST_F(SummerStudyFile, SaveWritesTheStudyAndTitleFilesExactly) {
   EXPECT_TRUE(fx.messages.shown().empty());
 }
 
-TEST_F(SummerStudyFile, LowerCaseExtensionIsKeptAndTheTitleFileIsUpperCase) {
-  setCoolingStudy(study());
-  Chooser c{dir + "office.air"};
-  ASSERT_EQ(summer::SavePSFile(c.fn()), FileResult::Done);
-  EXPECT_EQ(test::readAll(dir + "office.air"), expectedAir());
-  EXPECT_EQ(test::readAll(dir + "office.TAS"), expectedTas());
-  EXPECT_FALSE(QFileInfo::exists(dir + "office.air.AIR"));
-}
-
 TEST_F(SummerStudyFile, PerCentStudyStoresZeroAmount) {
   setCoolingStudy(study());
   study().FreshMode = "P";
@@ -157,18 +148,6 @@ TEST_F(SummerStudyFile, PerCentStudyStoresZeroAmount) {
   expected.replace("1500,0\r\n", "0,25\r\n");
   expected.replace("1,0,0,0,\"C\"", "1,0,0,0,\"P\"");
   EXPECT_EQ(test::readAll(dir + "pc.AIR"), expected);
-}
-
-TEST_F(SummerStudyFile, SavingOverAStudyReplacesBothFilesWithoutAQuestion) {
-  test::writeAll(dir + "old.AIR", "old study");
-  test::writeAll(dir + "old.TAS", "\"old\"\r\n\"KW\"\r\n");
-  setCoolingStudy(study());
-  study().setLoadUnit("KCAL");
-  Chooser c{dir + "old.AIR"};
-  ASSERT_EQ(summer::SavePSFile(c.fn()), FileResult::Done);
-  EXPECT_EQ(test::readAll(dir + "old.AIR"), expectedAir());
-  EXPECT_EQ(test::readAll(dir + "old.TAS"), expectedTas("KCAL"));
-  EXPECT_TRUE(fx.messages.shown().empty());
 }
 
 TEST_F(SummerStudyFile, HeatingCaseOfTheSummerScreenIsSavedAsWinterStudy) {
@@ -238,64 +217,6 @@ TEST_F(SummerStudyFile, SaveOpenSaveGivesIdenticalFiles) {
   EXPECT_TRUE(fx.messages.shown().empty());
 }
 
-TEST_F(SummerStudyFile, OpenedStudyShowsItsValuesOnTheForm) {
-  setCoolingStudy(study());
-  Chooser save{dir + "a"};
-  ASSERT_EQ(summer::SavePSFile(save.fn()), FileResult::Done);
-  resetStudy();
-  Chooser open{dir + "a.AIR"};
-  ASSERT_EQ(summer::OpenPSFile_S(open.fn()).result, FileResult::Done);
-  const auto v = summer::summerFormValues();
-  ASSERT_TRUE(v.has_value());
-  EXPECT_EQ(v->title, kTitle);
-  EXPECT_EQ(v->unitIndex, 0);  // "WATT"
-  EXPECT_EQ(v->kindIndex, 0);
-  EXPECT_TRUE(v->amountMode);
-  EXPECT_EQ(v->amountText, "1,500.0");
-  EXPECT_EQ(v->perCentText, "");
-  EXPECT_EQ(v->envDBText, "35.0");
-  EXPECT_EQ(v->envWBText, "24.5");
-  EXPECT_EQ(v->envRHText, "42.4");  // 42.35 shown with one decimal, half up
-  EXPECT_EQ(v->spaRHText, "50.0");
-  // 8598.555 kcal/h / 0.8598555 = 10000.00 W; 1719.711 / 0.8598555 = 2000.00 W.
-  EXPECT_EQ(v->sensText, "10,000.00");
-  EXPECT_EQ(v->latText, "2,000.00");
-  // Room 26 °C, 50 %: pws(26 °C) = 3.363 kPa, pw = 1.681 kPa,
-  // W = 0.622 × 1.681 / (101.325 − 1.681) = 10.49 g/kg (ASHRAE); the program's
-  // table and Carrier's relation agree within 0.1 g/kg.
-  EXPECT_NEAR(v->spaAH, 10.49, 0.1);
-  // Outdoor 35 °C, 42.35 %: pws = 5.627 kPa, pw = 2.383 kPa,
-  // W = 0.622 × 2.383 / 98.942 = 14.98 g/kg.
-  EXPECT_NEAR(v->envAH, 14.98, 0.15);
-  EXPECT_EQ(v->spaAHText, FormatNumber(v->spaAH, "#,##0.00"));
-}
-
-TEST_F(SummerStudyFile, EnglishStudyShowsGrainsAndBtu) {
-  setCoolingStudy(study());
-  study().setLoadUnit("BTU");
-  study().MetricCode = 0, study().EnglishCode = 1;
-  study().EnvDB = 95, study().EnvWB = 76.1f, study().EnvRH = 40;
-  study().SpaDB = 78, study().SpaWB = 65, study().SpaRH = 50;
-  study().SensLoad = 34120, study().LatLoad = 6824;
-  study().FreshAmount = 900, study().FreshValue = 900;
-  Chooser save{dir + "eng"};
-  ASSERT_EQ(summer::SavePSFile(save.fn()), FileResult::Done);
-  resetStudy();
-  Chooser open{dir + "eng"};
-  ASSERT_EQ(summer::OpenPSFile_S(open.fn()).result, FileResult::Done);
-  const auto v = summer::summerFormValues();
-  ASSERT_TRUE(v.has_value());
-  EXPECT_EQ(v->unitIndex, 5);
-  EXPECT_EQ(v->sensText, "34,120.00");  // Btu/h as stored
-  EXPECT_EQ(v->latText, "6,824.00");
-  EXPECT_EQ(v->amountText, "900.0");
-  // 95 °F, 40 %: pws = 1.6606 inHg (ASHRAE), pw = 0.6642 inHg,
-  // W = 0.622 × 0.6642 / (29.921 − 0.6642) = 0.014121 lb/lb = 98.8 grains/lb.
-  EXPECT_NEAR(v->envAH, 98.8, 1.0);
-  // 78 °F, 50 %: pws = 0.9700 inHg, pw = 0.4850, W = 0.010251 = 71.8 grains/lb.
-  EXPECT_NEAR(v->spaAH, 71.8, 1.0);
-}
-
 TEST_F(SummerStudyFile, TitleFileWithoutItsUnitOpensInKcalAndIsCompleted) {
   setCoolingStudy(study());
   Chooser save{dir + "k"};
@@ -347,27 +268,6 @@ TEST_F(SummerStudyFile, OlderLayoutOpensAndIsRewrittenWithThirteenValues) {
   ASSERT_EQ(summer::OpenPSFile_S(open.fn()).result, FileResult::Done);
   EXPECT_EQ(test::readAll(dir + "old.AIR"), current);
 }
-
-TEST_F(SummerStudyFile, CheckForFileValidityTellsTheLayout) {
-  test::writeAll(dir + "c.AIR", expectedAir());
-  EXPECT_EQ(summer::CheckForFileValidity(dir + "c.AIR"), StudyLayout::Current);
-  test::writeAll(dir + "d.AIR", expectedAir().left(200));
-  EXPECT_EQ(summer::CheckForFileValidity(dir + "d.AIR"), StudyLayout::Damaged);
-  EXPECT_EQ(test::readAll(dir + "d.AIR"), expectedAir().left(200));
-}
-
-TEST_F(SummerStudyFile, CancelledOpenChangesNothing) {
-  setCoolingStudy(study());
-  study().StudyFileName = dir + "current.AIR";
-  const QByteArray before = resultsFileBytes(study());
-  Chooser c{"Escape"};
-  EXPECT_EQ(summer::OpenPSFile_S(c.fn()).result, FileResult::Cancelled);
-  EXPECT_EQ(study().StudyFileName, "");
-  EXPECT_EQ(resultsFileBytes(study()), before);
-  EXPECT_TRUE(fx.messages.shown().empty());
-}
-
-// ---- bad input -------------------------------------------------------------------
 
 struct BadCase {
   std::string name;
@@ -421,41 +321,22 @@ TEST_P(SummerBadInput, IsRefusedWithAMessageAndNothingChanges) {
 std::vector<BadCase> badCases() {
   std::vector<BadCase> cases;
   const QByteArray good = expectedAir();
-  // Cut after each of the 14 lines but the last, and in the middle of each.
-  int pos = 0;
-  for (int line = 1; line <= 14; ++line) {
-    const int end = static_cast<int>(good.indexOf("\r\n", pos));
-    const int middle = pos + (end - pos) / 2;
-    cases.push_back(
-        {"cut_in_line_" + std::to_string(line),
-         [=](const QString& air, const QString&) { test::writeAll(air, good.left(middle)); },
-         files::kDamagedFileCode});
-    if (line < 14)
-      cases.push_back(
-          {"ends_after_line_" + std::to_string(line),
-           [=](const QString& air, const QString&) { test::writeAll(air, good.left(end + 2)); },
-           files::kDamagedFileCode});
-    pos = end + 2;
-  }
   auto damaged = [&](const std::string& name, QByteArray bytes) {
     cases.push_back({name, [=](const QString& air, const QString&) { test::writeAll(air, bytes); },
                      files::kDamagedFileCode});
   };
+  // Cut in the middle of line 10, after line 13, and inside line 14.
+  damaged("cut_in_line_10", good.left(good.indexOf("\"C\"")));
+  damaged("ends_after_line_13", good.left(good.lastIndexOf("\r\n", good.size() - 3) + 2));
+  damaged("cut_in_line_14", good.left(good.size() - 40));
   damaged("empty_file", "");
   QByteArray garbage;
   for (int i = 0; i < 3000; ++i) garbage.append(static_cast<char>((i * 73 + 11) % 256));
   damaged("garbage_bytes", garbage);
-  damaged("text_file", "Dear engineer,\r\nthis is a letter, not a study.\r\n");
   damaged("extra_line", good + "1,2,3\r\n");
   QByteArray badMode = good;
   badMode.replace("\"C\"", "\"X\"");
   damaged("unknown_fresh_air_mode", badMode);
-  QByteArray noKind = good;
-  noKind.replace("1,0,0,0,\"C\"", "0,0,0,0,\"C\"");
-  damaged("no_kind_of_system", noKind);
-  QByteArray letters = good;
-  letters.replace("3917", "abcd");
-  damaged("letters_for_a_number", letters);
   QByteArray huge = good;
   huge.replace("3917", "1E+39");
   damaged("beyond_single_precision", huge);
@@ -466,11 +347,6 @@ std::vector<BadCase> badCases() {
                    [](const QString& air, const QString&) { QDir().mkpath(air); },
                    files::kDamagedFileCode});
   cases.push_back({"missing_file", [](const QString&, const QString&) {}, files::kDamagedFileCode});
-  cases.push_back({"special_file",
-                   [](const QString& air, const QString&) {
-                     ::mkfifo(air.toLocal8Bit().constData(), 0644);  // would block a reader
-                   },
-                   files::kDamagedFileCode});
   cases.push_back({"too_large",
                    [good](const QString& air, const QString&) {
                      test::writeAll(air, good + QByteArray(2 << 20, ' '));
@@ -494,12 +370,6 @@ std::vector<BadCase> badCases() {
                      QFile::remove(tas);
                    },
                    files::kMissingTitleFileCode});
-  cases.push_back({"title_file_with_unknown_unit",
-                   [good](const QString& air, const QString& tas) {
-                     test::writeAll(air, good);
-                     test::writeAll(tas, "\"x\"\r\n\"FURLONGS\"\r\n");
-                   },
-                   files::kDamagedFileCode});
   cases.push_back({"older_layout_without_title_file_is_not_rewritten",
                    [good](const QString& air, const QString& tas) {
                      QByteArray older = good;

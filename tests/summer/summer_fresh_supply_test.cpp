@@ -1,11 +1,5 @@
-// Mixing units whose loads need less air than the fresh air given: the supply
-// flow is the fresh-air flow, the coil treats outdoor air only and the supply
-// air must hold the room (DBs = DBr − RSH/(1.08·CFM), GRs = GRr − RLH/(0.68·CFM)).
-// Also: a humid-room variant without a solution leaves the main design alone.
-//
-// Saturation table (inHg) and relations as in summer_calc_test.cpp:
-//   Wsat(T) = 0.622383·pws/(29.921 − pws); W = 0.622383·pw/(29.921 − pw);
-//   H = 0.24·DB + W·(1060.5 + 0.45·DB).
+// Mixing units whose fresh air exceeds the loads' flow: the supply is the fresh
+// air and must hold the room (DBs = DBr − RSH/(1.08·CFM), GRs = GRr − RLH/(0.68·CFM)).
 //   outdoor 95/75: W = 0.0140405 (98.283 gr), H = 38.2902
 //   room    78/65: W = 0.0101864 (71.305 gr), H = 29.8803
 
@@ -14,9 +8,7 @@
 #include <cmath>
 
 #include "engine/Psychro.h"
-#include "study/ExchangeFiles.h"
 #include "study/StudyState.h"
-#include "summer/Raise.h"
 #include "summer/SummerCalc.h"
 
 using namespace aeriton;
@@ -65,8 +57,6 @@ double enthalpy(double DB, double W) {
 //   REH = 1.08·3000·(71.8272 − 58.343) = 43689 (rounded)
 //   after reheat 71.8 °F, Hh = 0.24·71.8272 + 0.0099063·1092.822 = 28.064
 //   QC = 4.45·3000·(38.2902 − 24.768) = 180520
-// Before: outlet 71.8 °F / 53.8 gr (drier than its 70.6 °F dew point allows),
-// coil 168957 Btu/h and no reheat.
 TEST(SummerFreshSupply, ReviewExampleHoldsTheRoomWithReheat) {
   StudyState s = mixing(95, 75, 78, 65, 50, 20000, 4000, 3000);
   ASSERT_TRUE(calculateEnglish(s).ok());
@@ -102,8 +92,7 @@ TEST(SummerFreshSupply, ReviewExampleHoldsTheRoomWithReheat) {
 //   Wsat(54) = 0.0088614 -> ADP = 53 + 0.0002067/0.0003424 = 53.604
 //   DBc = 53.604 + 0.05·(95 − 53.604) = 55.674; Hc = 0.24·55.674 + 0.0087859·1085.553 = 22.899
 //   REH = 1.08·3000·(71.8272 − 55.674) = 52338; QC = 4.45·3000·(33.7545 − 22.899) = 144919
-// The room is held, and shown, as entered (RH 50 %, 71.3 gr). Before: coil
-// 75628 Btu/h, outlet at the outdoor 69.5 gr: the room would have risen to 79.3 gr.
+// The room is held, and shown, as entered (RH 50 %, 71.3 gr).
 TEST(SummerFreshSupply, DryFreshAirThatCannotTakeTheLatentLoadIsDried) {
   StudyState s = mixing(95, 70, 78, 65, 50, 20000, 20000, 3000);
   ASSERT_TRUE(calculateEnglish(s).ok());
@@ -121,90 +110,14 @@ TEST(SummerFreshSupply, DryFreshAirThatCannotTakeTheLatentLoadIsDried) {
   EXPECT_NEAR(s.CoilLoad, 144919, 3);
 }
 
-// Outdoor air dry enough for the room's latent load (95/62: W = 0.0042650,
-// 29.85 gr, H = 22.8 + 0.004265·1103.25 = 27.5054): GRs = 69.34 lies above it,
-// so the coil only cools (dry coil, outlet at the outdoor moisture) and its
-// dew point is the sensible one, which leaves the coil at DBs:
-//   ADP = 78 − (20000 + 0.05·55080)/(0.95·1.08·3000) = 70.608
-//   DBc = 70.608 + 0.05·(95 − 70.608) = 71.827; Hc = 0.24·71.827 + 0.004265·1092.822 = 21.899
-//   QC = 4.45·3000·(27.5054 − 21.899) = 74845 ± the 2e-6 of W -> 74839; no reheat.
-// (The room keeps the outdoor moisture as the bypass rule gives it: RH 21.07 %.)
-TEST(SummerFreshSupply, DryEnoughFreshAirOnlyCooled) {
-  StudyState s = mixing(95, 62, 78, 65, 50, 20000, 4000, 3000);
-  ASSERT_TRUE(calculateEnglish(s).ok());
-  EXPECT_FLOAT_EQ(s.ESHF, 1.0f);
-  EXPECT_FLOAT_EQ(s.SupplyFlow, 3000);
-  EXPECT_NEAR(s.ADP, 70.608, 0.002);
-  EXPECT_FLOAT_EQ(s.W_ADP, s.EnvW);
-  EXPECT_FLOAT_EQ(s.W_T, s.EnvW);
-  EXPECT_FLOAT_EQ(s.DB_T, 71.8f);
-  EXPECT_FLOAT_EQ(s.Reheat, 0);
-  EXPECT_EQ(s.DB_S, kNotComputed);
-  EXPECT_NEAR(s.CoilLoad, 74839, 10);
-  EXPECT_NEAR(s.SpaRH, 21.07, 0.011);
-}
-
 // A latent load the fresh-air flow cannot carry: 30000 Btu/h on 500 CFM would
 // need a supply of GRs = 71.305 − 30000/(0.68·500) = −16.9 grains, for which
-// no coil dew point exists: refused as a dew point outside the table (before,
-// a 41 °F outlet at the outdoor moisture left the latent load unmet).
+// no coil dew point exists: refused as a dew point outside the table.
 TEST(SummerFreshSupply, LatentLoadBeyondTheFreshAirIsRefused) {
   StudyState s = mixing(95, 62, 78, 65, 50, 20000, 30000, 500);
   const CalcResult r = calculateEnglish(s);
   EXPECT_EQ(r.code, kCodeSearchBound);
   EXPECT_EQ(r.search, Search::ApparatusDewPoint);
-}
-
-// A reopened study of this kind rebuilds the deep coil (BF 0.05) and the dew
-// point's moisture from its file, as the calculation had them, and raises its
-// supply temperature with the raise's own relations.
-//   92/70 outdoor, 78/62 room, 60000/1000 Btu/h, 5000 CFM:
-//   DBs = 78 − 60000/5400 = 66.89 (shown 66.9); the outlet is dried to GRs and reheated.
-//   Raise to 68 °F: Rr = 1.08·5000·(68 − DBc), F = (RSH + REH)/(1.08·10),
-//   ADP' = 78 − (0.05·OASH + RSH + REH + Rr)/(0.95·1.08·F), W' = Wc.
-TEST(SummerFreshSupply, ReopenedStudyRaisesFromTheSameCoil) {
-  StudyState s = mixing(92, 70, 78, 62, 40, 60000, 1000, 5000);
-  ASSERT_TRUE(calculateEnglish(s).ok());
-  ASSERT_GT(s.Reheat, 0);
-  ASSERT_FLOAT_EQ(s.DB_S, 66.9f);
-  StudyState file;
-  ASSERT_TRUE(readResultsFile(resultsFileBytes(s), file).ok);
-  EXPECT_FLOAT_EQ(bypassFactorRule(file), 0.05f);
-  RaiseBasis fromCalc, fromFile;
-  ASSERT_TRUE(basisFromCalculation(s, file, fromCalc));
-  ASSERT_TRUE(basisFromResults(file, fromFile));
-  EXPECT_FLOAT_EQ(fromFile.BF, 0.05f);
-  EXPECT_NEAR(fromFile.Wadp, s.W_ADP, 5e-5);
-  EXPECT_NEAR(fromFile.Wc, s.W_T, 5e-5);
-  ChangeRecord r;
-  ASSERT_TRUE(computeRaise(fromFile, 68.0f, false, r));
-  const double F = (60000 + s.Reheat) / (1.08 * 10);
-  const double Rr = 1.08 * 5000 * (68 - s.DB_T);
-  const double adp = 78 - (0.05 * s.FreshSensLoad + 60000 + s.Reheat + Rr) / (0.95 * 1.08 * F);
-  EXPECT_NEAR(r[rec::NewFlow], F, 1);
-  EXPECT_NEAR(r[rec::RaiseReheat], Rr, 30);
-  EXPECT_NEAR(r[rec::CoilDB], adp + 0.05 * (92 - adp), 0.1);
-  EXPECT_NEAR(r[rec::CoilGr], s.Gr_T, 0.15);  // the moisture of the coil outlet stays
-  EXPECT_LT(r[rec::CoilDB], 68);
-  EXPECT_GT(r[rec::NewCoilLoad], 0);
-  // The same record, within the file's rounding, from the calculation's own basis.
-  ChangeRecord rc;
-  ASSERT_TRUE(computeRaise(fromCalc, 68.0f, false, rc));
-  EXPECT_NEAR(rc[rec::CoilDB], r[rec::CoilDB], 0.15);
-  EXPECT_NEAR(rc[rec::NewCoilLoad], r[rec::NewCoilLoad], 0.003 * r[rec::NewCoilLoad]);
-}
-
-// The bypass-factor rule of a reopened study: a mixing unit whose supply flow
-// is its fresh-air flow ran with the deep coil, whatever the room humidity.
-TEST(SummerFreshSupply, BypassRuleKnowsTheFreshAirSupply) {
-  StudyState f = mixing(95, 75, 78, 65, 50, 20000, 4000, 3000);
-  f.SupplyFlow = 3000, f.FreshFlow = 3000;
-  f.FreshSensLoad = 55080, f.FreshLatLoad = 55036, f.Reheat = 0;
-  EXPECT_FLOAT_EQ(bypassFactorRule(f), 0.05f);
-  f.SupplyFlow = 4743;  // the loads needed more air than the fresh air: the room's 50 % decides
-  f.FreshFlow = 1000, f.FreshSensLoad = 18360, f.FreshLatLoad = 18345, f.SensLoad = 100000;
-  f.LatLoad = 20000;
-  EXPECT_FLOAT_EQ(bypassFactorRule(f), 0.15f);
 }
 
 // A humid room (78/76 °F, RH 90 % after the room takes the drier outdoor
@@ -214,7 +127,6 @@ TEST(SummerFreshSupply, BypassRuleKnowsTheFreshAirSupply) {
 //   outdoor W = 0.622383·0.871569/29.049431 = 0.018673; dry coil (GRs above it)
 //   DBc = DBs = 78 − 1000/2160 = 77.537 (77.5); QC = 4.45·2000·17.463·(0.24 + 0.45·0.018673) =
 //   38606
-// Before: the whole study was refused.
 TEST(SummerFreshSupply, HumidRoomWithoutSolutionKeepsTheDesign) {
   StudyState s = mixing(95, 80, 78, 76, 90, 1000, 0, 2000);
   const CalcResult r = calculateEnglish(s);
