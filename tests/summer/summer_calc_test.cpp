@@ -56,6 +56,10 @@ double wsat(int t) {
   return 0.6223832 * p / (29.921 - p);
 }
 
+double enthalpy(double DB, double W) {
+  return 0.24 * DB + W * (1060.5 + 0.45 * DB);
+}
+
 }  // namespace
 
 // Mixing, 1000 CFM of fresh air, room at 50 %:
@@ -458,6 +462,173 @@ TEST(SummerSweep, EveryStudyEndsInDesignOrDefinedRefusal) {
             EXPECT_GT(s.SupplyFlow, 0);
             EXPECT_TRUE(std::isfinite(s.CoilLoad));
           }
+}
+
+// Mixing units whose fresh air exceeds the loads' flow: the supply is the fresh
+// air and must hold the room (DBs = DBr − RSH/(1.08·CFM), GRs = GRr − RLH/(0.68·CFM)).
+// outdoor 95/75: W = 0.0140405 (98.283 gr), H = 38.2902; room 78/65: W = 0.0101864.
+// 95/75 °F outdoor, 78/65 °F room, 20000/4000 Btu/h, 3000 CFM of fresh air
+// (the loads alone would need ~1000 CFM).
+//   supply that holds the room: DBs = 78 − 20000/(1.08·3000) = 71.8272
+//                               GRs = 71.305 − 4000/(0.68·3000) = 69.344 (Ws = 0.0099063)
+//   dew point for that moisture: Wadp = (0.0099063 − 0.05·0.0140405)/0.95 = 0.0096887
+//     Wsat(56) = 0.0095411, Wsat(57) = 0.0098981
+//     ADP = 56 + (0.0096887 − 0.0095411)/(0.0098981 − 0.0095411) = 56.414
+//   (the sensible dew point 78 − (20000 + 0.05·55080)/(0.95·1.08·3000) = 70.61 lies above)
+//   DBc = 56.414 + 0.05·(95 − 56.414) = 58.343; Hc = 0.24·58.343 + 0.0099063·1086.754 = 24.768
+//   REH = 1.08·3000·(71.8272 − 58.343) = 43689 (rounded)
+//   after reheat 71.8 °F, Hh = 0.24·71.8272 + 0.0099063·1092.822 = 28.064
+//   QC = 4.45·3000·(38.2902 − 24.768) = 180520
+TEST(SummerFreshSupply, ReviewExampleHoldsTheRoomWithReheat) {
+  StudyState s = english(kMix, 95, 75, 40, 78, 65, 50, 20000, 4000, 3000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 3000);
+  EXPECT_FLOAT_EQ(s.BF, 0.05f);
+  EXPECT_FLOAT_EQ(s.DB_M, 95);
+  EXPECT_NEAR(s.W_ADP, 0.0096887, 2e-7);
+  EXPECT_NEAR(s.ADP, 56 + (s.W_ADP - wsat(56)) / (wsat(57) - wsat(56)), 1e-3);
+  EXPECT_NEAR(s.ADP, 56.414, 0.002);
+  EXPECT_FLOAT_EQ(s.DB_T, 58.3f);
+  EXPECT_NEAR(s.W_T, 0.0099063, 2e-7);
+  EXPECT_FLOAT_EQ(s.Gr_T, 69.3f);
+  EXPECT_FLOAT_EQ(s.h_T, 24.77f);
+  EXPECT_NEAR(s.Reheat, 43689, 2);
+  EXPECT_FLOAT_EQ(s.DB_S, 71.8f);
+  EXPECT_FLOAT_EQ(s.Gr_S, 69.3f);
+  EXPECT_FLOAT_EQ(s.h_S, 28.06f);
+  EXPECT_NEAR(s.CoilLoad, 180520, 3);
+  // The supply air carries exactly the room loads.
+  EXPECT_NEAR(1.08 * 3000 * (78 - (58.343 + s.Reheat / (1.08 * 3000))), 20000, 5);
+  EXPECT_NEAR(0.68 * 3000 * (s.SpaW - s.W_T) * 7000, 4000, 3);
+  // The coil outlet is no drier than its own dew point allows.
+  EXPECT_GE(s.W_T, s.W_ADP);
+  // The outdoor-air loads are still reported as those of the fresh air.
+  EXPECT_FLOAT_EQ(s.FreshSensLoad, 55080);
+}
+
+// Outdoor air drier than the room (95/70: W = 0.0099293, 69.505 gr, H = 33.7545)
+// with a large room latent load: ESHF is fixed at 1 and the fresh air alone
+// carries the sensible load, but it is not dry enough for the latent one:
+//   GRs = 71.305 − 20000/(0.68·3000) = 61.501 (Ws = 0.0087859)
+//   Wadp = (0.0087859 − 0.05·0.0099293)/0.95 = 0.0087257, Wsat(53) = 0.0085190,
+//   Wsat(54) = 0.0088614 -> ADP = 53 + 0.0002067/0.0003424 = 53.604
+//   DBc = 53.604 + 0.05·(95 − 53.604) = 55.674; Hc = 0.24·55.674 + 0.0087859·1085.553 = 22.899
+//   REH = 1.08·3000·(71.8272 − 55.674) = 52338; QC = 4.45·3000·(33.7545 − 22.899) = 144919
+// The room is held, and shown, as entered (RH 50 %, 71.3 gr).
+TEST(SummerFreshSupply, DryFreshAirThatCannotTakeTheLatentLoadIsDried) {
+  StudyState s = english(kMix, 95, 70, 40, 78, 65, 50, 20000, 20000, 3000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_FLOAT_EQ(s.ESHF, 1.0f);
+  EXPECT_FLOAT_EQ(s.FreshLatLoad, 0);
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 3000);
+  EXPECT_FLOAT_EQ(s.SpaRH, 50);
+  EXPECT_FLOAT_EQ(s.SpaGr, 71.3f);
+  EXPECT_NEAR(s.ADP, 53.604, 0.002);
+  EXPECT_FLOAT_EQ(s.DB_T, 55.7f);
+  EXPECT_FLOAT_EQ(s.Gr_T, 61.5f);
+  EXPECT_FLOAT_EQ(s.h_T, 22.90f);
+  EXPECT_NEAR(s.Reheat, 52338, 2);
+  EXPECT_FLOAT_EQ(s.DB_S, 71.8f);
+  EXPECT_NEAR(s.CoilLoad, 144919, 3);
+}
+
+// A latent load the fresh-air flow cannot carry: 30000 Btu/h on 500 CFM would
+// need a supply of GRs = 71.305 − 30000/(0.68·500) = −16.9 grains, for which
+// no coil dew point exists: refused as a dew point outside the table.
+TEST(SummerFreshSupply, LatentLoadBeyondTheFreshAirIsRefused) {
+  StudyState s = english(kMix, 95, 62, 40, 78, 65, 50, 20000, 30000, 500);
+  const CalcResult r = calculateEnglish(s);
+  EXPECT_EQ(r.code, kCodeSearchBound);
+  EXPECT_EQ(r.search, Search::ApparatusDewPoint);
+}
+
+// A humid room (78/76 °F, RH 90 % after the room takes the drier outdoor
+// moisture) behind 95/80 °F fresh air, 1000 Btu/h sensible, no latent, 2000 CFM:
+// the humid-room balance has no bracket. The variant is left out (flag 0,
+// block of markers) and the design stands:
+//   outdoor W = 0.622383·0.871569/29.049431 = 0.018673; dry coil (GRs above it)
+//   DBc = DBs = 78 − 1000/2160 = 77.537 (77.5); QC = 4.45·2000·17.463·(0.24 + 0.45·0.018673) =
+//   38606
+TEST(SummerFreshSupply, HumidRoomWithoutSolutionKeepsTheDesign) {
+  StudyState s = english(kMix, 95, 80, 40, 78, 76, 90, 1000, 0, 2000);
+  const CalcResult r = calculateEnglish(s);
+  ASSERT_TRUE(r.ok()) << r.code;
+  EXPECT_GE(s.SpaRH, 71.0f);
+  EXPECT_EQ(s.HighHumidity, 0);
+  for (float v : s.HighHumid) EXPECT_EQ(v, kNotComputed);
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 2000);
+  EXPECT_FLOAT_EQ(s.DB_T, 77.5f);
+  EXPECT_NEAR(s.CoilLoad, 38606, 3);
+  EXPECT_NEAR(enthalpy(95, s.EnvW) - enthalpy(77.537, s.EnvW), 38606 / (4.45 * 2000), 1e-3);
+}
+
+// A cooling coil never adds water: when the dew point's whole-degree moisture
+// exceeds the entering air's, the coil is dry (latent duty 0, sensible load only).
+// 100 % fresh air taking up the loads, outdoor air drier than the room.
+//   outdoor 100/70: pws(70) = 0.73916, pw = 0.73916 − 29.18184·30/2709 = 0.41599,
+//            W = 0.6223832·0.41599/29.50501 = 0.0087751 (61.43 gr), H = 33.701
+//   room 75/64: pws(64) = 0.60073, pw = 0.60073 − 29.32027·11/2716.8 = 0.48202,
+//            W = 0.0101905 (71.33 gr)
+//   OASH = 1.08·1000·25 = 27000, OALH = 0.68·1000·(61.43 − 71.33) = −6738
+//   ESHF = 101350/(101350 + 20000 − 336.9) = 0.83751; R(55) = 0.82009, R(56) = 0.86901
+//   -> ADP = 55.356; CFMsa = 101350/(0.95·1.08·19.644) = 5028.6 > 1000, so the unit
+//   takes it all from outside: OASH = 135773, OALH = −33881,
+//   ESHF = 106788.6/(106788.6 + 20000 − 1694.0) = 0.85366 -> ADP = 55.686 with
+//   Wadp = Wsat(56) = 0.0095411 (66.79 gr), moister than the outdoor air.
+//   Dry coil: Wc = Wo = 0.0087751; DBc = 55.686 + 0.05·44.314 = 57.902;
+//   Hc = 0.24·57.902 + 0.0087751·(1060.5 + 26.056) = 23.431;
+//   QC = 4.45·5028.6·(33.701 − 23.431) = 229810; coil sensible 1.08·5028.6·42.098
+//   = 228631, coil latent 0.
+TEST(SummerDryCoil, FreshAirUnitWithDryOutdoorAirCoolsWithoutAddingWater) {
+  StudyState s = english(kPaf, 100, 70, 21.52f, 75, 64, 55.08f, 100000, 20000, 1000);
+  ASSERT_TRUE(calculateEnglish(s).ok());
+  EXPECT_NEAR(s.ADP, 55.686, 0.002);
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 5029);
+  EXPECT_NEAR(s.EnvW, 0.0087751, 2e-7);
+  EXPECT_FLOAT_EQ(s.W_T, s.W_M);
+  EXPECT_FLOAT_EQ(s.W_ADP, s.W_M);
+  EXPECT_FLOAT_EQ(s.Gr_T, 61.4f);
+  EXPECT_FLOAT_EQ(s.DB_T, 57.9f);
+  EXPECT_FLOAT_EQ(s.h_T, 23.43f);
+  EXPECT_NEAR(s.CoilLoad, 229810, 3);
+  EXPECT_NEAR(s.FreshSensLoad, 228631, 1);
+  EXPECT_FLOAT_EQ(s.FreshLatLoad, 0);
+  // The outlet's wet bulb gives back its vapour pressure (that of the outdoor air).
+  EXPECT_NEAR(psy::CarrierPv(s.DB_T, s.WB_T), 0.41599, 0.006);
+  EXPECT_LT(s.WB_T, s.DB_T);
+}
+
+// Over a grid of climates, rooms, loads and fresh air: whenever a design comes
+// out, the coil outlet is no moister than the coil inlet, and the outlet keeps
+// the bypass relation Wc = Wadp + BF·(Wm − Wadp) that the raise of the supply
+// temperature relies on.
+TEST(SummerDryCoil, CoilNeverAddsWater) {
+  struct Room {
+    float DB, WB, RH;
+  };
+  const Room rooms[] = {{75, 62, 49.5f}, {78, 65, 50}, {76, 68, 66.8f}, {75, 64, 55.1f}};
+  int designs = 0, dry = 0;
+  for (const Kind* k : {&kMix, &kRecirc, &kPaf})
+    for (float DBo : {90.0f, 100.0f})
+      for (float WBo : {60.0f, 65.0f, 70.0f, 75.0f, 80.0f})
+        for (const Room& r : rooms)
+          for (float latentShare : {0.0f, 0.1f, 0.3f})
+            for (float fresh : {500.0f, 2000.0f, 6000.0f}) {
+              const float RSH = 100000;
+              StudyState s = english(*k, DBo, WBo, 40, r.DB, r.WB, r.RH, RSH, RSH * latentShare,
+                                     k == &kRecirc ? 0.1f : fresh);
+              if (!calculateEnglish(s).ok()) continue;
+              ++designs;
+              SCOPED_TRACE(testing::Message()
+                           << s.KindCode.toStdString() << " " << DBo << "/" << WBo << " room "
+                           << r.DB << "/" << r.WB << " lat " << latentShare << " fresh " << fresh);
+              EXPECT_LE(s.W_T, s.W_M * (1 + 1e-6f));
+              EXPECT_LE(s.Gr_T, s.Gr_M + 0.05f);
+              EXPECT_NEAR(s.W_T, s.W_ADP + s.BF * (s.W_M - s.W_ADP), 1e-7);
+              if (s.W_T == s.W_M) ++dry;
+            }
+  EXPECT_GT(designs, 300);
+  EXPECT_GT(dry, 20);  // the grid does reach dry coils
 }
 
 }  // namespace summer_calc_tests
