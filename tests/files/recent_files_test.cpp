@@ -12,15 +12,6 @@
 using namespace aeriton;
 using namespace aeriton::files;
 
-TEST(RecentFiles, MissingFileMeansNoListAndEmptyFileAnEmptyList) {
-  test::ProgramFolderFixture fx;
-  EXPECT_FALSE(recentFilesExist());
-  EXPECT_TRUE(readRecentFiles().empty());
-  test::writeAll(fx.path("RecentFiles.txt"), "");
-  EXPECT_TRUE(recentFilesExist());
-  EXPECT_TRUE(readRecentFiles().empty());
-}
-
 TEST(RecentFiles, ReadsWholeLinesInAnyLineEndWithQuotesRemoved) {
   test::ProgramFolderFixture fx;
   const QByteArray bytes =
@@ -42,34 +33,12 @@ TEST(RecentFiles, ReadsWholeLinesInAnyLineEndWithQuotesRemoved) {
   EXPECT_EQ(entries[3].path, "E:\\last.KLD");
 }
 
-TEST(RecentFiles, ListLinePadsTheNameTo64ThenDriveAndFolder) {
-  const QString line = recentListLine("C:\\Kalyx\\Data\\Office.KLD");
-  // "Office.KLD" is 10 characters: 54 blanks follow.
-  EXPECT_EQ(line, "Office.KLD" + QString(54, ' ') + "C:\\Kalyx\\Data\\");
-  EXPECT_EQ(recentListLine("D:\\a.XLD"), "a.XLD" + QString(59, ' ') + "D:\\");
-  EXPECT_EQ(recentListLine("/home/u/a.KLD"), "a.KLD" + QString(59, ' ') + "/home/u/");
+TEST(RecentFiles, SeasonOfALoadStudyByItsUpperCasedExtension) {
+  EXPECT_EQ(loadStudySeason("C:\\a.kld"), LoadSeason::Summer);
+  EXPECT_EQ(loadStudySeason("C:\\a.Xld"), LoadSeason::Winter);
+  EXPECT_EQ(loadStudySeason("C:\\a.AIR"), LoadSeason::Unknown);
+  EXPECT_EQ(loadStudySeason("KLD"), LoadSeason::Unknown);
 }
-
-struct SeasonCase {
-  const char* name;
-  const char* path;
-  LoadSeason season;
-};
-
-class LoadStudySeason : public ::testing::TestWithParam<SeasonCase> {};
-
-TEST_P(LoadStudySeason, ByTheUpperCasedExtension) {
-  EXPECT_EQ(loadStudySeason(GetParam().path), GetParam().season);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Extensions, LoadStudySeason,
-    ::testing::Values(SeasonCase{"summer_upper", "C:\\a.KLD", LoadSeason::Summer},
-                      SeasonCase{"summer_lower", "C:\\a.kld", LoadSeason::Summer},
-                      SeasonCase{"winter_mixed", "C:\\a.Xld", LoadSeason::Winter},
-                      SeasonCase{"study_file", "C:\\a.AIR", LoadSeason::Unknown},
-                      SeasonCase{"short", "KLD", LoadSeason::Unknown}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RecentFiles, RemovingAnEntryKeepsEveryOtherLineByteForByte) {
   test::ProgramFolderFixture fx;
@@ -93,14 +62,6 @@ TEST(RecentFiles, RemovingAnEntryKeepsEveryOtherLineByteForByte) {
   EXPECT_TRUE(readRecentFiles().empty());
 }
 
-TEST(RecentFiles, RemovalCountsEntriesNotBlankLines) {
-  test::ProgramFolderFixture fx;
-  test::writeAll(fx.path("RecentFiles.txt"), "\r\nC:\\a.KLD\n\nC:\\b.KLD");
-  ASSERT_TRUE(removeRecentFile(1));  // the second entry, C:\b.KLD, on line 4
-  EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "\r\nC:\\a.KLD\r\n\r\n");
-  ASSERT_EQ(readRecentFiles().size(), 1u);
-}
-
 TEST(RecentFiles, ScratchCopyThatCannotBeWrittenLeavesTheListAsItWas) {
   test::ProgramFolderFixture fx;
   test::writeAll(fx.path("RecentFiles.txt"), "C:\\a.KLD\r\nC:\\b.KLD\r\n");
@@ -109,4 +70,11 @@ TEST(RecentFiles, ScratchCopyThatCannotBeWrittenLeavesTheListAsItWas) {
   EXPECT_FALSE(removeRecentFile(0, &error));
   EXPECT_FALSE(error.isEmpty());
   EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "C:\\a.KLD\r\nC:\\b.KLD\r\n");
+}
+
+TEST(RecentFiles, RemovalCountsEntriesNotBlankLines) {
+  test::ProgramFolderFixture fx;
+  test::writeAll(fx.path("RecentFiles.txt"), "\r\nC:\\a.KLD\n\nC:\\b.KLD");
+  ASSERT_TRUE(removeRecentFile(1));  // the second entry, C:\b.KLD, on line 4
+  EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "\r\nC:\\a.KLD\r\n\r\n");
 }

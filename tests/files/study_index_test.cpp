@@ -40,29 +40,11 @@ QByteArray expectedRecord(int index, const QString& title, const QString& folder
 
 }  // namespace
 
-struct LineCase {
-  const char* name;
-  int number;
-  const char* title;
-  const char* expected;
-};
-
-class StudyListLine : public ::testing::TestWithParam<LineCase> {};
-
-TEST_P(StudyListLine, NumbersWithFourDigitsThenTheTitle) {
-  const LineCase& c = GetParam();
-  EXPECT_EQ(studyListLine(c.number, QString::fromUtf8(c.title)), QString::fromUtf8(c.expected));
+TEST(StudyIndex, ListLineNumbersWithFourDigitsThenTheTrimmedTitle) {
+  EXPECT_EQ(studyListLine(3, "Office"), "(0003.) Office");
+  EXPECT_EQ(studyListLine(12345, "X"), "(12345.) X");
+  EXPECT_EQ(studyListLine(2, QStringLiteral("  Κατάστημα  ")), QStringLiteral("(0002.) Κατάστημα"));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, StudyListLine,
-    ::testing::Values(LineCase{"third_office", 3, "Office", "(0003.) Office"},
-                      LineCase{"first_greek", 1, "Γραφεία Αθήνας", "(0001.) Γραφεία Αθήνας"},
-                      LineCase{"four_digits", 9999, "X", "(9999.) X"},
-                      LineCase{"wider_than_four", 12345, "X", "(12345.) X"},
-                      LineCase{"untitled", 7, "", "(0007.) "},
-                      LineCase{"trimmed", 2, "  Κατάστημα  ", "(0002.) Κατάστημα"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StudyIndex, RebuildsOneRecordPerStudyWithTitleFolderNameDateAndTime) {
   test::ProgramFolderFixture fx;
@@ -102,36 +84,6 @@ TEST(StudyIndex, RebuildsOneRecordPerStudyWithTitleFolderNameDateAndTime) {
   EXPECT_EQ(records[1].title, QStringLiteral("Κατάστημα, \"Πλάκα\""));
   EXPECT_EQ(records[1].fullPath(), dir + "b_shop.air");
   EXPECT_EQ(records[2].title, "");
-}
-
-TEST(StudyIndex, WinterPatternReadsTawTitlesAndAnEmptyFolderGivesAnEmptyIndex) {
-  test::ProgramFolderFixture fx;
-  const QString dir = fx.path("W/");
-  QDir().mkpath(dir);
-  EXPECT_EQ(MakeCurrentStudiesFile(dir, "*.WIR"), 0);
-  EXPECT_TRUE(QFileInfo::exists(fx.path("Studies.std")));
-  EXPECT_EQ(QFileInfo(fx.path("Studies.std")).size(), 0);
-
-  test::writeAll(dir + "w.WIR", "x");
-  writeTitleFile(dir + "w.TAW", QStringLiteral("Σχολείο"));
-  test::writeAll(dir + "w.TAS", "\"wrong companion\"\r\n");
-  ASSERT_EQ(MakeCurrentStudiesFile(dir, "*.WIR"), 1);
-  EXPECT_EQ(readStudiesFile().at(0).title, QStringLiteral("Σχολείο"));
-}
-
-TEST(StudyIndex, TitleFileReadingIsTolerantOfEmptyAndUnquotedFiles) {
-  test::ProgramFolderFixture fx;
-  bool found = true;
-  EXPECT_EQ(readStudyTitle(fx.path("none.AIR"), ".TAS", &found), "");
-  EXPECT_FALSE(found);
-  test::writeAll(fx.path("e.TAS"), "");
-  EXPECT_EQ(readStudyTitle(fx.path("e.AIR"), ".TAS", &found), "");
-  EXPECT_TRUE(found);
-  test::writeAll(fx.path("u.TAS"), "Plain title\r\n\"KW\"\r\n");
-  EXPECT_EQ(readStudyTitle(fx.path("u.AIR"), ".TAS"), "Plain title");
-  QDir(fx.folder()).mkpath("d.TAS");  // a folder where the title file should be
-  EXPECT_EQ(readStudyTitle(fx.path("d.AIR"), ".TAS", &found), "");
-  EXPECT_FALSE(found);
 }
 
 TEST(StudyIndex, UnwritableIndexIsReportedNotHalfWritten) {

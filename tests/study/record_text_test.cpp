@@ -9,49 +9,28 @@
 
 using namespace aeriton;
 
-struct SingleCase {
-  const char* name;
-  float value;
-  const char* text;
-};
-
-class FormatSingle : public ::testing::TestWithParam<SingleCase> {};
-
-TEST_P(FormatSingle, WritesShortestSevenDigitForm) {
-  EXPECT_EQ(formatSingle(GetParam().value), QByteArray(GetParam().text));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Numbers, FormatSingle,
-    ::testing::Values(SingleCase{"half", 12.5f, "12.5"}, SingleCase{"fraction", 0.5f, ".5"},
-                      SingleCase{"negative_fraction", -0.5f, "-.5"},
-                      SingleCase{"small", 0.00001f, "1E-05"},
-                      SingleCase{"marker", -100000.0f, "-100000"}, SingleCase{"whole", 45.0f, "45"},
-                      SingleCase{"zero", 0.0f, "0"}, SingleCase{"negative_zero", -0.0f, "0"},
-                      SingleCase{"single_significance", 78.8f, "78.8"},
-                      SingleCase{"seven_digits", 1234567.0f, "1234567"},
-                      SingleCase{"eight_digits", 12345678.0f, "1.234568E+07"},
-                      SingleCase{"tenth", 0.1f, ".1"}, SingleCase{"thousandth", 0.001f, ".001"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RecordWriter, WritesQuotedStringsNumbersAndCrLf) {
-  RecordWriter w;
-  w.str("AAA_NA").integer(0).endLine();
-  w.single(36.f).single(22.5f).single(0.5f).endLine();
-  EXPECT_EQ(w.bytes(), QByteArray("\"AAA_NA\",0\r\n36,22.5,.5\r\n"));
+TEST(FormatSingle, WritesShortestSevenDigitForm) {
+  const std::pair<float, const char*> cases[] = {{12.5f, "12.5"},
+                                                 {-0.5f, "-.5"},
+                                                 {0.00001f, "1E-05"},
+                                                 {-100000.0f, "-100000"},
+                                                 {-0.0f, "0"},
+                                                 {1234567.0f, "1234567"},
+                                                 {12345678.0f, "1.234568E+07"},
+                                                 {78.8f, "78.8"}};
+  for (const auto& [value, text] : cases) EXPECT_EQ(formatSingle(value), QByteArray(text)) << text;
 }
 
 TEST(RecordText, GreekTitleWithCommaAndQuoteRoundTripsInCp1253) {
   const QString title = QStringLiteral("Γραφεία \"Αθήνα\", όροφος Α΄");
   RecordWriter w;
-  w.str(title).endLine().str("WATT").endLine();
-  // Greek letters are single bytes of Windows-1253.
+  w.str(title).endLine().str("WATT").integer(0).endLine();
+  w.single(36.f).single(.5f).endLine();
   QByteArray expected = "\"" + toCp1253(QStringLiteral("Γραφεία ")) + "\"\"" +
                         toCp1253(QStringLiteral("Αθήνα")) + "\"\", " +
-                        toCp1253(QStringLiteral("όροφος Α΄")) + "\"\r\n\"WATT\"\r\n";
+                        toCp1253(QStringLiteral("όροφος Α΄")) + "\"\r\n\"WATT\",0\r\n36,.5\r\n";
   EXPECT_EQ(w.bytes(), expected);
   EXPECT_EQ(toCp1253(QStringLiteral("Α")), QByteArray("\xC1"));
-  EXPECT_EQ(toCp1253(QStringLiteral("ω")), QByteArray("\xF9"));
 
   RecordReader r(w.bytes());
   QString back, unit;
@@ -59,7 +38,6 @@ TEST(RecordText, GreekTitleWithCommaAndQuoteRoundTripsInCp1253) {
   ASSERT_TRUE(r.readString(unit));
   EXPECT_EQ(back, title);
   EXPECT_EQ(unit, "WATT");
-  EXPECT_TRUE(r.atEnd());
 }
 
 TEST(RecordReader, AcceptsNumberFormsAcrossCommasAndLineEnds) {
@@ -101,28 +79,17 @@ TEST(RecordReader, RefusesTextWhereANumberBelongs) {
   EXPECT_FLOAT_EQ(v, 3.f);
 }
 
-TEST(RecordReader, SplitsLines) {
-  RecordReader r("1,2,3\r\n\r\n\"x\"\r\n4\r\n");
-  auto lines = r.lines();
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0].size(), 3u);
-  EXPECT_EQ(lines[1][0].raw, QByteArray("x"));
-  EXPECT_EQ(lines[2][0].line, 4);
-}
-
 TEST(FixedRecordFile, WritesPaddedTextAndInt16Records) {
   test::ProgramFolderFixture fx;
   const QString path = fx.path("records.bin");
   {
     FixedRecordFile f(path, 12);
     ASSERT_TRUE(f.open());
-    EXPECT_EQ(f.recordCount(), 0);
     QByteArray rec = fixedrec::text(QStringLiteral("Όνομα"), 10);
     fixedrec::putInt16(rec, 10, -2);
     ASSERT_TRUE(f.write(1, rec));
     ASSERT_TRUE(f.write(2, fixedrec::text("B", 12)));
     EXPECT_FALSE(f.write(4, rec));  // no holes
-    EXPECT_EQ(f.recordCount(), 2);
   }
   QByteArray bytes = test::readAll(path);
   ASSERT_EQ(bytes.size(), 24);
@@ -139,15 +106,11 @@ TEST(FixedRecordFile, WritesPaddedTextAndInt16Records) {
 TEST(Cp1253, ComposesCombiningAccentsAndMarksWhatItCannotHold) {
   // "ά" typed as alpha + combining acute is the single byte of the composed letter.
   EXPECT_EQ(toCp1253(QString::fromUtf8("\xCE\xB1\xCC\x81")), QByteArray("\xDC"));
-  EXPECT_EQ(toCp1253(QStringLiteral("ά")), QByteArray("\xDC"));
-  // Characters outside the code page become '?'; unassigned bytes decode to U+FFFD.
   EXPECT_EQ(toCp1253(QStringLiteral("Ж")), QByteArray("?"));
   EXPECT_EQ(fromCp1253(QByteArray("\xD2")), QString(QChar(0xFFFD)));
-  // Every assigned byte survives a round trip.
   for (int b = 0x20; b < 0x100; ++b) {
     const QByteArray one(1, static_cast<char>(b));
     const QString text = fromCp1253(one);
-    if (text == QString(QChar(0xFFFD))) continue;
-    EXPECT_EQ(toCp1253(text), one) << b;
+    if (text != QString(QChar(0xFFFD))) EXPECT_EQ(toCp1253(text), one) << b;
   }
 }

