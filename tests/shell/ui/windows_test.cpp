@@ -1,9 +1,7 @@
 // The shell's windows driven through their controls: the title window, the
-// season window, the study-title window and the exit-or-change request; and
-// every Greek caption fits its control.
+// season window, the study-title window and the exit-or-change request.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,37 +37,6 @@ class Windows : public ::testing::Test {
     takeDataScreenExit();
   }
 };
-
-// Names of the controls whose caption is wider (or, wrapped, taller) than the control.
-QStringList clippedCaptions(QWidget* window) {
-  QStringList clipped;
-  for (QLabel* l : window->findChildren<QLabel*>()) {
-    if (!l->isVisible() || l->text().isEmpty()) continue;
-    const bool fits =
-        l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
-                      : l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width();
-    if (!fits) clipped << l->objectName() + ": " + l->text();
-  }
-  for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-    if (b->isVisible() && b->sizeHint().width() > b->width())
-      clipped << b->objectName() + ": " + b->text();
-  }
-  return clipped;
-}
-
-TEST_F(Windows, EveryShellWindowShowsItsCaptionsWhole) {
-  study().Title = QStringLiteral("Κτίριο γραφείων, Λεωφόρος Κηφισίας 120, Μαρούσι");
-  FrmTitle title;
-  FrmSeason season;
-  FrmThemaInd studyTitle;
-  StandInDataScreen summer(Season::Summer);
-  for (QWidget* w : std::initializer_list<QWidget*>{&title, &season, &studyTitle, &summer}) {
-    w->show();
-    QApplication::processEvents();
-    EXPECT_TRUE(clippedCaptions(w).isEmpty()) << clippedCaptions(w).join("\n").toStdString();
-    w->hide();
-  }
-}
 
 TEST_F(Windows, TitleWindowClosesItselfAFifthOfASecondAfterActivation) {
   FrmTitle w;

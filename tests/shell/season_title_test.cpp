@@ -1,11 +1,12 @@
-// The study title and its companion title file (".TAS" beside ".AIR", ".TAW"
-// beside ".WIR"): two quoted values, title and load-unit code, CR LF, in the
-// Greek single-byte code page.
+// The season flags, the remembered study folder file "~orvo.psy", and the study
+// title with its companion file (".TAS" beside ".AIR", ".TAW" beside ".WIR"):
+// two quoted values, title and load-unit code, CR LF, in Windows-1253.
 #include <gtest/gtest.h>
 
 #include <QDir>
 
 #include "TestSupport.h"
+#include "shell/Season.h"
 #include "shell/StudyTitle.h"
 #include "study/StudyState.h"
 
@@ -57,6 +58,48 @@ TEST_F(TitleWindowOk, LineBreaksInTheTitleDoNotSplitTheCompanion) {
   EXPECT_EQ(s.Title, QStringLiteral("Block A  Block B"));
   EXPECT_EQ(test::readAll(program.path("Two.TAS")),
             QByteArray("\"Block A  Block B\"\r\n\"RT\"\r\n"));
+}
+
+TEST(SeasonFlags, ChoiceSetsOneFlagAndClearsTheOther) {
+  for (Season season : {Season::Summer, Season::Winter, Season::None}) {
+    StudyState s;
+    s.CoolingProcess = s.HeatingProcess = true;
+    applySeasonChoice(s, season);
+    EXPECT_EQ(s.CoolingProcess, season == Season::Summer);
+    EXPECT_EQ(s.HeatingProcess, season == Season::Winter);
+    EXPECT_EQ(seasonOfFlags(s), season);
+  }
+}
+
+class RememberedFolder : public ::testing::Test {
+ protected:
+  test::ProgramFolderFixture program;
+  QString file() const { return program.path("~orvo.psy"); }
+  // What the file holds after it is created: the program folder and
+  // "AIRFiles/", one quoted value, CR LF.
+  QByteArray created() const { return "\"" + program.folder().toLocal8Bit() + "AIRFiles/\"\r\n"; }
+};
+
+TEST_F(RememberedFolder, MissingOrValuelessFileIsWrittenWithTheStudyFolder) {
+  ASSERT_TRUE(ensureRememberedFolderFile());
+  EXPECT_EQ(test::readAll(file()), created());
+  EXPECT_TRUE(QDir(program.path("AIRFiles")).exists());
+  EXPECT_EQ(readRememberedFolder(), program.folder() + "AIRFiles/");
+  for (const QByteArray& bad : {QByteArray(), QByteArray("\"   \"\r\n")}) {
+    test::writeAll(file(), bad);
+    ASSERT_TRUE(ensureRememberedFolderFile());
+    EXPECT_EQ(test::readAll(file()), created()) << bad.toStdString();
+  }
+}
+
+TEST_F(RememberedFolder, FileNamingAFolderIsLeftAlone) {
+  // A folder the user chose earlier, with a Greek name (Windows-1253 bytes).
+  const QByteArray chosen = "\"D:\\\xCC\xE5\xEB\xDD\xF4\xE5\xF2\\\"\r\n";
+  test::writeAll(file(), chosen);
+  ASSERT_TRUE(ensureRememberedFolderFile());
+  EXPECT_EQ(test::readAll(file()), chosen);
+  EXPECT_EQ(readRememberedFolder(), QStringLiteral("D:\\Μελέτες\\"));
+  EXPECT_FALSE(QDir(program.path("AIRFiles")).exists());
 }
 
 }  // namespace
