@@ -111,6 +111,8 @@ TEST(Cp1253, ComposesCombiningAccentsAndMarksWhatItCannotHold) {
   for (int b = 0x20; b < 0x100; ++b) {
     const QByteArray one(1, static_cast<char>(b));
     const QString text = fromCp1253(one);
-    if (text != QString(QChar(0xFFFD))) EXPECT_EQ(toCp1253(text), one) << b;
+    if (text != QString(QChar(0xFFFD))) {
+      EXPECT_EQ(toCp1253(text), one) << b;
+    }
   }
 }
