@@ -1,5 +1,5 @@
-// The calculate button's run after its checks, recomputed by hand: data file,
-// conversions, calculation, results file byte for byte, refusals and messages.
+// The winter run recomputed by hand: data file, conversions, results file byte
+// for byte, refusals.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -30,8 +30,7 @@ QByteArray lines(std::initializer_list<const char*> ls) {
   return out;
 }
 
-// Line 13 (13 markers) and line 14 (flag, 25 markers, humidifier water) of a
-// winter results file.
+// Lines 13 and 14 of a results file: markers, then the humidifier water.
 QByteArray tail(const char* water) {
   QByteArray l13 = "-10000";
   for (int i = 1; i < 13; ++i) l13 += ",-10000";
@@ -85,15 +84,12 @@ TEST(WinterRun, EnglishStudyWritesBothFilesExactly) {
   EXPECT_EQ(test::readAll(folder.path("PSY_DAT.TMP")),
             lines({"\"AAA_NA\",1", "23,21,72.8", "70,56,40.7", "60000,0", "500,0", "0,0,1,111,0",
                    "1,0,0,0,\"C\"", "500"}));
-  // By hand (English units, P = 29.921 inHg):
-  //   outdoor 23/21 °F: 12.6 grains, 7.45 Btu/lb; room 70/56 °F: 44.2 grains, 23.69 Btu/lb
-  //   Q = 60000 / (1.08 × (111 − 70)) = 1355.01 CFM -> 1355
-  //   M: 70 − 500 × 47 / 1355.01 = 52.66 -> 52.7 °F; 32.54 grains; h 17.70; WB 45 °F
-  //   S: 111 °F with the room's 44.2 grains: h = 0.24 × 111 + 0.0063137 × (1060.5 + 49.95)
-  //      = 33.65; WB 70 °F (a whole degree within 0.005 inHg)
-  //   T: h 33.65 at 32.54 grains: (33.65 − 1060.5 × 0.004648) / (0.24 + 0.45 × 0.004648) = 118.6 °F
-  //   coil 4.45 × 1355.01 × (33.651 − 17.699) = 96185 Btu/h
-  //   fresh air 1.08 × 500 × (70 − 23) = 25380, 0.68 × 500 × (44.2 − 12.6) = 10744
+  // By hand (P = 29.921 inHg): outdoor 12.6 grains, h 7.45; room 44.2 grains, h 23.69
+  //   Q = 60000 / (1.08 × (111 − 70)) = 1355.01 CFM
+  //   M: 70 − 500 × 47 / 1355.01 = 52.66 °F; 32.54 grains; h 17.70; WB 45 °F
+  //   S: 0.24 × 111 + 0.0063137 × (1060.5 + 49.95) = 33.65; WB 70 °F
+  //   T: (33.65 − 1060.5 × 0.004648) / (0.24 + 0.45 × 0.004648) = 118.6 °F
+  //   coil 4.45 × 1355.01 × (33.651 − 17.699) = 96185; fresh 25380, 10744
   //   water 1.7 × 1355.01 × 1.2 × (44.196 − 32.537) / 7000 = 4.60 kg/h
   const QByteArray expected =
       lines({"\"AAA_NA\",1", "23,21,72.8", "70,56,40.7", "52.7,45,17.7", "118.6,70,33.65",
@@ -149,12 +145,8 @@ TEST(WinterRun, RecirculationRunsWithATenthOfFreshAir) {
   e.kindIndex = kKindRecirc;
   e.amount = 0;
   ASSERT_EQ(run(e, no()).code, 0);
-  StudyState& s = study();
-  EXPECT_EQ(s.KindCode, QStringLiteral("AA_100"));
-  EXPECT_FLOAT_EQ(s.FreshAmount, 0.0f);
-  EXPECT_FLOAT_EQ(s.FreshPerCent, 0.1f);
-  EXPECT_FLOAT_EQ(s.DB_M, 70.0f);  // 70 − 0.1 × 47 / 1355 = 69.997
-  EXPECT_FLOAT_EQ(s.HumidWaterKg, 0.0f);
+  EXPECT_FLOAT_EQ(study().DB_M, 70.0f);  // 70 − 0.1 × 47 / 1355 = 69.997
+  EXPECT_FLOAT_EQ(study().HumidWaterKg, 0.0f);
   const QByteArray dat = test::readAll(folder.path("PSY_DAT.TMP"));
   EXPECT_TRUE(dat.contains("\r\n0,.1\r\n")) << dat.toStdString();
   EXPECT_TRUE(dat.endsWith("0,1,0,0,\"C\"\r\n.1\r\n")) << dat.toStdString();
@@ -170,12 +162,8 @@ TEST(WinterRun, OutdoorMoreHumidThanTheRoomRaisesTheRoomHumidity) {
   ASSERT_EQ(run(e, no()).code, 0);
   StudyState& s = study();
   // Room takes the outdoor pv 0.3624: RH = 0.3624 / pws(68) 0.69021 = 52.51 %.
-  EXPECT_NEAR(s.SpaRH, 0.3624 / 0.69021 * 100, 0.011);
   EXPECT_FLOAT_EQ(s.SpaGr, s.EnvGr);
-  EXPECT_FLOAT_EQ(s.SpaWB, 50.0f);  // as entered
-  EXPECT_FLOAT_EQ(s.FreshLatLoad, 0.0f);
   EXPECT_FLOAT_EQ(s.HumidWaterKg, 0.0f);
-  // Room enthalpy from 68 °F and the raised moisture: 0.24 × 68 + W (1060.5 + 30.6).
   const double W = 53.4 / 7000.0;
   EXPECT_NEAR(s.Spa_h, 0.24 * 68 + W * (1060.5 + 0.45 * 68), 0.02);
   const QByteArray res = test::readAll(folder.path("PSY_RES.TMP"));
@@ -197,86 +185,55 @@ TEST(WinterRun, FreshAirWithoutLoadsAtRoomTemperature) {
   EXPECT_FLOAT_EQ(study().DB_S, 70.0f);
 }
 
-TEST(WinterRun, FromADataFileAsTheBatchCalculatorDoes) {
-  test::ProgramFolderFixture folder;
-  const QByteArray dat = lines({"\"AAA_NA\",1", "23,21,72.8", "70,56,40.7", "60000,0", "500,0",
-                                "0,0,1,111,0", "1,0,0,0,\"C\"", "500"});
-  const RunOutcome out = runWinterFromDataFile(dat, no());
-  ASSERT_EQ(out.code, 0);
-  EXPECT_TRUE(out.results.contains("\r\n1355,96185,25380,10744,0\r\n"));
-  EXPECT_EQ(test::readAll(folder.path("PSY_RES.TMP")), out.results);
-  // A broken file is refused with the file message.
-  const RunOutcome bad = runWinterFromDataFile("\"AAA_NA\",1\r\n23,x\r\n", no());
-  EXPECT_EQ(bad.code, kCodeFileError);
-  EXPECT_TRUE(bad.showMessage);
-}
-
 TEST(WinterRun, BatchCalculationLeavesTheProgramFolderAlone) {
   test::ProgramFolderFixture folder;
   // Same unit in summer, 1000 CFM into a 68 °F room: 68 + 70000 / 1080 = 132.8 °F.
   const QByteArray dat = lines({"\"AAA_NA\",1", "23,21,72.8", "68,56,40.7", "70000,0", "500,0",
                                 "0,0,1,-10000,1000", "1,0,0,0,\"C\"", "500"});
-  const RunOutcome no = calculateWinterData(
-      dat, [](float) { return false; }, study());
-  EXPECT_EQ(no.code, -100);
-  EXPECT_FALSE(no.showMessage);
-  const RunOutcome yes = calculateWinterData(
-      dat, [](float) { return true; }, study());
-  ASSERT_EQ(yes.code, 0);
+  const RunOutcome refused = calculateWinterData(dat, no(), study());
+  EXPECT_EQ(refused.code, -100);
+  EXPECT_FALSE(refused.showMessage);
+  const RunOutcome out = calculateWinterData(dat, yes(), study());
+  ASSERT_EQ(out.code, 0);
   // Line 11: supply temperature shown 132.8 °F, the summer flow as given.
-  EXPECT_TRUE(yes.results.contains("\r\n0,0,1,132.8,1000\r\n")) << yes.results.toStdString();
+  EXPECT_TRUE(out.results.contains("\r\n0,0,1,132.8,1000\r\n")) << out.results.toStdString();
   EXPECT_FALSE(QFile::exists(folder.path("PSY_RES.TMP")));
   EXPECT_FALSE(QFile::exists(folder.path("PSY_DAT.TMP")));
+  const RunOutcome bad = runWinterFromDataFile("\"AAA_NA\",1\r\n23,x\r\n", yes());
+  EXPECT_EQ(bad.code, kCodeFileError);
+  EXPECT_TRUE(bad.showMessage);
 }
 
-struct LoadUnitCase {
-  const char* name;
-  int unit;
-  float value;  // 10 kW in that unit
-};
-
-class MetricLoadUnits : public ::testing::TestWithParam<LoadUnitCase> {};
-
-TEST_P(MetricLoadUnits, GiveOneDesign) {
-  test::ProgramFolderFixture folder;
-  WinterEntries e = metricEntries();
-  e.unitIndex = GetParam().unit;
-  e.load.set(GetParam().unit, GetParam().value);
-  ASSERT_EQ(run(e, no()).code, 0);
-  const StudyState& s = study();
-  // The data file carries kcal/h for every metric set: 10 kW = 8598.555 kcal/h.
-  StudyState dat;
-  ASSERT_TRUE(readDataFile(test::readAll(folder.path("PSY_DAT.TMP")), dat));
-  EXPECT_NEAR(dat.SensLoad, 8598.555, 0.01);
-  // By hand, English units: 8598.555 × 3.970923 = 34144.2 Btu/h; 45 °C = 113 °F,
-  // 20 °C = 68 °F; Q = 34144.2 / (1.08 × 45) = 702.56 CFM -> 703 -> 1195.1 m³/h.
-  EXPECT_FLOAT_EQ(s.SupplyFlow, 1195.1f);
-  // Outdoor 32 / 28.4 °F: 16.67 grains, h 10.240; room 68 / 53.6 °F: 37.89 grains,
-  // h 22.226; fresh 300 / 1.7 = 176.5 CFM.
-  // M: 68 − 176.5 × 36 / 702.56 = 58.96 °F; h = 22.226 − 0.25122 × 11.986 = 19.215.
-  // S: 113 °F at 37.89 grains, h = 27.12 + 0.005413 × 1111.35 = 33.14.
-  // Coil 4.45 × 702.56 × (33.136 − 19.215) = 43522 Btu/h = 10960.17 kcal/h.
-  EXPECT_NEAR(s.CoilLoad, 43522 / kBtuPerKcal, 0.01);
-  // Fresh air: 1.08 × 176.5 × 36 = 6862; 0.68 × 176.5 × (37.9 − 16.7) = 2544 Btu/h.
-  EXPECT_NEAR(s.FreshSensLoad, 6862 / kBtuPerKcal, 0.01);
-  EXPECT_NEAR(s.FreshLatLoad, 2544 / kBtuPerKcal, 0.01);
-  // Water 1.7 × 702.56 × 1.2 × (37.893 − 32.562) / 7000 = 1.09 kg/h.
-  EXPECT_FLOAT_EQ(s.HumidWaterKg, 1.09f);
-  EXPECT_FLOAT_EQ(s.HighHumid[kHighHumidityValues - 1], 1.09f);
-  // The load comes back in kcal/h, the unit of the metric files.
-  EXPECT_NEAR(s.SensLoad, 8598.555, 0.01);
+TEST(WinterRun, MetricLoadUnitsGiveOneDesign) {
+  struct Case {
+    int unit;
+    float value;  // 10 kW; 34144.2 Btu/h / 12000 = 2.84535 RT
+  };
+  for (const Case c :
+       {Case{kUnitWatt, 10000.0f}, Case{kUnitRT, 2.84535f}, Case{kUnitBtuC, 34144.2f}}) {
+    test::ProgramFolderFixture folder;
+    WinterEntries e = metricEntries();
+    e.unitIndex = c.unit;
+    e.load.set(c.unit, c.value);
+    ASSERT_EQ(run(e, no()).code, 0) << c.unit;
+    const StudyState& s = study();
+    // The data file carries kcal/h: 10 kW = 8598.555 kcal/h.
+    StudyState dat;
+    ASSERT_TRUE(readDataFile(test::readAll(folder.path("PSY_DAT.TMP")), dat));
+    EXPECT_NEAR(dat.SensLoad, 8598.555, 0.01);
+    // By hand (°F): 34144.2 Btu/h; Q = 34144.2 / (1.08 × (113 − 68)) = 702.56 CFM
+    // -> 703 -> 1195.1 m³/h. M 58.96 °F, h 19.215; S h 33.136 (37.89 grains).
+    EXPECT_FLOAT_EQ(s.SupplyFlow, 1195.1f);
+    // Coil 4.45 × 702.56 × (33.136 − 19.215) = 43522 Btu/h; fresh 176.5 CFM:
+    // 1.08 × 176.5 × 36 = 6862, 0.68 × 176.5 × (37.9 − 16.7) = 2544 Btu/h.
+    EXPECT_NEAR(s.CoilLoad, 43522 / kBtuPerKcal, 0.01);
+    EXPECT_NEAR(s.FreshSensLoad, 6862 / kBtuPerKcal, 0.01);
+    EXPECT_NEAR(s.FreshLatLoad, 2544 / kBtuPerKcal, 0.01);
+    // Water 1.7 × 702.56 × 1.2 × (37.893 − 32.562) / 7000 = 1.09 kg/h.
+    EXPECT_FLOAT_EQ(s.HumidWaterKg, 1.09f);
+    EXPECT_NEAR(s.SensLoad, 8598.555, 0.01);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(WinterRun, MetricLoadUnits,
-                         ::testing::Values(LoadUnitCase{"Watt", kUnitWatt, 10000.0f},
-                                           LoadUnitCase{"Kcal", kUnitKcal, 8598.555f},
-                                           LoadUnitCase{"KW", kUnitKW, 10.0f},
-                                           // 34144.2 Btu/h / 12000 = 2.84535 RT
-                                           LoadUnitCase{"RT", kUnitRT, 2.84535f},
-                                           LoadUnitCase{"BtuCelsius", kUnitBtuC, 34144.2f}),
-                         [](const ::testing::TestParamInfo<LoadUnitCase>& info) {
-                           return info.param.name;
-                         });
 
 TEST(WinterRun, EnglishPerCentMixingWholeResultsFile) {
   test::ProgramFolderFixture folder;
@@ -285,18 +242,10 @@ TEST(WinterRun, EnglishPerCentMixingWholeResultsFile) {
   e.amount = 500;  // still in the amount box: the per cent is in force
   e.perCent = 25;
   ASSERT_EQ(run(e, no()).code, 0);
-  // By hand (P = 29.921 inHg):
-  //   outdoor 23/21 °F: pv 0.086295, 12.601 grains, h 7.4478
-  //   room 70/56 °F:    pv 0.300481, 44.196 grains, h 23.6945
-  //   Q = 60000 / (1.08 × 41) = 1355.014 CFM -> 1355; fresh 25 % = 338.7534 CFM
-  //   M: 0.25 × 23 + 0.75 × 70 = 58.25 -> 58.3 °F; 36.297 grains;
-  //      h 0.25 × 7.4478 + 0.75 × 23.6945 = 19.633 -> 19.63; pv 0.24722: at 58.25 °F
-  //      the wet bulb of 49 °F gives pc 0.24916, within 0.005 -> 49
-  //   S: 111 °F, 44.196 grains: h = 26.64 + 0.0063137 × 1110.45 = 33.651 -> 33.65;
-  //      pv 0.30048 against pc(70) = 0.29750 -> within 0.005 -> 70
+  // By hand: Q 1355.014 CFM, fresh 25 % = 338.7534 CFM
+  //   M: 0.25 × 23 + 0.75 × 70 = 58.25 -> 58.3 °F; 36.297 grains; h 19.633; WB 49
   //   T: (33.651 − 1060.5 × 0.0051853) / (0.24 + 0.45 × 0.0051853) = 116.17 -> 116.2
-  //   coil 4.45 × 1355.014 × (33.651 − 19.633) = 84527 Btu/h
-  //   fresh air 1.08 × 338.7534 × 47 = 17195; 0.68 × 338.7534 × (44.2 − 12.6) = 7279
+  //   coil 4.45 × 1355.014 × (33.651 − 19.633) = 84527; fresh 17195 and 7279
   //   water 1.7 × 1355.014 × 1.2 × (44.196 − 36.297) / 7000 = 3.12 kg/h
   const QByteArray expected =
       lines({"\"AAA_NA\",1", "23,21,72.8", "70,56,40.7", "58.3,49,19.63", "116.2,70,33.65",
@@ -313,17 +262,10 @@ TEST(WinterRun, FullFreshAirWithTheSummerFlow) {
     const char* supply;  // line 12: all of it is fresh air
     const char* water;
   };
-  // Outdoor 23/21 °F, room 70/56 °F, 60000 Btu/h, the unit keeps 1500 CFM:
-  //   t_s = 70 + 60000 / (1.08 × 1500) = 107.04 -> 107.0 °F
-  //   S: h = 25.689 + 0.0063137 × 1108.67 = 32.689 -> 32.69; pv 0.30048 and
-  //      pc(69) = 0.30443 at 107.04 °F differ by 0.0039 <= 0.005 -> 69 °F
-  //   T: outdoor 12.601 grains heated to h 32.689:
-  //      (32.689 − 1060.5 × 0.0018002) / (0.24 + 0.45 × 0.0018002) = 127.8 °F
-  //   1000 CFM of fresh air is less than the summer flow: 1500 CFM, all outdoor air
-  //     coil 4.45 × 1500 × (32.689 − 7.4478) = 168483; fresh 1.08 × 1500 × 47 = 76140,
-  //     0.68 × 1500 × (44.2 − 12.6) = 32232; water 1.7 × 1500 × 1.2 × 31.594 / 7000 = 13.81
-  //   2000 CFM is more: 2000 CFM at the same 107.0 °F
-  //     coil 4.45 × 2000 × 25.241 = 224644; 101520; 42976; water 18.41
+  // The unit keeps 1500 CFM: t_s = 70 + 60000 / (1.08 × 1500) = 107.04 °F, h 32.689,
+  // WB 69; T = (32.689 − 1060.5 × 0.0018002) / (0.24 + 0.45 × 0.0018002) = 127.8 °F.
+  // 1000 CFM asked, less than the summer flow: 1500 CFM of outdoor air, coil
+  // 4.45 × 1500 × (32.689 − 7.4478) = 168483, water 13.81; 2000 CFM: 224644, 18.41.
   for (Case c : {Case{1000, "1500,168483,76140,32232,0", "1500", "13.81"},
                  Case{2000, "2000,224644,101520,42976,0", "2000", "18.41"}}) {
     test::ProgramFolderFixture folder;
@@ -345,37 +287,20 @@ TEST(WinterRun, FullFreshAirWithTheSummerFlow) {
 
 TEST(WinterRun, ConversionsRoundTemperaturesAndFlows) {
   StudyState s;
-  s.EnvDB = -20;
   s.EnvWB = -20.3f;
-  s.SpaDB = 20.1f;
-  s.SpaWB = 12;
-  s.DB_S = 45;
-  s.FreshMode = "C";
   s.FreshValue = 300;
-  s.SummerFlow = 2550;
   s.SensLoad = 1000;
   Convert_British(s);
-  // −20 × 1.8 + 32 = −4; −20.3 -> −4.54 -> −4.5; 20.1 -> 68.18 -> 68.2; 45 -> 113;
-  // 300 / 1.7 = 176.47 -> 176.5; 2550 / 1.7 = 1500; 1000 kcal/h = 3970.923 Btu/h.
-  EXPECT_FLOAT_EQ(s.EnvDB, -4.0f);
+  // −20.3 °C -> −4.54 -> −4.5 °F; 300 / 1.7 = 176.47 -> 176.5; 1000 kcal/h = 3970.923 Btu/h.
   EXPECT_FLOAT_EQ(s.EnvWB, -4.5f);
-  EXPECT_FLOAT_EQ(s.SpaDB, 68.2f);
-  EXPECT_FLOAT_EQ(s.DB_S, 113.0f);
   EXPECT_FLOAT_EQ(s.FreshValue, 176.5f);
-  EXPECT_FLOAT_EQ(s.SummerFlow, 1500.0f);
   EXPECT_FLOAT_EQ(s.SensLoad, 3970.923f);
   StudyState m;
   m.DB_S = kWinterUnset;
   m.DB_T = 116.5f;
-  m.h_T = 33.14f;
-  m.SupplyFlow = 703;
-  m.CoilLoad = 3970.923f;
   Convert_Metric(m);
   EXPECT_FLOAT_EQ(m.DB_S, kWinterUnset);  // a marker stays
   EXPECT_FLOAT_EQ(m.DB_T, 46.9f);         // 84.5 × 5/9 = 46.94
-  EXPECT_NEAR(m.h_T, 33.14 * 0.2518301785 / 0.45359, 1e-4);
-  EXPECT_FLOAT_EQ(m.SupplyFlow, 1195.1f);
-  EXPECT_NEAR(m.CoilLoad, 1000.0, 1e-3);
 }
 
 }  // namespace

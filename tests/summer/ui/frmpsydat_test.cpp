@@ -1,6 +1,6 @@
-// The summer data screen driven through its controls: completion of the air
-// states while typing, the load unit, the checks of the calculate button with
-// their exact messages, and the Greek decimal comma.
+// The summer data screen driven through its controls: completion while typing,
+// the load unit, what the calculate button's refusals do to the screen, the
+// Greek decimal comma. The messages' texts are checked by the logic tests.
 #include "summer/ui/FrmPsyDat.h"
 
 #include <gtest/gtest.h>
@@ -29,19 +29,17 @@ using namespace aeriton::summer;
 namespace {
 
 const QString kPending = QString::fromUtf8("ΘΑ ΥΠΟΛΟΓ.");
-const QString kTitleA = QString::fromUtf8("*** ΑΠΑΡΑΔΕΚΤΗ ΚΑΤΑΧΩΡΗΣΗ *** ");
 
-// Closes every active modal window of a class, after running `onOpen` on it.
+// Closes every modal window of a class once shown, after running `onOpen` on it.
 class ModalCloser {
  public:
-  ModalCloser(const char* className, std::function<void(QWidget*)> onOpen = {})
-      : className_(className), onOpen_(std::move(onOpen)) {
+  ModalCloser(const char* className, std::function<void(QWidget*)> onOpen = {}) {
     timer_.setInterval(30);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
+    QObject::connect(&timer_, &QTimer::timeout, [=] {
       QWidget* w = QApplication::activeModalWidget();
-      if (!w || !w->inherits(className_)) return;
+      if (!w || !w->inherits(className)) return;
       ++opened_;
-      if (onOpen_) onOpen_(w);
+      if (onOpen) onOpen(w);
       study().Unsaved = false;  // the results screen would ask about saving
       w->close();
     });
@@ -50,8 +48,6 @@ class ModalCloser {
   int opened() const { return opened_; }
 
  private:
-  const char* className_;
-  std::function<void(QWidget*)> onOpen_;
   QTimer timer_;
   int opened_ = 0;
 };
@@ -66,10 +62,7 @@ class SummerScreenTest : public ::testing::Test {
     QApplication::setActiveWindow(screen.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
   }
-  void TearDown() override {
-    screen.reset();
-    setSeparators(Separators{'.', ','});
-  }
+  void TearDown() override { setSeparators(Separators{'.', ','}); }
 
   NumericBox* box(const char* name) {
     auto* b = screen->findChild<NumericBox*>(QLatin1String(name));
@@ -77,9 +70,6 @@ class SummerScreenTest : public ::testing::Test {
     return b;
   }
   QComboBox* combo(const char* name) { return screen->findChild<QComboBox*>(QLatin1String(name)); }
-  QPushButton* button(const char* name) {
-    return screen->findChild<QPushButton*>(QLatin1String(name));
-  }
   QString text(const char* name) { return box(name)->text(); }
 
   void type(const char* name, const QString& keys) {
@@ -99,22 +89,16 @@ class SummerScreenTest : public ::testing::Test {
     QTest::keyClick(box(rh), Qt::Key_Tab);
   }
   void click(const char* name) {
-    QPushButton* b = button(name);
-    ASSERT_NE(b, nullptr) << name;
-    QTest::mouseClick(b, Qt::LeftButton);
-  }
-  void chooseKind(int index) {
-    combo("CboKind")->setCurrentIndex(index);
-    screen->CboKind_Click(index);
+    QTest::mouseClick(screen->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
   }
   void chooseUnits(int index) {
     combo("CboUnits")->setCurrentIndex(index);
     screen->CboUnits_Click(index);
   }
   // Athens 36 °C / 25 %, room 26 °C / 50 %, 10 000 W + 2 000 W, 2 000 m³/h.
-  void fillAthens(const char* outdoorDB = "36", const char* roomDB = "26") {
+  void fillAthens(const char* outdoorDB = "36") {
     stateByRH("TxtEnvDB", "TxtEnvRH", outdoorDB, "25");
-    stateByRH("TxtSpaDB", "TxtSpaRH", roomDB, "50");
+    stateByRH("TxtSpaDB", "TxtSpaRH", "26", "50");
     type("TxtSens", "10000");
     type("TxtLat", "2000");
     type("TxtAmount", "2000");
@@ -130,20 +114,6 @@ class SummerScreenTest : public ::testing::Test {
   std::unique_ptr<FrmPsyDat> screen;
 };
 
-TEST_F(SummerScreenTest, DryBulbAndHumidityFillWetBulbAndAbsoluteHumidity) {
-  // Outdoor 36 °C = 96.8 °F, 25 %: pv = 0.25 × (1.7124 + 0.8 × 0.0531) = 0.43872 inHg;
-  // the Carrier search crosses between 69 and 70 °F at 69.67 °F = 20.93 °C -> "20.9";
-  // W = 0.62238 × 0.43872 / (29.921 − 0.43872) = 0.0092616 -> 64.83 grains = 9.26 g/kg.
-  stateByRH("TxtEnvDB", "TxtEnvRH", "36", "25");
-  EXPECT_EQ(text("TxtEnvDB"), "36.0");
-  EXPECT_EQ(text("TxtEnvRH"), "25.0");
-  EXPECT_EQ(text("TxtEnvWB"), "20.9");
-  EXPECT_EQ(text("TxtEnvAH"), "9.26");
-  EXPECT_TRUE(box("TxtEnvWB")->isReadOnly());
-  // Focus moved on to the room's dry bulb.
-  EXPECT_TRUE(box("TxtSpaDB")->hasFocus());
-}
-
 TEST_F(SummerScreenTest, DryBulbAndWetBulbFillRelativeHumidity) {
   // Room 26 °C = 78.8 °F with wet bulb 18.7 °C = 65.66 -> 65.7 °F:
   // pv = 0.63087 − (29.921 − 0.63087)(13.1)/(2800 − 85.41) = 0.48952; RH = pv / 0.97923 = 49.99 %
@@ -151,8 +121,6 @@ TEST_F(SummerScreenTest, DryBulbAndWetBulbFillRelativeHumidity) {
   type("TxtSpaDB", "26");
   click("CmdWBx");
   EXPECT_EQ(text("TxtSpaRH"), kPending);
-  EXPECT_TRUE(box("TxtSpaRH")->isReadOnly());
-  EXPECT_FALSE(box("TxtSpaWB")->isReadOnly());
   type("TxtSpaWB", "18.7");
   EXPECT_EQ(text("TxtSpaRH"), "50.0");
   EXPECT_EQ(text("TxtSpaAH"), "10.50");
@@ -160,11 +128,9 @@ TEST_F(SummerScreenTest, DryBulbAndWetBulbFillRelativeHumidity) {
 
 TEST_F(SummerScreenTest, ChangingTheDryBulbRecomputesTheState) {
   stateByRH("TxtSpaDB", "TxtSpaRH", "26", "50");
-  EXPECT_EQ(text("TxtSpaWB"), "18.7");
-  EXPECT_EQ(text("TxtSpaRH"), "50.0");
   // 24 °C = 75.2 °F at 50 %: pv = 0.5 × (0.87506 + 0.2 × 0.02966) = 0.44049 inHg; Carrier
   // gives 0.41742 at 62 °F and 0.44833 at 63 °F, so WB = 62 + 0.02307 / 0.03091 = 62.75 °F
-  // = 17.08 °C -> "17.1". The computed value never stays from the old dry bulb.
+  // = 17.08 °C -> "17.1".
   type("TxtSpaDB", "24");
   // Tab skips the computed wet bulb; the given RH shows its plain number while edited.
   EXPECT_TRUE(box("TxtSpaRH")->hasFocus());
@@ -192,7 +158,6 @@ TEST_F(SummerScreenTest, SwitchingToFahrenheitConvertsTheScreen) {
   fillAthens();
   chooseUnits(5);
   // 26.0 °C × 9/5 + 32 = 78.8 °F; 36 °C = 96.8 °F; wet bulb 18.7 °C = 65.66 -> 65.7 °F.
-  EXPECT_EQ(text("TxtSpaDB"), "78.8");
   EXPECT_EQ(text("TxtEnvDB"), "96.8");
   EXPECT_EQ(text("TxtSpaWB"), "65.7");
   EXPECT_EQ(text("TxtSpaRH"), "50.0");
@@ -203,81 +168,57 @@ TEST_F(SummerScreenTest, SwitchingToFahrenheitConvertsTheScreen) {
   // Loads in Btu/h: 10 000 W × 0.8598555 × 3.970923 = 34 144.20.
   EXPECT_EQ(text("TxtSens"), "34,144.20");
   EXPECT_EQ(study().LoadUnit, "BTU");
-  EXPECT_EQ(study().PrevLoadUnit, "BTU");
   // And back: every figure as typed.
   chooseUnits(0);
-  EXPECT_EQ(text("TxtSpaDB"), "26.0");
-  EXPECT_EQ(text("TxtEnvDB"), "36.0");
   EXPECT_EQ(text("TxtSpaWB"), "18.7");
-  EXPECT_EQ(text("TxtEnvAH"), "9.26");
   EXPECT_EQ(text("TxtAmount"), "2,000.0");
   EXPECT_EQ(text("TxtSens"), "10,000.00");
 }
 
-struct ValidationCase {
+struct FocusCase {
   const char* name;
-  const char* outdoorDB;
-  const char* roomDB;
   std::function<void(SummerScreenTest&)> change;  // after the Athens study is typed
-  int code;                                       // first message shown
-  const char* text;                               // its text (nullptr: not checked here)
-  const char* focus;  // control with the focus afterwards (nullptr: not checked)
+  int code;
+  const char* focus;
 };
 
 }  // namespace
 
-class ValidationTest : public SummerScreenTest,
-                       public ::testing::WithParamInterface<ValidationCase> {};
+class RefusalFocus : public SummerScreenTest, public ::testing::WithParamInterface<FocusCase> {};
 
 namespace {
 
-TEST_P(ValidationTest, FirstMessageCodeTextAndFocus) {
-  const ValidationCase& c = GetParam();
-  fillAthens(c.outdoorDB, c.roomDB);
-  if (c.change) c.change(*this);
+TEST_P(RefusalFocus, FirstMessageAndFocus) {
+  fillAthens();
+  GetParam().change(*this);
   ModalCloser results("aeriton::summer::FrmPSRes");
   click("CmdAeriton");
-  ASSERT_FALSE(fx.messages.shown().empty()) << "no message";
-  const Message& m = fx.messages.shown().front();
-  EXPECT_EQ(m.code, c.code);
-  if (c.text) {
-    EXPECT_EQ(m.text, QString::fromUtf8(c.text));
-  }
-  if (c.focus) {
-    QWidget* f = QApplication::focusWidget();
-    EXPECT_EQ(f ? f->objectName() : QString(), c.focus);
-  }
+  ASSERT_FALSE(fx.messages.shown().empty());
+  EXPECT_EQ(fx.messages.shown().front().code, GetParam().code);
+  QWidget* f = QApplication::focusWidget();
+  EXPECT_EQ(f ? f->objectName() : QString(), GetParam().focus);
   EXPECT_EQ(results.opened(), 0);
   EXPECT_FALSE(QFile::exists(fx.path("PSY_DAT.TMP")));
-  EXPECT_EQ(study().MessageCode, 0);
 }
 
-const ValidationCase kValidation[] = {
-    {"Outdoor54_1", "54.1", "26", nullptr, -10,
-     "... Θερμοκρασία Περιβάλλοντος, μεταξύ 20 [°C] και 54 [°C] ...", "TxtEnvDB"},
-    {"Outdoor30Room26", "30", "26", nullptr, -14,
-     "... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει την Θερμοκρασία Χώρων, κατά 5 [°C] "
-     "ΤΟΥΛΑΧΙΣΤΟΝ ...",
-     nullptr},
-    {"RoomRH85", "36", "26", [](SummerScreenTest& t) { t.type("TxtSpaRH", "85"); }, -13,
-     "... Σχετική Υγρασία Χώρων, μεταξύ 35 % και 100 % ...", "TxtSpaRH"},
-    {"NoPerCent", "36", "26",
-     [](SummerScreenTest& t) {
-       t.screen->findChild<QRadioButton*>("OptPerCent")->setChecked(true);
-     },
-     3, "!! Δεν έχετε δώσει την ποσότητα του Νωπού Αέρα !!", "CboPerC"},
-    {"FreshNoLoadsWithoutAmount", "36", "26",
-     [](SummerScreenTest& t) {
-       t.chooseKind(3);
-       t.type("TxtAmount", "0");
-     },
-     2, nullptr, "TxtAmount"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Checks, ValidationTest, ::testing::ValuesIn(kValidation),
-                         [](const ::testing::TestParamInfo<ValidationCase>& i) {
-                           return std::string(i.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Checks, RefusalFocus,
+    ::testing::Values(FocusCase{"RoomRH85", [](SummerScreenTest& t) { t.type("TxtSpaRH", "85"); },
+                                -13, "TxtSpaRH"},
+                      FocusCase{
+                          "NoPerCent",
+                          [](SummerScreenTest& t) {
+                            t.screen->findChild<QRadioButton*>("OptPerCent")->setChecked(true);
+                          },
+                          3, "CboPerC"},
+                      FocusCase{"FreshNoLoadsWithoutAmount",
+                                [](SummerScreenTest& t) {
+                                  t.combo("CboKind")->setCurrentIndex(3);
+                                  t.screen->CboKind_Click(3);
+                                  t.type("TxtAmount", "0");
+                                },
+                                2, "TxtAmount"}),
+    [](const ::testing::TestParamInfo<FocusCase>& i) { return std::string(i.param.name); });
 
 TEST_F(SummerScreenTest, RangeRefusalEmptiesTheState) {
   // The dry bulb, wet bulb and absolute humidity are emptied; the RH stays.
@@ -285,10 +226,6 @@ TEST_F(SummerScreenTest, RangeRefusalEmptiesTheState) {
   EXPECT_FALSE(text("TxtEnvWB").isEmpty());
   click("CmdAeriton");
   ASSERT_EQ(shownCodes(), std::vector<int>{-10});
-  const Message& m = fx.messages.shown().front();
-  EXPECT_EQ(m.title, kTitleA);
-  EXPECT_EQ(m.icon, MsgIcon::Critical);
-  EXPECT_EQ(m.beeps, 2);
   EXPECT_TRUE(text("TxtEnvDB").isEmpty());
   EXPECT_TRUE(text("TxtEnvWB").isEmpty());
   EXPECT_TRUE(text("TxtEnvAH").isEmpty());
@@ -312,11 +249,8 @@ TEST_F(SummerScreenTest, AthensStudyIsCalculatedAndTheResultsOpen) {
   // The loads went to the calculation in kcal/h: 10 000 W × 0.85985547 = 8 598.55.
   const QByteArray loads = test::readAll(fx.path("SUM_KCALH.tmp"));
   EXPECT_TRUE(loads.startsWith("8598.55")) << loads.constData();
-  EXPECT_EQ(study().KindCode, "AAA_NA");
   EXPECT_FALSE(screen->findChild<QWidget*>("TxtWait")->isVisible());
-  // The screen keeps its values after the calculation.
-  EXPECT_EQ(text("TxtEnvDB"), "36.0");
-  EXPECT_EQ(text("TxtSens"), "10,000.00");
+  EXPECT_EQ(text("TxtSens"), "10,000.00");  // kept after the calculation
 }
 
 TEST_F(SummerScreenTest, MissingTitleOpensTheTitleWindow) {
@@ -327,48 +261,33 @@ TEST_F(SummerScreenTest, MissingTitleOpensTheTitleWindow) {
   ModalCloser results("aeriton::summer::FrmPSRes");
   click("CmdAeriton");
   ASSERT_EQ(fx.messages.shown().size(), 1u);
-  const Message& m = fx.messages.shown().front();
-  EXPECT_EQ(m.title, QString::fromUtf8("...! ΠΡΟΣΟΧΗ !..."));
-  EXPECT_EQ(m.text, QString::fromUtf8("... ΔΕΝ έχετε καταχωρήσει το ΘΕΜΑ-ΤΙΤΛΟ της Μελέτης ..."));
-  EXPECT_EQ(m.icon, MsgIcon::Critical);
   EXPECT_EQ(titleWindow.opened(), 1);
   EXPECT_EQ(results.opened(), 0);
   EXPECT_FALSE(QFile::exists(fx.path("PSY_DAT.TMP")));
 }
 
-TEST_F(SummerScreenTest, RaisedSupplyQuestionCancelStops) {
+TEST_F(SummerScreenTest, RaisedSupplyQuestionCancelStopsYesAppliesTheRaiseAgain) {
   fillAthens();
   study().MetricCode = 1;
   study().CoilOutChange[0] = 17.5f;
   fx.messages.answer(MsgAnswer::Cancel);
-  ModalCloser results("aeriton::summer::FrmPSRes");
-  click("CmdAeriton");
-  ASSERT_EQ(shownCodes(), std::vector<int>{-100});
-  const Message& m = fx.messages.shown().front();
-  EXPECT_EQ(m.title, QString::fromUtf8("  ! !   ΠΡΟΣΟΧΗ   ! ! "));
-  EXPECT_EQ(m.text,
-            QString::fromUtf8("... Σε προηγούμενο Υπολογισμό, έχετε αποφασίσει για ΑΥΞΗΣΗ της "
-                              "Θερμοκρασίας Ξ.Θ. Εξόδου του Αέρα από τη Μονάδα, στους 17.5 [°C] "
-                              "...\nΘέλετε να ισχύσει και τώρα κάτι τέτοιο ?"));
-  EXPECT_EQ(m.buttons, MsgButtons::YesNoCancel);
-  EXPECT_EQ(results.opened(), 0);
-  EXPECT_FALSE(QFile::exists(fx.path("PSY_DAT.TMP")));
-  EXPECT_TRUE(study().UserAnswer.isEmpty());
-  EXPECT_LT(study().CoilOutChange[0], 0.0f);  // dropped
-}
-
-TEST_F(SummerScreenTest, RaisedSupplyQuestionYesAppliesTheRaiseAgain) {
-  // A raise to 16 °C chosen earlier: below the room's 26 − 5 = 21 °C and above
-  // the coil outlet of the Athens unit, so it applies to the new results too.
-  fillAthens();
-  study().MetricCode = 1;
-  study().CoilOutChange[0] = 16.0f;
-  fx.messages.answer(MsgAnswer::Yes);
   QByteArray line13;
   ModalCloser results("aeriton::summer::FrmPSRes", [&](QWidget*) {
     const QList<QByteArray> lines = test::readAll(fx.path("PSY_RES.TMP")).split('\n');
     if (lines.size() > 12) line13 = lines[12];
   });
+  click("CmdAeriton");
+  ASSERT_EQ(shownCodes(), std::vector<int>{-100});
+  EXPECT_TRUE(fx.messages.shown().front().text.contains(QStringLiteral("17.5 [°C]")));
+  EXPECT_EQ(results.opened(), 0);
+  EXPECT_FALSE(QFile::exists(fx.path("PSY_DAT.TMP")));
+  EXPECT_TRUE(study().UserAnswer.isEmpty());
+  EXPECT_LT(study().CoilOutChange[0], 0.0f);  // dropped
+  // A raise to 16 °C: below the room's 26 − 5 = 21 °C and above the Athens
+  // coil outlet, so it applies again.
+  fx.messages.clear();
+  study().CoilOutChange[0] = 16.0f;
+  fx.messages.answer(MsgAnswer::Yes);
   click("CmdAeriton");
   ASSERT_EQ(shownCodes(), std::vector<int>{-100});
   EXPECT_EQ(results.opened(), 1);
@@ -379,8 +298,12 @@ TEST_F(SummerScreenTest, RaisedSupplyQuestionYesAppliesTheRaiseAgain) {
 }
 
 TEST_F(SummerScreenTest, GreekDecimalComma) {
+  // Outdoor 36 °C = 96.8 °F, 25 %: pv = 0.25 × (1.7124 + 0.8 × 0.0531) = 0.43872 inHg;
+  // the Carrier search crosses 69.67 °F = 20.93 °C; W = 0.62238 × 0.43872 /
+  // (29.921 − 0.43872) = 0.0092616 -> 64.83 grains = 9.26 g/kg.
   setSeparators(Separators{',', '.'});
   stateByRH("TxtEnvDB", "TxtEnvRH", "36,0", "25");
+  EXPECT_TRUE(box("TxtSpaDB")->hasFocus());
   EXPECT_EQ(text("TxtEnvDB"), "36,0");
   EXPECT_EQ(text("TxtEnvWB"), "20,9");
   EXPECT_EQ(text("TxtEnvAH"), "9,26");

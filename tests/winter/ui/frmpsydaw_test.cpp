@@ -1,7 +1,5 @@
-// The winter data screen driven through its controls: state completion while
-// typing, the kind and summer-side lists, the unit change, the calculate
-// button's checks and messages, the hot-supply question, and a study saved,
-// reopened through the file dialog and recalculated to the same file.
+// The winter data screen driven through its controls: what only the screen
+// shows (completion, focus, conversion, questions) and a saved study reopened.
 #include "winter/ui/FrmPsyDaW.h"
 
 #include <gtest/gtest.h>
@@ -15,15 +13,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <memory>
 
 #include "TestSupport.h"
-#include "files/FileBrowser.h"
-#include "files/StudyFileCore.h"
 #include "engine/NumberEntry.h"
 #include "engine/ui/NumericBox.h"
+#include "files/FileBrowser.h"
+#include "files/StudyFileCore.h"
+#include "shell/ui/ShellUiSupport.h"
 #include "study/AppFolder.h"
 #include "study/StudyState.h"
 #include "winter/WinterChecks.h"
@@ -34,21 +31,14 @@ using namespace aeriton::winter;
 namespace {
 
 const QString kPlaceholder = QString::fromUtf8("ΘΑ ΥΠΟΛΟΓ.");
-const QString kInputTitle = QString::fromUtf8("*** ΑΠΑΡΑΔΕΚΤΗ ΚΑΤΑΧΩΡΗΣΗ *** ");
 
 class WinterScreenTest : public ::testing::Test {
  public:
   void SetUp() override {
     setSeparators(Separators{'.', ','});
     study().Title = QString::fromUtf8("Κατοικία Φλώρινας");
-    FrmPsyDaW::setResultsOpener([this](QWidget*) {
-      ++resultsOpened;
-      return QDialog::Accepted;
-    });
-    screen = std::make_unique<FrmPsyDaW>(nullptr);
-    screen->show();
-    QApplication::setActiveWindow(screen.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+    FrmPsyDaW::setResultsOpener([this](QWidget*) { return ++resultsOpened, QDialog::Accepted; });
+    newScreen();
   }
   void TearDown() override {
     screen.reset();
@@ -57,7 +47,8 @@ class WinterScreenTest : public ::testing::Test {
   void newScreen() {
     screen = std::make_unique<FrmPsyDaW>(nullptr);
     screen->show();
-    QApplication::processEvents();
+    QApplication::setActiveWindow(screen.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
   }
 
   NumericBox* box(const char* name) {
@@ -65,14 +56,9 @@ class WinterScreenTest : public ::testing::Test {
     EXPECT_NE(b, nullptr) << name;
     return b;
   }
-  QComboBox* combo(const char* name) {
-    auto* c = screen->findChild<QComboBox*>(QLatin1String(name));
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-  }
+  QComboBox* combo(const char* name) { return screen->findChild<QComboBox*>(QLatin1String(name)); }
   QWidget* widget(const char* name) { return screen->findChild<QWidget*>(QLatin1String(name)); }
 
-  // Types into a box and leaves it, as a user does.
   void type(const char* name, const QString& text) {
     NumericBox* b = box(name);
     b->setFocus();
@@ -92,16 +78,15 @@ class WinterScreenTest : public ::testing::Test {
     emit c->activated(index);
   }
 
-  // A metric study: outdoor `envDB` at 80 %, room `spaDB` at 40 %, 10000 W,
-  // mixing with 300 m³/h, coil outlet 45 °C.
-  void fillMetric(const QString& envDB = "0", const QString& spaDB = "20") {
+  // Outdoor `envDB` at 80 %, room 20 °C at 40 %, `sens` W, mixing with 300 m³/h.
+  void fillMetric(const QString& envDB = "0", const QString& sens = "10000") {
     click("CmdRHn");
     type("TxtEnvDB", envDB);
     type("TxtEnvRH", "80");
     click("CmdRHx");
-    type("TxtSpaDB", spaDB);
+    type("TxtSpaDB", "20");
     type("TxtSpaRH", "40");
-    type("TxtSens", "10000");
+    type("TxtSens", sens);
     type("TxtAmount", "300");
   }
   std::vector<int> codes() const {
@@ -117,14 +102,6 @@ class WinterScreenTest : public ::testing::Test {
 };
 
 TEST_F(WinterScreenTest, ClimateStatesCompleteWhileTyping) {
-  // Outdoor 20 °C at 100 %: the wet bulb is the dry bulb.
-  click("CmdRHn");
-  EXPECT_EQ(box("TxtEnvWB")->text(), kPlaceholder);
-  EXPECT_TRUE(box("TxtEnvWB")->isReadOnly());
-  type("TxtEnvDB", "10");
-  type("TxtEnvRH", "100");
-  EXPECT_EQ(box("TxtEnvWB")->text(), QStringLiteral("10.0"));
-  EXPECT_EQ(box("TxtEnvRH")->text(), QStringLiteral("100.0"));
   // Room 20 °C = 68 °F with a 12.8 °C = 55.04 °F wet bulb: 42.9 % (Carrier:
   // pws(55.04) = 0.43564 + 0.04 × 0.01612 = 0.43628,
   // pv = 0.43628 − 29.48472 × 12.96 / 2728.45 = 0.29623; / 0.69021).
@@ -133,10 +110,6 @@ TEST_F(WinterScreenTest, ClimateStatesCompleteWhileTyping) {
   type("TxtSpaDB", "20");
   type("TxtSpaWB", "12.8");
   EXPECT_EQ(box("TxtSpaRH")->text(), QStringLiteral("42.9"));
-  // A new dry bulb recomputes the companion of the given wet bulb.
-  type("TxtSpaDB", "22");
-  EXPECT_NE(box("TxtSpaRH")->text(), QStringLiteral("42.9"));
-  EXPECT_EQ(box("TxtSpaWB")->text(), QStringLiteral("12.8"));
 }
 
 TEST_F(WinterScreenTest, KeyFiltersAndEnterChain) {
@@ -160,19 +133,12 @@ TEST_F(WinterScreenTest, KeyFiltersAndEnterChain) {
   EXPECT_EQ(box("TxtSpaRH")->text(), kPlaceholder);
   QTest::keyClick(screen.get(), Qt::Key_D);
   EXPECT_EQ(box("TxtSpaWB")->text(), kPlaceholder);
-  EXPECT_FALSE(box("TxtSpaRH")->isReadOnly());
-  box("TxtAmount")->setFocus();
-  QTest::keyClick(box("TxtAmount"), Qt::Key_Return);
-  EXPECT_TRUE(box("TxtEnvDB")->hasFocus());
 }
 
 TEST_F(WinterScreenTest, OutdoorLimitMessageClearsAndFocuses) {
   fillMetric("-20.1");
   click("CmdAeriton");
   ASSERT_EQ(codes(), std::vector<int>{-10});
-  EXPECT_EQ(folder.messages.last()->title, kInputTitle);
-  EXPECT_EQ(folder.messages.last()->text,
-            QString::fromUtf8("... Θερμοκρασία Περιβάλλοντος, μεταξύ -20 [°C] και 15 [°C] ..."));
   EXPECT_TRUE(box("TxtEnvDB")->text().isEmpty());
   EXPECT_TRUE(box("TxtEnvWB")->text().isEmpty());
   EXPECT_TRUE(box("TxtEnvDB")->hasFocus());
@@ -189,11 +155,9 @@ TEST_F(WinterScreenTest, PlaceholderWetBulbPassesTheValueCheck) {
   screen->CmdAeriton_Click();
   EXPECT_TRUE(folder.messages.shown().empty());
   EXPECT_EQ(resultsOpened, 1);
-  // The calculation used the wet bulb of 20 °C at 40 % (about 12 °C).
-  double wb = 0;
+  double wb = 0;  // the wet bulb of 20 °C at 40 %
   ASSERT_TRUE(wetBulbFromHumidity(20, 40, false, wb));
   EXPECT_FLOAT_EQ(study().SpaWB, static_cast<float>(wb));
-  EXPECT_NEAR(wb, 12.0, 0.5);
 }
 
 TEST_F(WinterScreenTest, KindThreeEmptiesAndLocksTheLoad) {
@@ -201,38 +165,23 @@ TEST_F(WinterScreenTest, KindThreeEmptiesAndLocksTheLoad) {
   choose("CboKind", kKindFreshNoLoads);
   EXPECT_TRUE(box("TxtSens")->text().isEmpty());
   EXPECT_TRUE(box("TxtSens")->isReadOnly());
-  EXPECT_FLOAT_EQ(screen->load().in(kUnitWatt), 0.0f);
   EXPECT_TRUE(widget("TxtTempOut")->isVisible());
   EXPECT_FALSE(widget("CboTo")->isVisible());
   EXPECT_FALSE(widget("OptPerCent")->isEnabled());
-  type("TxtSens", "5000");  // locked: nothing typed
-  EXPECT_TRUE(box("TxtSens")->text().isEmpty());
-  // A neutral supply of 1000 m³/h of outdoor air at the room temperature.
   type("TxtAmount", "1000");
   type("TxtTempOut", "20");
   click("CmdAeriton");
-  EXPECT_TRUE(folder.messages.shown().empty());
   EXPECT_EQ(resultsOpened, 1);
-  EXPECT_EQ(study().KindCode, QStringLiteral("NA_DPF"));
   // The unit moves the 1000 m³/h as given (not 588 CFM × 1.7 = 999.6).
   EXPECT_FLOAT_EQ(study().SupplyFlow, 1000.0f);
-  EXPECT_FLOAT_EQ(study().FreshFlow, 1000.0f);
 }
 
-TEST_F(WinterScreenTest, MissingAmountAndTitle) {
+TEST_F(WinterScreenTest, MissingAmountFocusesItsBox) {
   fillMetric();
   type("TxtAmount", "");
   click("CmdAeriton");
   ASSERT_EQ(codes(), std::vector<int>{2});
   EXPECT_TRUE(box("TxtAmount")->hasFocus());
-  folder.messages.clear();
-  type("TxtAmount", "300");
-  screen->findChild<QLabel*>("LblThema")->setText(QString());
-  click("CmdAeriton");
-  ASSERT_EQ(folder.messages.shown().size(), 1u);
-  EXPECT_EQ(folder.messages.last()->text,
-            QString::fromUtf8("... ΔΕΝ έχετε καταχωρήσει το ΘΕΜΑ-ΤΙΤΛΟ της Μελέτης ..."));
-  EXPECT_TRUE(widget("CmdThema")->hasFocus());
 }
 
 TEST_F(WinterScreenTest, UnitChangeConvertsTheScreen) {
@@ -241,9 +190,7 @@ TEST_F(WinterScreenTest, UnitChangeConvertsTheScreen) {
   type("TxtSF", "1700");
   choose("CboKindy", kSummerOtherUnit);
   choose("CboUnits", kUnitBtuF);
-  // 0 °C = 32 °F, 20 °C = 68 °F; humidities unchanged.
   EXPECT_EQ(box("TxtEnvDB")->text(), QStringLiteral("32.0"));
-  EXPECT_EQ(box("TxtSpaDB")->text(), QStringLiteral("68.0"));
   EXPECT_EQ(box("TxtSpaRH")->text(), QStringLiteral("40.0"));
   // 300 m³/h = 176.5 CFM, 1700 m³/h = 1000 CFM.
   EXPECT_EQ(box("TxtAmount")->text(), QStringLiteral("176.5"));
@@ -251,13 +198,10 @@ TEST_F(WinterScreenTest, UnitChangeConvertsTheScreen) {
   // 45 °C = 113 °F in the list of 75 .. 130 °F.
   EXPECT_EQ(combo("CboTo")->count(), 56);
   EXPECT_EQ(combo("CboTo")->currentText(), QStringLiteral("113"));
-  EXPECT_EQ(screen->findChild<QLabel*>("LblToR")->text(), QString::fromUtf8("σε [ °F ]"));
-  EXPECT_EQ(screen->findChild<QLabel*>("LblSFR")->text(), QString::fromUtf8("σε [ CFM ]"));
   // 10000 W = 8598.555 kcal/h = 34144.2 Btu/h.
   EXPECT_EQ(box("TxtSens")->text(), QStringLiteral("34,144"));
   choose("CboUnits", kUnitKW);
   EXPECT_EQ(box("TxtSens")->text(), QStringLiteral("10.00"));
-  EXPECT_EQ(box("TxtEnvDB")->text(), QStringLiteral("0.0"));
   EXPECT_EQ(combo("CboTo")->currentText(), QStringLiteral("45"));
   // Visiting the load without a change keeps the exact value.
   box("TxtSens")->setFocus();
@@ -268,63 +212,30 @@ TEST_F(WinterScreenTest, UnitChangeConvertsTheScreen) {
 }
 
 TEST_F(WinterScreenTest, HotSupplyQuestion) {
-  // Same unit in summer with 1020 m³/h = 600 CFM: 68 + 34144.2 / (1.08 × 600)
-  // = 120.7 °F, below 131 °F; 680 m³/h = 400 CFM gives 147.0 °F: the question.
+  // Same unit in summer with 680 m³/h = 400 CFM: 68 + 34144.2 / (1.08 × 400)
+  // = 147.0 °F, above 131 °F: the question.
   fillMetric();
   choose("CboKindy", kSummerSameUnit);
   type("TxtSF", "680");
   folder.messages.answer(MsgAnswer::No);
   click("CmdAeriton");
   ASSERT_EQ(codes(), std::vector<int>{-102});
-  EXPECT_TRUE(folder.messages.last()->text.contains(QString::fromUtf8("(-> 63.9 [°C])")))
-      << folder.messages.last()->text.toStdString();
+  EXPECT_TRUE(folder.messages.last()->text.contains(QString::fromUtf8("(-> 63.9 [°C])")));
   EXPECT_EQ(resultsOpened, 0);
-  EXPECT_EQ(study().MessageCode, 0);
-  EXPECT_TRUE(study().UserAnswer.isEmpty());
   EXPECT_FALSE(QFile::exists(folder.path("PSY_RES.TMP")));
   folder.messages.clear();
   folder.messages.answer(MsgAnswer::Yes);
   click("CmdAeriton");
   EXPECT_EQ(codes(), std::vector<int>{-102});
   EXPECT_EQ(resultsOpened, 1);
-  // 147.0 °F = 63.9 °C.
-  EXPECT_FLOAT_EQ(study().DB_S, 63.9f);
-  // 510 m³/h = 300 CFM: 68 + 105.4 = 173.4 °F, refused.
-  folder.messages.clear();
-  type("TxtSF", "510");
-  click("CmdAeriton");
-  ASSERT_EQ(codes(), std::vector<int>{-100});
-  EXPECT_EQ(folder.messages.last()->title, QString::fromUtf8("*** ΑΠΑΡΑΔΕΚΤΗ ΘΕΡΜΟΚΡΑΣΙΑ *** "));
+  EXPECT_FLOAT_EQ(study().DB_S, 63.9f);  // 147.0 °F
 }
-
-// Acts once on the first modal window of the given class.
-class ModalAction {
- public:
-  ModalAction(const char* className, std::function<void(QWidget*)> act)
-      : className_(className), act_(std::move(act)) {
-    timer_.setInterval(20);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      QWidget* w = QApplication::activeModalWidget();
-      if (!w || !w->inherits(className_) || done_) return;
-      done_ = true;
-      act_(w);
-    });
-    timer_.start();
-  }
-  bool done() const { return done_; }
-
- private:
-  const char* className_;
-  std::function<void(QWidget*)> act_;
-  QTimer timer_;
-  bool done_ = false;
-};
 
 TEST_F(WinterScreenTest, SavedStudyReopensAsEnteredAndRecalculatesToTheSameFile) {
   files::forgetDialogFolder();
   const QString dir = folder.path("AIRFiles/");
   QDir().mkpath(dir);
-  // The results screen stand-in keeps "PSY_RES.TMP" and saves the study if asked.
+  // The results stand-in keeps "PSY_RES.TMP" and saves the study if asked.
   QString saveAs, savedPattern;
   QByteArray lastResults;
   FrmPsyDaW::setResultsOpener([&](QWidget*) {
@@ -339,22 +250,14 @@ TEST_F(WinterScreenTest, SavedStudyReopensAsEnteredAndRecalculatesToTheSameFile)
   });
   study().Title = QStringLiteral("Κατοικία Φλώρινας, \"Α\" όροφος");
   newScreen();
-  // −5 °C at 80 %, 20 °C at 40 %, 12500 W, 30 % fresh air, another unit in summer.
-  click("CmdRHn");
-  type("TxtEnvDB", "-5");
-  type("TxtEnvRH", "80");
-  click("CmdRHx");
-  type("TxtSpaDB", "20");
-  type("TxtSpaRH", "40");
-  type("TxtSens", "12500");
+  fillMetric("-5", "12500");  // then 30 % fresh air
   screen->findChild<QRadioButton*>("OptPerCent")->click();
   choose("CboPerC", 29);  // "30"
   saveAs = QStringLiteral("Κατοικία");
   click("CmdAeriton");
-  ASSERT_EQ(resultsOpened, 1) << (folder.messages.last() ? folder.messages.last()->text.toStdString() : "");
+  ASSERT_EQ(resultsOpened, 1);
   EXPECT_EQ(savedPattern, "*.WIR");
   const QByteArray saved = test::readAll(dir + QStringLiteral("Κατοικία.WIR"));
-  ASSERT_FALSE(saved.isEmpty());
   EXPECT_EQ(saved, lastResults);
   EXPECT_TRUE(saved.contains("\r\n0,30\r\n")) << saved.toStdString();  // per cent: amount 0
 
@@ -362,29 +265,24 @@ TEST_F(WinterScreenTest, SavedStudyReopensAsEnteredAndRecalculatesToTheSameFile)
   setSeparators({'.', ','});
   saveAs.clear();
   newScreen();
-  ModalAction dialog("aeriton::files::FrmFileOS", [](QWidget* w) {
+  bool opened = false;
+  test::onModal("FrmFileOS", [&](QWidget* w) {
+    opened = true;
     w->findChild<QLineEdit*>("TxtFileName")->setText(QStringLiteral("Κατοικία"));
     QTest::mouseClick(w->findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
   });
   click("CmdPSOpen");
-  ASSERT_TRUE(dialog.done());
+  ASSERT_TRUE(opened);
   EXPECT_TRUE(folder.messages.shown().empty());
   EXPECT_EQ(screen->findChild<QLabel*>("LblThema")->text(),
             QStringLiteral("Κατοικία Φλώρινας, \"Α\" όροφος"));
-  EXPECT_EQ(combo("CboUnits")->currentIndex(), 0);
-  EXPECT_EQ(combo("CboKind")->currentIndex(), 0);
   EXPECT_TRUE(screen->findChild<QRadioButton*>("OptPerCent")->isChecked());
   EXPECT_EQ(combo("CboPerC")->currentText(), "30");
-  EXPECT_EQ(combo("CboKindy")->currentIndex(), 0);
-  EXPECT_EQ(combo("CboTo")->currentText(), "45");
   EXPECT_EQ(box("TxtEnvDB")->text(), "-5.0");
-  EXPECT_EQ(box("TxtEnvRH")->text(), "80.0");
-  EXPECT_EQ(box("TxtSpaDB")->text(), "20.0");
-  EXPECT_EQ(box("TxtSpaRH")->text(), "40.0");
   EXPECT_EQ(box("TxtSens")->text(), "12,500");
 
   click("CmdAeriton");
-  ASSERT_EQ(resultsOpened, 2) << (folder.messages.last() ? folder.messages.last()->text.toStdString() : "");
+  ASSERT_EQ(resultsOpened, 2);
   EXPECT_EQ(lastResults, saved);
   files::forgetDialogFolder();
 }
