@@ -60,7 +60,8 @@ QByteArray expectedAir() {
 
 // Title and unit, quotes doubled, in Windows-1253.
 QByteArray expectedTas() {
-  return "\"" + toCp1253(QStringLiteral("Γραφεία \"\"Ερμού\"\", 3ος όροφος")) + "\"\r\n\"WATT\"\r\n";
+  return "\"" + toCp1253(QStringLiteral("Γραφεία \"\"Ερμού\"\", 3ος όροφος")) +
+         "\"\r\n\"WATT\"\r\n";
 }
 
 // Answers the file dialog with a fixed name; remembers what it was asked.
@@ -224,7 +225,9 @@ TEST_P(SummerBadInput, IsRefusedWithAMessageAndNothingChanges) {
 
 std::vector<BadCase> badCases() {
   const QByteArray good = expectedAir(), line13 = repeat("-100000", 11) + ",0,0\r\n";
-  auto edit = [&](const QByteArray& from, const QByteArray& to) { return QByteArray(good).replace(from, to); };
+  auto edit = [&](const QByteArray& from, const QByteArray& to) {
+    return QByteArray(good).replace(from, to);
+  };
   auto file = [](const QByteArray& bytes, bool keepTitleFile = true) {
     return [=](const QString& air, const QString& tas) {
       test::writeAll(air, bytes);
@@ -242,7 +245,8 @@ std::vector<BadCase> badCases() {
       {"beyond_single_precision", file(edit("3917", "1E+39")), bad},
       {"line_13_of_nine_values", file(edit(line13, "1,2,3,4,5,6,7,8,9\r\n")), bad},
       {"too_large", file(good + QByteArray(2 << 20, ' ')), bad},
-      {"folder_in_place_of_the_file", [](const QString& air, const QString&) { QDir().mkpath(air); }, bad},
+      {"folder_in_place_of_the_file",
+       [](const QString& air, const QString&) { QDir().mkpath(air); }, bad},
       {"missing_title_file", file(good, false), noTitle},
       {"older_layout_without_title_file_is_not_rewritten",
        file(edit(line13, "1,2,3,4,5,6,7,8\r\n"), false), noTitle},

@@ -98,8 +98,8 @@ TEST_F(WinterStudyFile, SaveAndOpenGiveTheFileAndTheFormValues) {
 
   const auto v = winter::winterFormValues();
   ASSERT_TRUE(v.has_value());
-  EXPECT_FALSE(v->sameUnitInSummer);  // summer by another unit
-  EXPECT_EQ(v->coilOutText, "45");    // a whole number
+  EXPECT_FALSE(v->sameUnitInSummer);   // summer by another unit
+  EXPECT_EQ(v->coilOutText, "45");     // a whole number
   EXPECT_EQ(v->sensText, "10,000.0");  // 8598.555 kcal/h / 0.8598555
 }
 
@@ -117,9 +117,9 @@ TEST_F(WinterStudyFile, KindComesFromTheFlagsNotFromLineOne) {
 }
 
 TEST_F(WinterStudyFile, OlderLayoutIsUpgradedInPlaceWithItsDateKept) {
-  test::writeAll(dir + "old.WIR",
-                 QByteArray(expectedWir())
-                     .replace(kLine13, "-10000,-10000,-10000,-10000,-10000,0,0,0\r\n"));
+  test::writeAll(
+      dir + "old.WIR",
+      QByteArray(expectedWir()).replace(kLine13, "-10000,-10000,-10000,-10000,-10000,0,0,0\r\n"));
   const QDateTime stamp = QDateTime::fromString("2004-11-02T08:15:00", Qt::ISODate);
   {
     QFile f(dir + "old.WIR");

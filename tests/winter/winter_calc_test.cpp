@@ -31,8 +31,12 @@ StudyState englishStudy() {
   return s;
 }
 
-float round1(double v) { return static_cast<float>(std::floor(v * 10 + 0.5) / 10); }
-float round0(double v) { return static_cast<float>(std::floor(v + 0.5)); }
+float round1(double v) {
+  return static_cast<float>(std::floor(v * 10 + 0.5) / 10);
+}
+float round0(double v) {
+  return static_cast<float>(std::floor(v + 0.5));
+}
 
 ContinueQuestion answer(bool yes, int* asked = nullptr) {
   return [yes, asked](float) {
