@@ -30,6 +30,12 @@ class Registry : public ::testing::Test {
   QString file() const { return dir.filePath("OrvoProgs.log"); }
 };
 
+TEST_F(Registry, EmptyFileGetsTheProgramAsRecordOne) {
+  test::writeAll(file(), QByteArray());
+  EXPECT_EQ(registerProgram(file(), kAeriton), RegistryOutcome::Appended);
+  EXPECT_EQ(test::readAll(file()), kOwn);  // exactly one 250-byte record
+}
+
 TEST_F(Registry, OwnRecordIsRewrittenInPlaceByItsTrimmedExactName) {
   // " Aeriton" (leading blank) is the program; "AeritonPro" and "aeriton" are
   // not; of two own records only the first is rewritten.
