@@ -1,3 +1,9 @@
+# Compiler cache when the machine has one (several build trees share it).
+find_program(AERITON_CCACHE ccache)
+if(AERITON_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${AERITON_CCACHE})
+endif()
+
 # Helpers that turn each top-level folder into a logic library and a screen library.
 #
 #   aeriton_module(name DEPS a b)     -> aeriton_<name>    from <name>/*.cpp   (QtCore only)

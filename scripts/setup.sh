@@ -6,8 +6,10 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-svg-dev qt6-pdf-dev libzip-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core clang-format
+  xvfb xauth fonts-dejavu-core clang-format ccache locales
+  libreoffice-calc-nogui poppler-utils
 )
 
 missing=()
@@ -21,4 +23,13 @@ if ((${#missing[@]})); then
   if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The test suite runs under Greek regional settings (decimal comma).
+if ! locale -a 2>/dev/null | grep -qi '^el_GR\.utf-\?8$'; then
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  $SUDO sed -i 's/^# *el_GR.UTF-8 UTF-8/el_GR.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^el_GR.UTF-8 UTF-8' /etc/locale.gen || echo 'el_GR.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen >/dev/null
 fi
