@@ -1,8 +1,14 @@
 #include "register/ui/DesignerRegister.h"
 
-// Placeholder until the register windows land: the default designer stays.
+#include "register/ui/FrmCLient.h"
+
 namespace aeriton::designer {
 
-void openRegister(QWidget*) {}
+void openRegister(QWidget* parent) {
+  FrmCLient window(parent);
+  if (!window.load()) return;
+  window.askPassword();
+  window.exec();
+}
 
 }  // namespace aeriton::designer
