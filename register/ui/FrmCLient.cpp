@@ -28,7 +28,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(QString::fromLatin1(name));
   b->setAutoDefault(false);
-  b->setMinimumWidth(150);
+  b->setMinimumWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("Καταχώρηση στη Λίστα")) +
+                     28);
   return b;
 }
 
