@@ -1,19 +1,19 @@
 #include "register/Designer.h"
 
+#include "study/StudyState.h"
+
 namespace aeriton::designer {
-namespace {
-QString& chosen() {
-  static QString name;
-  return name;
-}
-}  // namespace
+
+// The choice lives in the study state's designer field, the one record of the
+// run that every screen and workbook writer reads.
 
 QString current() {
-  return chosen().isEmpty() ? defaultName() : chosen();
+  const QString chosen = study().Designer.trimmed();
+  return chosen.isEmpty() ? defaultName() : chosen;
 }
 
 void choose(const QString& name) {
-  chosen() = name.trimmed();
+  study().Designer = name.trimmed();
 }
 
 QString defaultName() {

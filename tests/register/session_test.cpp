@@ -10,6 +10,7 @@
 #include "register/Designer.h"
 #include "register/RegisterMessages.h"
 #include "register/RegisterSession.h"
+#include "study/StudyState.h"
 
 using namespace aeriton;
 using namespace aeriton::designer;
@@ -167,6 +168,7 @@ TEST(DesignerChoice, DefaultUntilANameIsChosen) {
   EXPECT_EQ(current(), defaultName());
   choose(QStringLiteral("  Ελένη Σ. "));
   EXPECT_EQ(current(), QStringLiteral("Ελένη Σ."));
+  EXPECT_EQ(study().Designer, QStringLiteral("Ελένη Σ."));  // the run's study state holds it
   choose(QString());
   EXPECT_EQ(current(), defaultName());
 }
