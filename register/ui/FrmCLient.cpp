@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "register/Designer.h"
 #include "register/RegisterMessages.h"
@@ -119,9 +120,8 @@ FrmCLient::FrmCLient(QWidget* parent, const QString& path) : QDialog(parent), se
 }
 
 bool FrmCLient::load() {
-  if (const int code = session_.open()) {
+  if (session_.open() != 0) {
     showMessage(damagedRegisterMessage(session_.path(), session_.damageReason()));
-    (void)code;
     return false;
   }
   // The entry of the chosen designer is highlighted; without one, the first.
