@@ -90,11 +90,14 @@ float bypassFactorRule(const StudyState& file) {
   float bf = 0.15f;
   if (oash == 0 && oalh == 0) {
     bf = 0.15f;
-  } else if (oalh <= 0) {
-    // Outdoor air as moist as or drier than the room: the room takes the
-    // outdoor moisture and the coil works with the small factor.
+  } else if (oalh == 0) {
+    // Outdoor air as moist as the room, or so dry that it takes up the whole
+    // room latent load (the coil only cools and the results carry no
+    // outdoor-air latent load): the small factor.
     return 0.05f;
   } else {
+    // Moister outdoor air, or drier outdoor air that leaves the coil part of
+    // the room latent load (a negative outdoor-air latent load).
     bf = file.SpaRH >= 65.0f ? 0.05f : 0.15f;
   }
   // The effective sensible heat factor of that choice (the ratio is the same

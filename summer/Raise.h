@@ -71,10 +71,11 @@ bool basisFromResults(const StudyState& file, RaiseBasis& out);
 
 // The bypass factor the summer calculation chose for these results: 0.05 for
 // 100 % fresh air, for a mixing unit whose supply flow is its fresh-air flow
-// (the loads needed no more air), for an outdoor air no moister than the room,
-// for a room at 65 % or more, for no latent load at all (ESHF 1) and for an
-// effective line steeper than the line ratio at 45 °F (dew point 48 °F, with
-// reheat); else 0.15.
+// (the loads needed no more air), for an outdoor air as moist as the room or
+// dry enough to take up the whole room latent load (no outdoor-air latent load
+// in the results), for a room at 65 % or more, for no latent load at all
+// (ESHF 1) and for an effective line steeper than the line ratio at 45 °F (dew
+// point 48 °F, with reheat); else 0.15.
 float bypassFactorRule(const StudyState& file);
 
 // The coil's design figures for the diagnostic message: the bypass factor, the

@@ -181,6 +181,7 @@ class SummerCalculation {
   void outdoorAndRoom();
   void outdoorAirLoads(float cfm);
   bool bypassRules();  // true when ESHF is fixed at 1
+  void roomBehindDryFreshAir();
   float eshfOf(float sens, float lat);
   AdpOutcome adpSearch(float eshf);
   void adpFallback(float sens, float lat);
@@ -192,7 +193,11 @@ class SummerCalculation {
   void freshAirSupply();
   void freshNoLoads();
   void freshWithLoads();
+  bool dryFreshAir(float effectiveLatent) const;
+  bool excessFreshAir(float ADP1);
+  void freshDryCoil();
   void coilOutletFromMix(bool enthalpyByMixing);
+  void settleReheat();
   void reheatState();
   void noReheat();
   void rounding();
@@ -264,30 +269,48 @@ void SummerCalculation::outdoorAirLoads(float cfm) {
   OALH_ = kLatent * cfm * (o_.GR - r_.GR);
 }
 
-// Bypass factor. Without outdoor-air loads the coil is shallow (0.15). Fresh
-// air as moist as the room, or drier, gives the room the outdoor humidity
-// ratio and a deep coil; drier air also fixes ESHF at 1 (the room latent load
-// is absorbed by the dry fresh air). Otherwise the room humidity decides.
+// Bypass factor. Without outdoor-air loads the coil is shallow (0.15); fresh
+// air exactly as moist as the room gives a deep coil (0.05); otherwise the
+// room humidity decides (0.05 from 65 %). Fresh air drier than the room takes
+// up part of the room's latent load: its (negative) latent load enters the
+// effective latent load like any other, unless it takes up all of it, in which
+// case the coil only cools (see roomBehindDryFreshAir). True when ESHF is
+// fixed at 1.
 bool SummerCalculation::bypassRules() {
   if (OASH_ == 0.0f && OALH_ == 0.0f) {
     BF_ = kBFShallow;
     return false;
   }
-  if (OALH_ <= 0.0f) {
-    const bool drier = OALH_ < 0.0f;
-    r_.W = o_.W;
-    r_.GR = o_.GR;
-    r_.H = enthalpy(r_.DB, r_.W);  // the room wet bulb stays as entered
+  if (OALH_ == 0.0f) {
     BF_ = kBFDeep;
-    if (drier) {
-      OALH_ = 0.0f;
-      r_.RH = checked(100.0f * vapourFromW(r_.W) / psy::SatPressure(r_.DB));
-      return true;
-    }
     return false;
   }
-  BF_ = r_.RH >= kDeepCoilRH ? kBFDeep : kBFShallow;
+  if (OALH_ < 0.0f && RLH_ + OALH_ <= 0.0f) {
+    roomBehindDryFreshAir();
+    return true;
+  }
+  BF_ = r0_.RH >= kDeepCoilRH ? kBFDeep : kBFShallow;
   return false;
+}
+
+// Fresh air so dry that it takes up the whole room latent load on its own
+// (RLH + OALH <= 0): the coil has no water to remove and only cools (ESHF 1,
+// deep coil). Nothing dries the air but the fresh air, so the room settles
+// where the moisture the fresh air carries out balances the latent load:
+//   0.68·CFMoa·(GRroom − GRo) = RLH  ->  GRroom = GRo + RLH / (0.68·CFMoa)
+// which the condition puts at or below the room's design moisture. The
+// recirculated air, and so the mixed air and the coil's dew point, work with
+// that moisture; the coil surface at the dew point of the room air stays above
+// the dew point of the drier mixed air, so the coil is dry. The room reported
+// stays the room as entered (its design state).
+void SummerCalculation::roomBehindDryFreshAir() {
+  BF_ = kBFDeep;
+  const float GR = o_.GR + divide(std::max(RLH_, 0.0f), kLatent * CFMoa_);
+  r_.GR = std::min(GR, r0_.GR);
+  r_.W = r_.GR / kGrains;
+  r_.H = enthalpy(r_.DB, r_.W);
+  r_.RH = checked(100.0f * vapourFromW(r_.W) / psy::SatPressure(r_.DB));
+  OALH_ = 0.0f;
 }
 
 // ESHF = (RSH + BF·OASH) / (RSH + BF·OASH + RLH + BF·OALH), with the given
@@ -334,6 +357,9 @@ SummerCalculation::AdpOutcome SummerCalculation::adpSearch(float eshf) {
 // The 45 °F failure: ADP 48 °F with a deep coil and a reheat that turns the
 // effective line so that it passes through 48 °F:
 //   (sens + REH) / (sens + REH + lat) = R(48)  ->  REH = R/(1 − R)·lat − sens.
+// sens and lat are the effective loads with the deep coil's bypass factor,
+// which takes a smaller share of the outdoor-air loads than the shallow coil
+// whose line failed: the line can come out flatter than R(48) (REH < 0).
 void SummerCalculation::adpFallback(float sens, float lat) {
   ADP_ = static_cast<float>(kAdpFallbackF);
   Wadp_ = checked(saturatedW(kAdpFallbackF));
@@ -343,6 +369,17 @@ void SummerCalculation::adpFallback(float sens, float lat) {
   if (!(R > 0.0f && R < 1.0f)) refuse(kCodeNegativeCoilOutlet);
   ESHFlast_ = R;
   REH_ = divide(R, 1.0f - R) * lat - sens;
+  if (REH_ >= 0.0f) return;
+  // A negative reheat: with the deep coil's bypass factor the effective line
+  // is no steeper than the line through 48 °F, and a dew point from 48 °F up
+  // serves it without any reheat. The search with that line finds it.
+  REH_ = 0.0f;
+  ESHF_ = eshfOf(sens, lat);
+  if (adpSearch(ESHF_) == AdpOutcome::Failed45) {
+    ADP_ = static_cast<float>(kAdpFallbackF);
+    Wadp_ = checked(saturatedW(kAdpFallbackF));
+    ESHFlast_ = R;
+  }
 }
 
 // Dew point of the room air (ESHF exactly 1: the coil only cools): the degree
@@ -496,11 +533,7 @@ void SummerCalculation::mainSequence() {
     // reheat it will give back), so its outlet enthalpy follows from them.
     c_.H = r_.H - divide(RSH_ + RLH_ + std::max(REH_, 0.0f), kTotal * CFMsa_);
   }
-  if (REH_ > 0.0f) {
-    reheatState();
-  } else {
-    noReheat();
-  }
+  settleReheat();
   if (recirc) {
     QC_ = RSH_ + RLH_ + std::max(REH_, 0.0f);
   } else {
@@ -586,12 +619,8 @@ void SummerCalculation::freshAirSupply() {
   // A reheat only where there is one to report (a whole Btu/h): the sensible
   // dew point leaves the outlet at DBs within the float's last digits.
   const float reheat = kSensible * CFMsa_ * (DBs - c_.DB);
-  if (reheat >= 0.5f) {
-    REH_ = reheat;
-    reheatState();
-  } else {
-    noReheat();
-  }
+  REH_ = reheat >= 0.5f ? reheat : 0.0f;
+  settleReheat();
   QC_ = kTotal * CFMsa_ * (m_.H - c_.H);
 }
 
@@ -641,8 +670,12 @@ void SummerCalculation::freshNoLoads() {
     REH_ = kSensible * CFMsa_ * (r_.DB - c_.DB);
   }
   c_.RH = std::min(checked(100.0f * pwc / psy::SatPressure(c_.DB)), 100.0f);
-  h_ = r_;
-  reheat_ = true;
+  if (REH_ > 0.0f) {
+    h_ = r_;  // reheated to the room state
+    reheat_ = true;
+  } else {
+    settleReheat();  // the coil outlet is not below the room: nothing to reheat
+  }
   QC_ = kTotal * CFMsa_ * (m_.H - c_.H);
   OASH_ = kSensible * CFMsa_ * (m_.DB - c_.DB);
   OALH_ = kLatent * CFMsa_ * (m_.GR - c_.GR);
@@ -662,6 +695,7 @@ void SummerCalculation::freshWithLoads() {
   float ADP1 = 0;
   bool first = true;
   for (int occasion = 0;;) {
+    if (dryFreshAir(RLH_ + BF_ * OALH_)) return freshDryCoil();
     search(RSH_ + BF_ * OASH_, RLH_ + BF_ * OALH_);
     if (first) {
       ADP1 = ADP_;
@@ -673,6 +707,7 @@ void SummerCalculation::freshWithLoads() {
       // The loads need more air than given: the unit takes it all from outside.
       outdoorAirLoads(CFMsa_);
       BF_ = kBFDeep;
+      if (dryFreshAir(RLH_ + BF_ * OALH_)) return freshDryCoil();
       search(RSH_ + BF_ * OASH_, RLH_ + BF_ * OALH_);
       break;
     }
@@ -681,26 +716,7 @@ void SummerCalculation::freshWithLoads() {
       BF_ = kBFShallow;
       continue;
     }
-    // Still more fresh air than the loads need: the excess adds its own
-    // loads, and a reheat keeps the flow through the first dew point.
-    const float E = CFMoa_ - CFMsa_;
-    CFMsa_ = CFMoa_;
-    BF_ = kBFDeep;
-    const float RSHx = RSH_ + kSensible * E * (o_.DB - r_.DB);
-    const float RLHx = RLH_ + kLatent * E * (o_.GR - r_.GR);
-    REH_ = kSensible * CFMoa_ * (1.0f - BF_) * (r_.DB - ADP1) - RSHx - BF_ * OASH_;
-    const float sens = BF_ * OASH_ + RSHx;
-    const float lat = RLHx + BF_ * OALH_;
-    ESHF_ = eshfOf(sens + REH_, lat);
-    // The reheat above stays. A line steeper than any dew point from 45 °F
-    // up leaves the coil at 48 °F; the flow is fixed here, so the reheat is
-    // what that flow through 48 °F carries beyond the sensible loads.
-    if (adpSearch(ESHF_) == AdpOutcome::Failed45) {
-      ADP_ = static_cast<float>(kAdpFallbackF);
-      Wadp_ = checked(saturatedW(kAdpFallbackF));
-      ESHFlast_ = checked(lineRatio(r_.DB, r_.GR, ADP_, kGrains * Wadp_));
-      REH_ = kSensible * CFMoa_ * (1.0f - BF_) * (r_.DB - ADP_) - RSHx - BF_ * OASH_;
-    }
+    if (!excessFreshAir(ADP1)) return freshDryCoil();
     break;
   }
   setAdpEnthalpy();
@@ -715,15 +731,108 @@ void SummerCalculation::freshWithLoads() {
   if (c_.RH > 100.0f) c_.RH = 100.0f;
   c_.H = Hadp_ + BF_ * (m_.H - Hadp_);
   if (c_.GR > r_.GR) refuse(kCodeFreshAirExcessive);
-  if (REH_ > 0.0f) {
-    reheatState();
-  } else {
-    noReheat();
-  }
+  settleReheat();
   QC_ = kTotal * CFMsa_ * (m_.H - c_.H);
   OASH_ = kSensible * CFMsa_ * (m_.DB - c_.DB);
   OALH_ = kLatent * CFMsa_ * (m_.GR - c_.GR);
   CFMoa_ = CFMsa_;  // all the supply air is fresh air (rounded with it)
+}
+
+// "NA_PAF" with still more fresh air than the loads need: the whole fresh air
+// is supplied (BF 0.05) and the excess flow E = CFMoa − CFMsa adds its own
+// loads, taken from outdoor to room conditions:
+//   RSH' = RSH + 1.08·E·(DBo − DBr),  RLH' = RLH + 0.68·E·(GRo − GRr)
+// The flow through the first dew point ADP1 could carry
+//   1.08·CFMoa·(1 − BF)·(DBr − ADP1)
+// and a reheat gives back what it carries beyond the sensible loads:
+//   REH = 1.08·CFMoa·(1 − BF)·(DBr − ADP1) − RSH' − BF·OASH
+// and the dew point follows from ESHF' = (BF·OASH + RSH' + REH) / (BF·OASH +
+// RSH' + REH + RLH' + BF·OALH). A line steeper than any dew point from 45 °F
+// up leaves the coil at 48 °F, with the reheat that the flow through 48 °F
+// carries beyond the sensible loads. A reheat that comes out negative (the
+// flow carries less than the loads: the excess air's own load is large) means
+// that none is needed: it is 0 and the coil works without reheat. False when
+// the effective latent load is gone and a dry coil serves (freshDryCoil).
+bool SummerCalculation::excessFreshAir(float ADP1) {
+  const float E = CFMoa_ - CFMsa_;
+  CFMsa_ = CFMoa_;
+  BF_ = kBFDeep;
+  const float RSHx = RSH_ + kSensible * E * (o_.DB - r_.DB);
+  const float RLHx = RLH_ + kLatent * E * (o_.GR - r_.GR);
+  const auto reheatThrough = [&](float adp) {
+    return std::max(kSensible * CFMoa_ * (1.0f - BF_) * (r_.DB - adp) - RSHx - BF_ * OASH_, 0.0f);
+  };
+  REH_ = reheatThrough(ADP1);
+  const float sens = BF_ * OASH_ + RSHx;
+  const float lat = RLHx + BF_ * OALH_;
+  if (dryFreshAir(lat)) return false;
+  ESHF_ = eshfOf(sens + REH_, lat);
+  if (adpSearch(ESHF_) == AdpOutcome::Failed45) {
+    ADP_ = static_cast<float>(kAdpFallbackF);
+    Wadp_ = checked(saturatedW(kAdpFallbackF));
+    ESHFlast_ = checked(lineRatio(r_.DB, r_.GR, ADP_, kGrains * Wadp_));
+    REH_ = reheatThrough(ADP_);
+  }
+  return true;
+}
+
+// Outdoor air drier than the room whose (negative) latent load outweighs the
+// room's in the effective latent load of a fresh-air unit.
+bool SummerCalculation::dryFreshAir(float effectiveLatent) const {
+  return effectiveLatent <= 0.0f && o_.GR < r_.GR;
+}
+
+// "NA_PAF" whose outdoor air is so much drier than the room that its
+// (negative) latent load outweighs the room's in the effective latent load
+// (RLH + BF·OALH <= 0, an ESHF of 1 or more): no line from the room meets the
+// saturation curve, and none needs to, because the fresh air takes up the
+// room's latent load as it is. The coil only cools, at constant moisture (a
+// dry coil, BF 0.05), as the dry-coil rules of the other kinds do:
+//   - its surface stays no colder than the room's dew point ADP, so that it
+//     stays dry for any air no moister than the room; the least flow that
+//     takes the room's sensible load is then
+//       CFMneed = RSH / (1.08·((1 − BF)·(DBr − ADP) − BF·(DBo − DBr)));
+//   - the supply at the outdoor moisture carries the room latent load when
+//       CFMsa >= CFMlat = RLH / (0.68·(GRr − GRo));
+//   - CFMsa is the largest of the fresh air given, CFMneed and CFMlat;
+//   - coil outlet: DBc = DBr − RSH / (1.08·CFMsa), Wc = Wo; no reheat (the
+//     air is not dried, so it is never cooled below what the room needs);
+//   - QC = 4.45·CFMsa·(Ho − Hc); the coil's duty is sensible only.
+void SummerCalculation::freshDryCoil() {
+  BF_ = kBFDeep;
+  REH_ = 0;
+  roomDewPoint();
+  const float reach = (1.0f - BF_) * (r_.DB - ADP_) - BF_ * (o_.DB - r_.DB);
+  // A room so humid, behind so hot an outdoor air, that a coil at the room's
+  // dew point cannot bring the air below the room temperature.
+  if (!(reach > 0.0f)) refuse(kCodeNegativeCoilOutlet);
+  const float need = divide(RSH_, kSensible * reach);
+  const float latentFlow = RLH_ > 0.0f ? divide(RLH_, kLatent * (r_.GR - o_.GR)) : 0.0f;
+  CFMsa_ = std::max({CFMoa_, need, latentFlow});
+  c_ = stateFromW(r_.DB - divide(RSH_, kSensible * CFMsa_), m_.W);
+  // The coil surface that gives this outlet with the bypassed share, and its
+  // moisture: that of the air, which the coil leaves as it is.
+  Wadp_ = m_.W;
+  ADP_ = (c_.DB - BF_ * m_.DB) / (1.0f - BF_);
+  setAdpEnthalpy();
+  ESHF_ = ESHFlast_ = 1.0f;
+  settleReheat();
+  QC_ = kTotal * CFMsa_ * (m_.H - c_.H);
+  OASH_ = kSensible * CFMsa_ * (m_.DB - c_.DB);
+  OALH_ = 0.0f;
+  CFMoa_ = CFMsa_;
+}
+
+// Every kind leaves its coil through here. A reheater only heats: a reheat
+// that is not positive is none (0, with the after-reheat markers), and the
+// coil was already worked out without it.
+void SummerCalculation::settleReheat() {
+  if (REH_ > 0.0f) {
+    reheatState();
+  } else {
+    REH_ = 0.0f;
+    noReheat();
+  }
 }
 
 // Air after the reheater: the coil outlet warmed by REH at constant moisture.
@@ -970,6 +1079,9 @@ CalcResult SummerCalculation::run() {
         }
         break;
     }
+    // The room is reported as the engineer entered it (its design state),
+    // whatever moisture the process behind dry fresh air settled at.
+    r_ = r0_;
     for (float v : {m_.DB, m_.WB, m_.H, c_.DB, c_.WB, c_.H, h_.DB, h_.WB, h_.H, CFMsa_, QC_, OASH_,
                     OALH_, REH_, CFMoa_})
       checked(v);

@@ -215,35 +215,54 @@ TEST(SummerMixing, SupplyBelowFreshAirRecomputesDewPoint) {
   EXPECT_NEAR(s.CoilLoad, 496927, 5);
 }
 
-// Outdoor air drier than the room: the room takes the outdoor humidity ratio,
-// its RH and enthalpy are recomputed at the room dry bulb, OALH = 0, BF 0.05,
-// ESHF exactly 1 and the dew point is that of the (new) room air.
+// Outdoor air so dry that it takes up the whole room latent load on its own:
+// the coil only cools (ESHF exactly 1, BF 0.05), and the room reported is the
+// room as entered.
 //   outdoor 95/62: pws(62) = 0.55994, pw = 0.55994 − 29.36106·33/2719.4 = 0.20364,
-//   W = 0.622383·0.20364/29.71736 = 0.0042650 (29.85 grains) -> dew point between
-//   35 °F (pws 0.20342) and 36 °F (0.21166): 35 + (W − Wsat35)/(Wsat36 − Wsat35) = 35.03
-TEST(SummerMixing, DryOutdoorAirFixesEshfAtOne) {
+//            W = 0.622383·0.20364/29.71736 = 0.0042650 (29.855 grains)
+//   OASH = 1.08·1000·17 = 18360; OALH = 0.68·1000·(29.855 − 71.305) = −28186
+//   RLH + OALH = 20000 − 28186 = −8186 <= 0: the fresh air takes up the latent load
+//   the room settles where the fresh air carries its moisture out:
+//     GRroom = 29.855 + 20000/(0.68·1000) = 59.267 grains (W = 0.0084667)
+//   its dew point: Wsat(52) = 0.0082255 < W <= Wsat(53) = 0.0085190
+//     ADP = 52 + (0.0084667 − 0.0082255)/(0.0085190 − 0.0082255) = 52.822
+//   CFMsa = (100000 + 0.05·18360)/(0.95·1.08·(78 − 52.822)) = 3906.6
+//   DBm = (1000·95 + 2906.6·78)/3906.6 = 82.352
+//   GRm = (1000·29.855 + 2906.6·59.267)/3906.6 = 51.738 (W = 0.0073911),
+//   Hm = 0.24·82.352 + 0.0073911·(1060.5 + 37.058) = 27.877
+//   dry coil (the mixed air's dew point, 49.2 °F, lies below the coil's 52.8 °F):
+//     Wc = Wm; DBc = 52.822 + 0.05·(82.352 − 52.822) = 54.298,
+//     Hc = 0.24·54.298 + 0.0073911·(1060.5 + 24.434) = 21.050
+//   QC = 4.45·3906.6·(27.877 − 21.050) = 118667
+//   the supply takes up exactly the room loads:
+//     1.08·3906.6·(78 − 54.298) = 100000, 0.68·3906.6·(59.267 − 51.738) = 20000
+TEST(SummerMixing, DryOutdoorAirTakingTheLatentLoadLeavesTheCoilDry) {
   StudyState s = english(kMix, 95, 62, 10, 78, 65, 50, 100000, 20000, 1000);
   ASSERT_TRUE(calculateEnglish(s).ok());
   EXPECT_FLOAT_EQ(s.FreshLatLoad, 0);
+  EXPECT_FLOAT_EQ(s.FreshSensLoad, 18360);
   EXPECT_FLOAT_EQ(s.ESHF, 1.0f);
   EXPECT_FLOAT_EQ(s.BF, 0.05f);
-  EXPECT_FLOAT_EQ(s.SpaW, s.EnvW);
   EXPECT_NEAR(s.EnvW, 0.0042650, 2e-6);
-  EXPECT_FLOAT_EQ(s.SpaWB, 65);  // as entered
-  // RH = pw/pws(78) = 0.20364/0.96666 = 21.07 %.
-  EXPECT_NEAR(s.SpaRH, 21.07, 0.011);
-  EXPECT_NEAR(s.Spa_h, 0.24 * 78 + s.EnvW * (1060.5 + 0.45 * 78), 0.006);
-  EXPECT_NEAR(s.ADP, 35 + (s.EnvW - wsat(35)) / (wsat(36) - wsat(35)), 1e-3);
-  EXPECT_NEAR(s.ADP, 35.03, 0.01);
-  // Wsat(36) = 0.0044341 lies above the air's own moisture: a dry coil, whose
-  // outlet keeps the moisture it was given (Wadp taken as Wm).
-  EXPECT_FLOAT_EQ(s.W_ADP, s.EnvW);
-  EXPECT_FLOAT_EQ(s.W_T, s.EnvW);
-  // CFMsa = (100000 + 0.05·18360)/(0.95·1.08·(78 − 35.03)) = 2280 (above the fresh air)
-  EXPECT_NEAR(s.SupplyFlow, 100918 / (0.95 * 1.08 * (78 - s.ADP)), 1);
-  // DBm = 85.43, Hm = 25.190; DBc = 37.547, Hc = 0.24·37.547 + Wo·1077.396 = 13.606
-  // QC = 4.45·2288.9·(25.190 − 13.606) = 117981
-  EXPECT_NEAR(s.CoilLoad, 117981, 3);
+  // The room as entered: 78 °F / 65 °F, 50 %, 71.3 grains.
+  EXPECT_FLOAT_EQ(s.SpaWB, 65);
+  EXPECT_FLOAT_EQ(s.SpaRH, 50);
+  EXPECT_FLOAT_EQ(s.SpaGr, 71.3f);
+  EXPECT_NEAR(s.SpaW, 0.0101864, 2e-7);
+  EXPECT_NEAR(s.ADP, 52.822, 0.002);
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 3907);
+  EXPECT_FLOAT_EQ(s.DB_M, 82.4f);
+  EXPECT_NEAR(s.W_M, 0.0073911, 2e-7);
+  EXPECT_FLOAT_EQ(s.Gr_M, 51.7f);
+  EXPECT_FLOAT_EQ(s.h_M, 27.88f);
+  // A dry coil: the outlet keeps the moisture it was given (Wadp taken as Wm).
+  EXPECT_FLOAT_EQ(s.W_ADP, s.W_M);
+  EXPECT_FLOAT_EQ(s.W_T, s.W_M);
+  EXPECT_FLOAT_EQ(s.DB_T, 54.3f);
+  EXPECT_FLOAT_EQ(s.h_T, 21.05f);
+  EXPECT_NEAR(s.CoilLoad, 118667, 3);
+  EXPECT_FLOAT_EQ(s.Reheat, 0);
+  EXPECT_EQ(s.DB_S, kNotComputed);
 }
 
 // 100 % fresh air without the room loads: dried to the room moisture and
@@ -477,8 +496,12 @@ TEST(SummerFreshSupply, ReviewExampleHoldsTheRoomWithReheat) {
 }
 
 // Outdoor air drier than the room (95/70: W = 0.0099293, 69.505 gr, H = 33.7545)
-// with a large room latent load: ESHF is fixed at 1 and the fresh air alone
-// carries the sensible load, but it is not dry enough for the latent one:
+// with a large room latent load, which the dry fresh air only partly takes up:
+//   OASH = 1.08·3000·17 = 55080, OALH = 0.68·3000·(69.505 − 71.305) = −3672
+//   RLH + OALH = 16328 > 0: the coil must dry; room 50 % -> BF 0.15
+//   ESHF = (20000 + 8262)/(28262 + 20000 − 550.8) = 0.59235 < R(45): 48 °F and reheat,
+//   whose supply flow is below the fresh air: the unit runs on the fresh air,
+//   and the supply must hold the room:
 //   GRs = 71.305 − 20000/(0.68·3000) = 61.501 (Ws = 0.0087859)
 //   Wadp = (0.0087859 − 0.05·0.0099293)/0.95 = 0.0087257, Wsat(53) = 0.0085190,
 //   Wsat(54) = 0.0088614 -> ADP = 53 + 0.0002067/0.0003424 = 53.604
@@ -488,8 +511,8 @@ TEST(SummerFreshSupply, ReviewExampleHoldsTheRoomWithReheat) {
 TEST(SummerFreshSupply, DryFreshAirThatCannotTakeTheLatentLoadIsDried) {
   StudyState s = english(kMix, 95, 70, 40, 78, 65, 50, 20000, 20000, 3000);
   ASSERT_TRUE(calculateEnglish(s).ok());
-  EXPECT_FLOAT_EQ(s.ESHF, 1.0f);
-  EXPECT_FLOAT_EQ(s.FreshLatLoad, 0);
+  EXPECT_NEAR(s.ESHF, 0.59235, 1e-4);
+  EXPECT_FLOAT_EQ(s.FreshLatLoad, -3672);
   EXPECT_FLOAT_EQ(s.SupplyFlow, 3000);
   EXPECT_FLOAT_EQ(s.SpaRH, 50);
   EXPECT_FLOAT_EQ(s.SpaGr, 71.3f);
@@ -502,18 +525,35 @@ TEST(SummerFreshSupply, DryFreshAirThatCannotTakeTheLatentLoadIsDried) {
   EXPECT_NEAR(s.CoilLoad, 144919, 3);
 }
 
-// A latent load the fresh-air flow cannot carry: 30000 Btu/h on 500 CFM would
-// need a supply of GRs = 71.305 − 30000/(0.68·500) = −16.9 grains, for which
-// no coil dew point exists: refused as a dew point outside the table.
-TEST(SummerFreshSupply, LatentLoadBeyondTheFreshAirIsRefused) {
+// A latent load larger than the dry fresh air takes up (95/62 °F outdoor, 29.855
+// grains; 20000 / 30000 Btu/h; 500 CFM): the coil dries the mixed air.
+//   OASH = 1.08·500·17 = 9180, OALH = 0.68·500·(29.855 − 71.305) = −14093
+//   RLH + OALH = 15907 > 0; BF 0.15 (room 50 %)
+//   ESHF = (20000 + 1377)/(21377 + 30000 − 2114) = 0.43394 < R(45) = 0.663
+//   -> 48 °F with BF 0.05: sens = 20000 + 459 = 20459, lat = 30000 − 704.7 = 29295.3
+//   R(48) = 0.686145: REH = 0.686145/0.313855·29295.3 − 20459 = 43586
+//   CFMsa = (20459 + 43586)/(0.95·1.08·30) = 2080.7 -> 2081 (more than the fresh air)
+//   the reheated supply takes the room's sensible load, the coil outlet its latent load
+TEST(SummerFreshSupply, LatentLoadBeyondTheDryFreshAirIsDriedByTheCoil) {
   StudyState s = english(kMix, 95, 62, 40, 78, 65, 50, 20000, 30000, 500);
   const CalcResult r = calculateEnglish(s);
-  EXPECT_EQ(r.code, kCodeSearchBound);
-  EXPECT_EQ(r.search, Search::ApparatusDewPoint);
+  ASSERT_TRUE(r.ok()) << r.code;
+  EXPECT_FLOAT_EQ(s.FreshLatLoad, -14093);
+  EXPECT_FLOAT_EQ(s.ADP, 48);
+  EXPECT_FLOAT_EQ(s.BF, 0.05f);
+  EXPECT_NEAR(s.Reheat, 43586, 2);
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 2081);
+  EXPECT_FLOAT_EQ(s.SpaRH, 50);
+  EXPECT_NEAR(1.08 * 2080.7 * (78 - s.DB_S), 20000, 1.08 * 2081 * 0.06);
+  EXPECT_NEAR(0.68 * 2080.7 * (s.SpaGr - s.Gr_T), 30000, 0.68 * 2081 * 0.06);
+  // The mixed air lies between the room and the outdoor air.
+  EXPECT_GT(s.W_M, s.EnvW);
+  EXPECT_LT(s.W_M, s.SpaW);
+  EXPECT_LT(s.W_T, s.W_M);
 }
 
-// A humid room (78/76 °F, RH 90 % after the room takes the drier outdoor
-// moisture) behind 95/80 °F fresh air, 1000 Btu/h sensible, no latent, 2000 CFM:
+// A humid room (78/76 °F, RH 90 %, shown as entered) behind the drier 95/80 °F
+// fresh air, 1000 Btu/h sensible, no latent, 2000 CFM:
 // the humid-room balance has no bracket. The variant is left out (flag 0,
 // block of markers) and the design stands:
 //   outdoor W = 0.622383·0.871569/29.049431 = 0.018673; dry coil (GRs above it)
