@@ -80,5 +80,7 @@ inline constexpr char kDiagPointT[] = "... Σημείο < T > ...";
 inline constexpr char kDiagPointTValues[] = "... Τα χαρακτηριστικά του σημείου < Τ > είναι : ";
 inline constexpr char kSlash[] = " / ";
 inline constexpr char kUnsavedTitle[] = "  ! !   ΠΡΟΣΟΧΗ   ! ! ";
+// Notice of a cooling case whose fresh air is drier than the room air.
+inline constexpr char kFreshAirDrier[] = "Ο νωπός αέρας είναι ξηρότερος από τον αέρα του χώρου.";
 
 }  // namespace aeriton::summer::texts

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "engine/NumberEntry.h"
+#include "engine/Psychro.h"
 #include "summer/ResultsTexts.h"
 
 namespace aeriton::summer {
@@ -151,8 +152,28 @@ bool ResultsView::winterShowsFlow() const {
   return s_.SummerFlow != 0.0f;
 }
 
-float ResultsView::presentOutletTemperature() const {
+float ResultsView::calculatedOutletTemperature() const {
   return hasReheat() ? s_.DB_S : s_.DB_T;
+}
+
+float ResultsView::presentOutletTemperature() const {
+  return raised() ? s_.CoilOutChange[RaisedDB] : calculatedOutletTemperature();
+}
+
+bool ResultsView::freshAirDrier() const {
+  if (heating() || recirculation()) return false;
+  // Humidity ratios from Carrier's equation at the bulbs the results carry
+  // (°F; a metric study's °C converted first).
+  const bool metric = studySystem_ == UnitSystem::Metric;
+  const auto fahrenheit = [metric](float t) {
+    return metric ? static_cast<float>(t * 9.0 / 5.0 + 32.0) : t;
+  };
+  const auto humidity = [&](float db, float wb) {
+    return psy::HumidityRatio(psy::CarrierPv(fahrenheit(db), fahrenheit(wb)));
+  };
+  const float outdoor = humidity(s_.EnvDB, s_.EnvWB);
+  const float room = humidity(s_.SpaDB, s_.SpaWB);
+  return std::isfinite(outdoor) && std::isfinite(room) && outdoor < room;
 }
 
 QString ResultsView::shownLoadUnit() const {

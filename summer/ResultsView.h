@@ -109,7 +109,15 @@ class ResultsView {
 
   // The temperature of the air leaving the unit as calculated (after reheat
   // when there is reheat, else the coil outlet), in the study's units.
+  float calculatedOutletTemperature() const;
+  // The temperature of the air leaving the unit as shown: the raised supply
+  // temperature when a raise is in force, else the calculated one. A new
+  // raise must lie above it.
   float presentOutletTemperature() const;
+
+  // Cooling with fresh air drier than the room (outdoor humidity ratio below
+  // the room's, both from their dry and wet bulbs): the screen says so.
+  bool freshAirDrier() const;
 
   // The shown value of a field in the shown system; NaN when nothing is shown.
   double value(ResultField f) const;

@@ -177,7 +177,7 @@ void FrmPSRes::refreshRaiseOnLoad() {
   const float T = file.CoilOutChange[0];
   ChangeRecord record = noRaiseRecord();
   RaiseBasis basis;
-  if (checkRaise(T, file.SpaDB, view_->presentOutletTemperature(), metric) ==
+  if (checkRaise(T, file.SpaDB, view_->calculatedOutletTemperature(), metric) ==
           RaiseCheck::Accepted &&
       (basisFromCalculation(study(), file, basis) || basisFromResults(file, basis))) {
     ChangeRecord computed;
@@ -426,7 +426,18 @@ QWidget* FrmPSRes::buildResultsTab() {
   for (QPushButton* b : {rData, units, print, change}) buttons1->addWidget(b);
   auto* buttons2 = new QHBoxLayout;
   for (QPushButton* b : {fa, dgrm, plot}) buttons2->addWidget(b);
+  // One line that tells the engineer the fresh air is the drier air: it takes
+  // up part (or all) of the room's latent load, and a coil that only cools
+  // may serve the unit.
+  dryFreshAir_ = makeLabel(page, u8(texts::kFreshAirDrier), "LblFreshAirDrier");
+  QFont notice = dryFreshAir_->font();
+  notice.setBold(true);
+  dryFreshAir_->setFont(notice);
+  dryFreshAir_->setStyleSheet(QStringLiteral("QLabel { color: #00307A; }"));
+  dryFreshAir_->setVisible(false);
+
   auto* layout = new QVBoxLayout(page);
+  layout->addWidget(dryFreshAir_);
   layout->addWidget(mixed);
   layout->addWidget(outlet);
   layout->addWidget(unit);
@@ -452,6 +463,7 @@ void FrmPSRes::applyCaptions() {
   fields_[int(ResultField::Reheat)]->setVisible(!heating);
   if (auto* l = findChild<QLabel*>("TxtRehUN")) l->setVisible(!heating);
   if (auto* b = findChild<QPushButton*>("CmdChangeT")) b->setEnabled(!heating);
+  dryFreshAir_->setVisible(view_->freshAirDrier());
   title_->setText(study().Title.trimmed());
   const int kind = kindIndexOfCode(view_->results().KindCode);
   if (auto* l = findChild<QLabel*>("LblKind"))

@@ -90,6 +90,7 @@ class FrmPSRes : public QDialog {
   QLabel* outletCaption_[3] = {nullptr, nullptr, nullptr};
   QLabel* powerCaption_ = nullptr;
   QLabel* reheatCaption_ = nullptr;
+  QLabel* dryFreshAir_ = nullptr;  // notice: the fresh air is drier than the room
   QLineEdit* fields_[kFieldCount] = {};
 };
 

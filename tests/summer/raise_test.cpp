@@ -205,3 +205,64 @@ TEST(MakeNewCalc, WritesTheRecordIntoLine13AndDeletesTheRequest) {
   EXPECT_EQ(after[12] + '\n', w.bytes());
   EXPECT_TRUE(after[12].startsWith("21,")) << after[12].constData();  // metric: °C first
 }
+
+// A second raise is checked against the raised temperature in force, not the
+// coil outlet of the calculation: office coil outlet 14.7 °C, raised to 18 °C;
+// 17 °C (below the 18 shown) and 18 °C (equal) are refused and leave the file
+// alone, 20 °C is accepted. The record of the second raise is worked from the
+// calculation, exactly as a single raise to 20 °C would be.
+TEST(MakeNewCalc, SecondRaiseMustLieAboveTheRaisedTemperature) {
+  test::ProgramFolderFixture fx;
+  ASSERT_EQ(test::runSummerStudy(officeStudy()), 0);
+  const StudyState calculated = readResults();
+  ASSERT_FLOAT_EQ(calculated.DB_T, 14.7f);
+  writeRequest(18.0f);
+  const RaiseOutcome first = MakeNewCalc(study());
+  ASSERT_TRUE(first.ok) << first.error.toStdString();
+  EXPECT_FLOAT_EQ(first.record[rec::SupplyDB], 18.0f);
+  const StudyState raised = readResults();
+  EXPECT_FLOAT_EQ(ResultsView(raised, "WATT", 0).presentOutletTemperature(), 18.0f);
+  EXPECT_EQ(checkRaise(17.0f, 26.0f, 18.0f, true), RaiseCheck::NotAboveOutlet);
+
+  const QByteArray afterFirst = test::readAll(fx.path("PSY_RES.TMP"));
+  for (float lower : {17.0f, 18.0f}) {
+    writeRequest(lower);
+    EXPECT_FALSE(MakeNewCalc(study()).ok) << lower;
+    EXPECT_EQ(test::readAll(fx.path("PSY_RES.TMP")), afterFirst) << lower;
+    EXPECT_FALSE(QFile::exists(fx.path("PSY_VEE.TMP")));
+  }
+
+  writeRequest(20.0f);
+  const RaiseOutcome second = MakeNewCalc(study());
+  ASSERT_TRUE(second.ok) << second.error.toStdString();
+  RaiseBasis basis;
+  ASSERT_TRUE(basisFromCalculation(study(), calculated, basis));
+  ChangeRecord direct;
+  ASSERT_TRUE(computeRaise(basis, 20.0f, true, direct));
+  EXPECT_EQ(second.record, direct);
+  EXPECT_FLOAT_EQ(readResults().CoilOutChange[rec::SupplyDB], 20.0f);
+  // Reheat for the raise from the calculated coil outlet: 1.08·1560·(68 − 58.5) = 16006 Btu/h
+  // = 4030.8 kcal/h (20 °C = 68 °F, coil outlet 14.7 °C = 58.5 °F, 2652 m³/h = 1560 CFM).
+  EXPECT_NEAR(second.record[rec::RaiseReheat], 4030.8, 3.0);
+}
+
+// The bypass factor read back from the results agrees with the calculation's for
+// fresh air drier than the room: a negative outdoor-air latent load takes the
+// room-humidity rule (Athens, room 50 %: 0.15); fresh air dry enough to take up
+// the whole latent load leaves none in the results and a deep coil (0.05).
+TEST(BypassFactorRule, AgreesForDrierFreshAir) {
+  test::ProgramFolderFixture fx;
+  test::SummerStudy athens;
+  athens.loadUnit = "KCAL";
+  athens.envDB = 36, athens.envWB = 20.9f, athens.spaDB = 26, athens.spaWB = 18.7f;
+  athens.sens = 30000, athens.lat = 5000, athens.fresh = 2000;
+  test::SummerStudy dry = athens;
+  dry.lat = 500;
+  for (const auto& st : {athens, dry}) {
+    resetStudy();
+    ASSERT_EQ(test::runSummerStudy(st), 0);
+    const StudyState file = readResults();
+    EXPECT_FLOAT_EQ(bypassFactorRule(file), study().BF) << st.lat;
+    EXPECT_FLOAT_EQ(study().BF, st.lat == 500 ? 0.05f : 0.15f);
+  }
+}

@@ -117,7 +117,10 @@ TEST_F(ResultsViewTest, RaisedSupplyAirReplacesTheOutletFields) {
   // 23772.6 kcal/h ÷ 0.85985547 = 27647.2 W; (500 + 4794.35) ÷ 0.85985547 = 6157.3 W
   EXPECT_EQ(v.text(ResultField::Power), QStringLiteral("27,647.2"));
   EXPECT_EQ(v.text(ResultField::Reheat), QStringLiteral("6,157.3"));
-  EXPECT_FLOAT_EQ(v.presentOutletTemperature(), 14.7f);  // the reference for a further raise
+  // A further raise must lie above the raised temperature shown, not above the
+  // coil outlet the calculation gave.
+  EXPECT_FLOAT_EQ(v.presentOutletTemperature(), 21.0f);
+  EXPECT_FLOAT_EQ(v.calculatedOutletTemperature(), 14.7f);
   v.MakeChanges();
   EXPECT_EQ(v.text(ResultField::DB_T), QStringLiteral("69.80"));        // 21 °C = 69.8 °F
   EXPECT_EQ(v.text(ResultField::FlowRate), QStringLiteral("3,513.0"));  // 5972.1 ÷ 1.7
@@ -168,4 +171,36 @@ TEST(StudyConversion, BritishAndBackKeepsValuesAndMarkers) {
   EXPECT_FLOAT_EQ(e.SupplyFlow, 2652.0f);
   EXPECT_NEAR(e.h_M, 12.5f, 0.0001f);
   EXPECT_FLOAT_EQ(e.DB_S, kNotComputed);
+}
+
+// The notice of fresh air drier than the room, from the bulbs of the results
+// (Carrier's equation at °F):
+//   35/24 °C = 95/75.2 °F: 98.8 grains against the room 26/18.5 °C (71.7 grains): moister
+//   36/20.9 °C = 96.8/69.6 °F: 64.45 grains against 26/18.7 °C (73.47 grains): drier
+//   95/62 °F: 29.85 grains against 78/65 °F (71.31 grains): drier
+// Full recirculation has no fresh air and a heating case no such notice.
+TEST_F(ResultsViewTest, FreshAirDrierThanTheRoomFromTheBulbs) {
+  const struct {
+    const char* name;
+    const char* kind;
+    bool english, heating;
+    float envDB, envWB, spaDB, spaWB;
+    bool drier;
+  } cases[] = {
+      {"moister_outdoor", "AAA_NA", false, false, 35, 24, 26, 18.5f, false},
+      {"athens", "AAA_NA", false, false, 36, 20.9f, 26, 18.7f, true},
+      {"athens_fresh_loads", "NA_PAF", false, false, 36, 20.9f, 26, 18.7f, true},
+      {"athens_fresh_no_loads", "NA_DPF", false, false, 36, 20.9f, 26, 18.7f, true},
+      {"english", "AAA_NA", true, false, 95, 62, 78, 65, true},
+      {"recirculation", "AA_100", false, false, 36, 20.9f, 26, 18.7f, false},
+      {"heating", "AAA_NA", false, true, 10, 5, 20, 12, false},
+  };
+  for (const auto& c : cases) {
+    StudyState s = metricResults();
+    s.KindCode = QString::fromLatin1(c.kind);
+    if (c.english) s.MetricCode = 0, s.EnglishCode = 1;
+    if (c.heating) s.CoolingProcess = false, s.HeatingProcess = true;
+    s.EnvDB = c.envDB, s.EnvWB = c.envWB, s.SpaDB = c.spaDB, s.SpaWB = c.spaWB;
+    EXPECT_EQ(ResultsView(s, c.english ? "BTU" : "KCAL", 0).freshAirDrier(), c.drier) << c.name;
+  }
 }

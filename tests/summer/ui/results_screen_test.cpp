@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -229,4 +230,73 @@ TEST_F(ResultsScreen, MissingResultsFileClosesWithAMessage) {
   EXPECT_EQ(fx.messages.last()->code, kBadResultsMessage);
   EXPECT_TRUE(fx.messages.last()->text.startsWith(
       QStringLiteral("... Υπάρχει σοβαρό πρόβλημα στο εν λόγω Αρχείο ...")));
+}
+
+// A second raise: the request window offers the raised temperature as the one
+// in force and refuses anything not above it (office: coil outlet 14.7 °C,
+// raised to 18 °C; 17 °C refused with code -2, 20 °C accepted).
+TEST_F(ResultsScreen, SecondRaiseIsCheckedAgainstTheRaisedTemperature) {
+  ASSERT_EQ(test::runSummerStudy(office()), 0);
+  test::ModalWatchdog watchdog;
+  FrmPSRes w(nullptr);
+  w.show();
+  const auto raiseTo = [&](const QStringList& typed, QString* limits) {
+    whenModal([&, typed, limits] {
+      auto* vee = w.findChild<FrmPSVee*>();
+      ASSERT_NE(vee, nullptr);
+      if (limits) *limits = vee->findChild<QLabel*>("LblLimits")->text();
+      auto* box = vee->findChild<NumericBox*>("TxtNewTemp");
+      for (const QString& t : typed) {
+        box->clear();
+        QTest::keyClicks(box, t);
+        QTest::mouseClick(vee->findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
+      }
+    });
+    QTest::mouseClick(button(w, "CmdChangeT"), Qt::LeftButton);
+  };
+  raiseTo({QStringLiteral("18")}, nullptr);
+  EXPECT_EQ(text(w, "TxtDB_T"), QStringLiteral("18.00"));
+  EXPECT_TRUE(fx.messages.shown().empty());
+
+  QString limits;
+  raiseTo({QStringLiteral("17"), QStringLiteral("20")}, &limits);
+  EXPECT_TRUE(limits.contains(QStringLiteral("18.0"))) << limits.toStdString();
+  ASSERT_EQ(fx.messages.shown().size(), 1u);
+  const Message& refused = fx.messages.shown().front();
+  EXPECT_EQ(refused.code, -2);
+  EXPECT_EQ(refused.text, u8(texts::kVeeNotAboveOutlet1) + "\n" + u8(texts::kVeeNotAboveOutlet2));
+  EXPECT_EQ(text(w, "TxtDB_T"), QStringLiteral("20.00"));
+  StudyState file;
+  ASSERT_TRUE(readResultsFile(test::readAll(fx.path("PSY_RES.TMP")), file).ok);
+  EXPECT_FLOAT_EQ(file.CoilOutChange[rec::SupplyDB], 20.0f);
+  EXPECT_TRUE(watchdog.closed().isEmpty());
+}
+
+// Athens (outdoor 36 °C / 25 %, room 26 °C / 50 %): the results tab says in one
+// line that the fresh air is drier than the room; the office study (moister
+// outdoor air) does not.
+TEST_F(ResultsScreen, DrierFreshAirIsNoticedOnTheResultsTab) {
+  test::SummerStudy athens;
+  athens.loadUnit = "KCAL";
+  athens.envDB = 36, athens.envWB = 20.9f, athens.spaDB = 26, athens.spaWB = 18.7f;
+  athens.sens = 30000, athens.lat = 5000, athens.freshMode = "P", athens.fresh = 20;
+  ASSERT_EQ(test::runSummerStudy(athens), 0);
+  {
+    FrmPSRes w(nullptr);
+    w.show();
+    auto* notice = w.findChild<QLabel*>("LblFreshAirDrier");
+    ASSERT_NE(notice, nullptr);
+    auto* tabs = w.findChild<QTabWidget*>("SSTab1");
+    tabs->setCurrentIndex(1);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(),
+              QString::fromUtf8("Ο νωπός αέρας είναι ξηρότερος από τον αέρα του χώρου."));
+    // The room shown is the room entered.
+    EXPECT_EQ(text(w, "TxtSpaWB"), QStringLiteral("18.7"));
+  }
+  ASSERT_EQ(test::runSummerStudy(office()), 0);
+  FrmPSRes w(nullptr);
+  w.show();
+  w.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
+  EXPECT_FALSE(w.findChild<QLabel*>("LblFreshAirDrier")->isVisible());
 }
