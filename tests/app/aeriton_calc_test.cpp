@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include "TestSupport.h"
+#include "study/ExchangeFiles.h"
 #include "study/StudyState.h"
 #include "summer/SummerChecks.h"
 #include "summer/SummerRun.h"
@@ -142,6 +143,37 @@ TEST(CalcExe, WinterFileAsksAboutHotSupplyAir) {
   ASSERT_EQ(l.size(), 15);
   EXPECT_TRUE(l[5].startsWith("140,")) << l[5].toStdString();  // supply dry bulb
   EXPECT_EQ(l[10], "0,0,1,140,1000\r");
+}
+
+// 100 % fresh air taking the loads with outdoor air far drier than the room
+// (38 °C / 20 % against 26 °C / 55 %, 20 000 / 500 kcal/h, 1000 m³/h): a dry
+// coil, not a refusal. The same bytes as the calculate button's path; coil
+// outlet 17.3 °C at the outdoor moisture, 7959.4 m³/h, 47 700 kcal/h (the hand
+// computation stands in the summer calculation's tests).
+TEST(CalcExe, FreshAirUnitWithDryOutdoorAirGivesResults) {
+  test::ProgramFolderFixture fx;
+  const QByteArray data = lines({"\"NA_PAF\",0", "38,20.8,20", "26,19.5,55", "20000,500", "1000,0",
+                                 "1,1,0,-100000,0", "0,0,1,2,\"C\"", "1000"});
+  test::writeAll(fx.path("paf.dat"), data);
+  const CalcRun r = calc({fx.path("paf.dat")});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+
+  StudyState expected;
+  summer::ZeroVariables(expected);  // as the calculate button starts
+  ASSERT_TRUE(summer::calculateData(data, expected).ok());
+  EXPECT_EQ(r.out, resultsFileBytes(expected));
+
+  StudyState out;
+  ASSERT_TRUE(readResultsFile(r.out, out).ok);
+  EXPECT_FLOAT_EQ(out.DB_T, 17.3f);
+  EXPECT_FLOAT_EQ(out.SupplyFlow, 7959.4f);
+  EXPECT_NEAR(out.CoilLoad, 47700, 1);
+  EXPECT_GT(out.CoilLoad, 0);
+  EXPECT_FLOAT_EQ(out.FreshLatLoad, 0);  // the coil removes no water
+  EXPECT_FLOAT_EQ(out.Reheat, 0);
+  EXPECT_EQ(out.DB_S, kNotComputed);
+  EXPECT_FLOAT_EQ(out.SpaRH, 55);  // the room as entered
 }
 
 }  // namespace aeriton_calc_tests
