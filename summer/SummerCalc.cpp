@@ -573,10 +573,8 @@ bool dewPointOf(float W, float& T) {
 // with the room loads alone. All the outdoor air passes the coil, its bypassed
 // share included, so the outdoor-air loads are carried inside the coil process
 // (outlet = ADP + BF·(inlet − ADP)) and add nothing to the supply state. The
-// room moisture held is the room as entered: the rule that gives a room behind
-// drier fresh air the outdoor moisture only says that the dry air takes up the
-// latent load, which is checked here directly with the supply flow known (when
-// it does not, the coil dries the air and the room is the room as entered).
+// room moisture held is the room as entered; fresh air dry enough to take up
+// the latent load on its own needs no drying (a dry coil below).
 //
 // The coil dew point is the lower of two:
 //   moisture: Wadp = (Ws − BF·Wm)/(1 − BF), ADP its dew point, so that the
@@ -596,8 +594,7 @@ void SummerCalculation::freshAirSupply() {
   const float sensibleADP = (DBs - BF_ * m_.DB) / (1.0f - BF_);
   ADP_ = sensibleADP;
   if (m_.W > Ws) {
-    // Outdoor air drier than the room but not dry enough to take up the room
-    // latent load: the room is held, and shown, as entered.
+    // Fresh air moister than the supply must be: the coil dries it to Ws.
     r_ = r0_;
     const float W = (Ws - BF_ * m_.W) / (1.0f - BF_);
     float T = 0;
