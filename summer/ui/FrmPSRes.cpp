@@ -434,6 +434,7 @@ QWidget* FrmPSRes::buildResultsTab() {
   notice.setBold(true);
   dryFreshAir_->setFont(notice);
   dryFreshAir_->setStyleSheet(QStringLiteral("QLabel { color: #00307A; }"));
+  dryFreshAir_->setContentsMargins(2, 0, 0, 6);
   dryFreshAir_->setVisible(false);
 
   auto* layout = new QVBoxLayout(page);
