@@ -63,8 +63,7 @@ NumericBox* makeBox(QWidget* parent, int index) {
   b->setObjectName(boxName(index));
   b->setFormat(kValueFormat);
   b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  b->setMinimumWidth(110);
-  b->setMaximumWidth(130);
+  b->setFixedWidth(110);
   return b;
 }
 
@@ -166,13 +165,13 @@ void FrmPS::buildLayout() {
   group->addButton(optEnglish_);
   unitsRow->addWidget(optMetric_);
   unitsRow->addWidget(optEnglish_);
-  unitsRow->addSpacing(30);
-  unitsRow->addStretch(1);
+  unitsRow->addSpacing(60);
   unitsRow->addWidget(new QLabel(QStringLiteral("Παροχή Αέρα"), unitsBox));
   boxes_[kFlow] = makeBox(unitsBox, kFlow);
   unitsRow->addWidget(boxes_[kFlow]);
   lblUNFlow_ = makeUnit(unitsBox, "LblUNFlow");
   unitsRow->addWidget(lblUNFlow_);
+  unitsRow->addStretch(1);
   root->addWidget(unitsBox);
 
   // The two states side by side.
@@ -200,6 +199,10 @@ void FrmPS::buildLayout() {
     cmdRH->setToolTip(QStringLiteral(
         "Καθορισμός της Σχετικής Υγρασίας: η Θερμοκρασία Υγρού Θερμομέτρου θα υπολογισθεί"));
     QPushButton* cmdCH = makeButton(group, inlet ? "CmdCH1" : "CmdCH2", toKJButtonText());
+    // Hidden on English screens without moving the columns.
+    QSizePolicy keep = cmdCH->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    cmdCH->setSizePolicy(keep);
     (inlet ? cmdWBin_ : cmdWBout_) = cmdWB;
     (inlet ? cmdRHin_ : cmdRHout_) = cmdRH;
     (inlet ? cmdCH1_ : cmdCH2_) = cmdCH;
@@ -229,8 +232,8 @@ void FrmPS::buildLayout() {
   auto* lg = new QGridLayout(loadsBox);
   boxes_[kSens] = makeBox(loadsBox, kSens);
   boxes_[kLat] = makeBox(loadsBox, kLat);
-  boxes_[kSens]->setMaximumWidth(150);
-  boxes_[kLat]->setMaximumWidth(150);
+  boxes_[kSens]->setFixedWidth(130);
+  boxes_[kLat]->setFixedWidth(130);
   lblUNsens_ = makeUnit(loadsBox, "LblUNsens");
   lblUNlat_ = makeUnit(loadsBox, "LblUNlat");
   lg->addWidget(new QLabel(QStringLiteral("Αισθητό Φορτίο"), loadsBox), 0, 0);
@@ -247,7 +250,8 @@ void FrmPS::buildLayout() {
   unitButtons->addWidget(cmdKcalH_);
   unitButtons->addWidget(cmdWatts_);
   unitButtons->addWidget(cmdKWatts_);
-  lg->addLayout(unitButtons, 0, 3);
+  lg->setColumnMinimumWidth(3, 30);
+  lg->addLayout(unitButtons, 0, 4);
   auto* legend = new QHBoxLayout;
   auto* cooling = new QLabel(QStringLiteral(" Ψύξη / Αφύγρανση "), loadsBox);
   cooling->setStyleSheet(kCoolingStyle + QStringLiteral(" padding: 2px 6px;"));
@@ -256,9 +260,8 @@ void FrmPS::buildLayout() {
   legend->addWidget(cooling);
   legend->addWidget(heating);
   legend->addStretch(1);
-  lg->addLayout(legend, 1, 3);
-  lg->setColumnStretch(0, 1);
-  lg->setColumnStretch(3, 1);
+  lg->addLayout(legend, 1, 4);
+  lg->setColumnStretch(5, 1);
   root->addWidget(loadsBox);
 
   // Buttons.
@@ -561,6 +564,16 @@ bool FrmPS::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void FrmPS::keyPressEvent(QKeyEvent* event) {
+  // Escape in a box would close the window and lose the calculation; the
+  // window closes by its exit button or its title bar.
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void FrmPS::beginTitleEdit() {

@@ -74,6 +74,7 @@ class FrmPS : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildLayout();

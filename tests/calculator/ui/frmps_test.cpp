@@ -306,6 +306,14 @@ TEST_F(FrmPSTest, StateOutsideTheTableIsRefused) {
   EXPECT_TRUE(text("TxtSens").isEmpty());
 }
 
+TEST_F(FrmPSTest, EscapeInABoxKeepsTheWindow) {
+  type("TxtFlowRate", "1000");
+  box("TxtFlowRate")->setFocus();
+  QTest::keyClick(box("TxtFlowRate"), Qt::Key_Escape);
+  EXPECT_TRUE(screen->isVisible());
+  EXPECT_EQ(text("TxtFlowRate"), "1000");
+}
+
 TEST_F(FrmPSTest, EnterChain) {
   // No property chosen yet: from the dry bulb on to the choice buttons.
   box("TxtFlowRate")->setFocus();
