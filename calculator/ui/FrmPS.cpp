@@ -48,6 +48,11 @@ FrmPS::FileChooser& fileChooser() {
   return chooser;
 }
 
+FrmPS::WorkbookRunner& workbookRunner() {
+  static FrmPS::WorkbookRunner runner = reports::runWorkbook;
+  return runner;
+}
+
 QString standardDialog(QWidget* parent, const FrmPS::FileRequest& r) {
   QFileDialog dialog(parent, r.caption, r.folder, r.filter);
   dialog.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -104,6 +109,10 @@ QString withSuffix(const QString& path, const QString& suffix) {
 
 void FrmPS::setFileChooser(FileChooser chooser) {
   fileChooser() = std::move(chooser);
+}
+
+void FrmPS::setWorkbookRunner(WorkbookRunner runner) {
+  workbookRunner() = runner ? std::move(runner) : WorkbookRunner(reports::runWorkbook);
 }
 
 FrmPS::FrmPS(QWidget* parent) : QDialog(parent) {
@@ -675,7 +684,7 @@ bool FrmPS::OpenFile(const QString& path) {
 void FrmPS::PrintData(reports::OutputMode mode, const reports::OutputOptions& options) {
   pull();
   const reports::CellMap cells = printCells(form_, designer::current());
-  reports::runWorkbook(this, QLatin1String(kWorkbookTemplate), cells, mode, options);
+  workbookRunner()(this, QLatin1String(kWorkbookTemplate), cells, mode, options);
 }
 
 void FrmPS::CmdPrint_Click() {

@@ -41,6 +41,12 @@ class FrmPS : public QDialog {
   using FileChooser = std::function<QString(QWidget* parent, const FileRequest& request)>;
   // Replaces the standard dialogs (tests); nullptr restores them.
   static void setFileChooser(FileChooser chooser);
+  // The workbook component's entry (reports::runWorkbook); tests replace it,
+  // nullptr restores it.
+  using WorkbookRunner = std::function<bool(QWidget* parent, const QString& templateName,
+                                            const reports::CellMap& cells, reports::OutputMode mode,
+                                            const reports::OutputOptions& options)>;
+  static void setWorkbookRunner(WorkbookRunner runner);
 
   const CalcForm& form() const { return form_; }
   QString psyFileName() const { return psyFileName_; }

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,8 +19,10 @@
 
 #include "TestSupport.h"
 #include "calculator/PsFile.h"
+#include "calculator/PsWorkbook.h"
 #include "engine/NumberEntry.h"
 #include "engine/ui/NumericBox.h"
+#include "register/Designer.h"
 #include "study/AppFolder.h"
 #include "study/StudyState.h"
 
@@ -40,6 +43,11 @@ class FrmPSTest : public ::testing::Test {
       requests.push_back(r);
       return answers.empty() ? QString() : answers.takeFirst();
     });
+    FrmPS::setWorkbookRunner([this](QWidget*, const QString& name, const reports::CellMap& cells,
+                                    reports::OutputMode mode, const reports::OutputOptions& o) {
+      workbooks.push_back(Workbook{name, cells, mode, o});
+      return true;
+    });
     screen = std::make_unique<FrmPS>(nullptr);
     screen->show();
     QApplication::setActiveWindow(screen.get());
@@ -48,6 +56,7 @@ class FrmPSTest : public ::testing::Test {
   void TearDown() override {
     screen.reset();
     FrmPS::setFileChooser(nullptr);
+    FrmPS::setWorkbookRunner(nullptr);
   }
 
   NumericBox* box(const char* name) {
@@ -113,6 +122,13 @@ class FrmPSTest : public ::testing::Test {
   std::unique_ptr<FrmPS> screen;
   std::vector<FrmPS::FileRequest> requests;
   QStringList answers;
+  struct Workbook {
+    QString name;
+    reports::CellMap cells;
+    reports::OutputMode mode;
+    reports::OutputOptions options;
+  };
+  std::vector<Workbook> workbooks;
 };
 
 TEST_F(FrmPSTest, OpensMetricWithLockedHumidityBoxes) {
@@ -494,10 +510,50 @@ TEST_F(FrmPSTest, WorkbookNameAndTemplateRefusal) {
   EXPECT_EQ(lastMessage().text,
             "\n... Το όνομα του Αρχείου, που εδώσατε ΔΕΝ είναι έγκυρο ...\n"
             "... Το Αρχείο του < Microsoft Excel > ΔΕΝ δημιουργείται ...");
+  EXPECT_TRUE(workbooks.empty());
   // A cancelled dialog: nothing.
   const size_t shown = folder.messages.shown().size();
   click("CmdXL");
   EXPECT_EQ(folder.messages.shown().size(), shown);
+  EXPECT_TRUE(workbooks.empty());
+  // Another name: the workbook is saved there, with the suffix added.
+  answers << folder.path("PSFiles/XLFiles/kkm2");
+  click("CmdXL");
+  ASSERT_EQ(workbooks.size(), 1u);
+  EXPECT_EQ(workbooks[0].name, "PS_i.xlsx");
+  EXPECT_EQ(workbooks[0].mode, reports::OutputMode::Save);
+  EXPECT_EQ(workbooks[0].options.saveAs, folder.path("PSFiles/XLFiles/kkm2.xlsx"));
+}
+
+TEST_F(FrmPSTest, PrintAndPreviewHandTheCellsToTheWorkbook) {
+  fillEnglishCooling();
+  click("CmdCalc");
+  click("CmdPreview");
+  click("CmdPrint");
+  ASSERT_EQ(workbooks.size(), 2u);
+  EXPECT_EQ(workbooks[0].mode, reports::OutputMode::Preview);
+  EXPECT_EQ(workbooks[1].mode, reports::OutputMode::Print);
+  EXPECT_EQ(workbooks[1].options.copies, 1);
+  EXPECT_TRUE(workbooks[1].options.printerName.isEmpty());
+  const reports::CellMap expected = printCells(screen->form(), designer::current());
+  ASSERT_EQ(workbooks[1].cells.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(workbooks[1].cells[i].range, expected[i].range);
+    EXPECT_EQ(workbooks[1].cells[i].number, expected[i].number);
+    EXPECT_EQ(workbooks[1].cells[i].text, expected[i].text);
+  }
+  EXPECT_TRUE(folder.messages.shown().empty());
+}
+
+TEST_F(FrmPSTest, FileThatCannotBeWrittenIsReported) {
+  setTitle("Δοκιμή");
+  fillEnglishCooling();
+  click("CmdCalc");
+  answers << folder.path("PSFiles/no/such/folder/x.psy");
+  click("CmdSave");
+  EXPECT_EQ(lastMessage().code, 10);
+  EXPECT_TRUE(lastMessage().text.startsWith("\n... Το Αρχείο < x.psy > ΔΕΝ γράφτηκε ...\n"));
+  EXPECT_FALSE(QFile::exists(folder.path("PSFiles/no/such/folder/x.psy")));
 }
 
 }  // namespace
