@@ -92,12 +92,13 @@ bool isWetBulb(int box) {
   return box == kTWBin || box == kTWBout;
 }
 
-// The proposed workbook name: the ".psy" file's name without its extension.
+// The proposed workbook name: the ".psy" file's name without its extension
+// (none when there is no file, or its name has no extension).
 QString proposedWorkbookName(const QString& psyPath) {
   if (psyPath.isEmpty()) return QString();
-  const QString name = QFileInfo(psyPath).fileName();
-  if (!name.contains(QLatin1Char('.'))) return QString();
-  return name.left(name.size() - 4);
+  const QFileInfo info(psyPath);
+  if (info.suffix().isEmpty()) return QString();
+  return info.completeBaseName();
 }
 
 QString withSuffix(const QString& path, const QString& suffix) {
