@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "TestSupport.h"
@@ -543,6 +544,18 @@ TEST_F(FrmPSTest, PrintAndPreviewHandTheCellsToTheWorkbook) {
     EXPECT_EQ(workbooks[1].cells[i].text, expected[i].text);
   }
   EXPECT_TRUE(folder.messages.shown().empty());
+}
+
+TEST_F(FrmPSTest, DesignerButtonOpensTheRegister) {
+  QString opened;
+  QTimer::singleShot(300, [&opened] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      opened = modal->objectName();
+      modal->close();
+    }
+  });
+  click("Cmd_Client");
+  EXPECT_EQ(opened, "FrmCLient");
 }
 
 TEST_F(FrmPSTest, FileThatCannotBeWrittenIsReported) {
