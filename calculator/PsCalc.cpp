@@ -48,7 +48,16 @@ bool& givenFlag(CalcForm& f, int box) {
 }
 
 bool givenFlag(const CalcForm& f, int box) {
-  return givenFlag(const_cast<CalcForm&>(f), box);
+  switch (box) {
+    case kTWBin:
+      return f.wbInGiven;
+    case kRHin:
+      return f.rhInGiven;
+    case kTWBout:
+      return f.wbOutGiven;
+    default:
+      return f.rhOutGiven;
+  }
 }
 
 // The other humidity box of the same state.
