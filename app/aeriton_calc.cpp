@@ -13,6 +13,11 @@
 // Exit status: 0 results written; 1 the calculation refused the study (its
 // message on standard error, nothing written); 2 wrong command line or a file
 // that cannot be read or written; 3 a malformed data file.
+//
+//   aeriton-calc --psy CALC_FILE [-o OUT_FILE]
+//
+// runs the two-state calculator's calculate button on a ".psy" file instead
+// (app/calc_psy.cpp).
 
 #include <QByteArray>
 #include <QFile>
@@ -21,6 +26,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/calc_psy.h"
 #include "study/ExchangeFiles.h"
 #include "study/StudyState.h"
 #include "summer/CalcMessages.h"
@@ -39,6 +45,7 @@ constexpr int kExitMalformed = 3;
 
 const char* kHelp =
     "Usage: aeriton-calc DATA_FILE [-o RESULT_FILE] [--yes]\n"
+    "       aeriton-calc --psy CALC_FILE [-o OUT_FILE]\n"
     "\n"
     "Computes one air-handling-unit study without a window, exactly as the\n"
     "calculate button of the data screen does after its checks.\n"
@@ -54,6 +61,12 @@ const char* kHelp =
     "                   replaced only when the calculation succeeds\n"
     "  --yes            answer \"yes\" when a heating case asks whether to go on\n"
     "                   with a supply air above 131 F (default: no)\n"
+    "  --psy CALC_FILE  the two-state calculator instead: CALC_FILE is a .psy\n"
+    "                   file whose computed boxes (absolute humidities,\n"
+    "                   enthalpies, loads) are empty or 0; the calculate\n"
+    "                   button's checks and calculation run on it and the .psy\n"
+    "                   file that the save button would write goes to OUT_FILE\n"
+    "                   (-o) or to standard output\n"
     "  -h, --help       show this text\n"
     "\n"
     "Outdoor air warmer than the room: the summer (cooling) calculation.\n"
@@ -82,7 +95,7 @@ int usage(const char* why) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QString dataPath, resultPath;
+  QString dataPath, resultPath, psyPath;
   bool yes = false;
   for (int i = 1; i < argc; ++i) {
     const char* a = argv[i];
@@ -96,6 +109,10 @@ int main(int argc, char** argv) {
       resultPath = QString::fromLocal8Bit(argv[++i]);
     } else if (std::strcmp(a, "--yes") == 0) {
       yes = true;
+    } else if (std::strcmp(a, "--psy") == 0) {
+      if (i + 1 >= argc) return usage("--psy needs a file name");
+      if (!psyPath.isEmpty()) return usage("--psy given twice");
+      psyPath = QString::fromLocal8Bit(argv[++i]);
     } else if (a[0] == '-' && a[1] != '\0') {
       return usage((std::string("unknown option ") + a).c_str());
     } else if (dataPath.isEmpty()) {
@@ -103,6 +120,10 @@ int main(int argc, char** argv) {
     } else {
       return usage("more than one data file");
     }
+  }
+  if (!psyPath.isEmpty()) {
+    if (!dataPath.isEmpty() || yes) return usage("--psy takes no data file and no --yes");
+    return aeriton::app::runPsyBatch(psyPath, resultPath);
   }
   if (dataPath.isEmpty()) return usage("no data file");
 

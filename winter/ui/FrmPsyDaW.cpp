@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "calculator/ui/FrmPS.h"
 #include "engine/NumberEntry.h"
 #include "engine/ui/NumericBox.h"
 #include "shell/ui/ShellApi.h"
@@ -75,7 +76,7 @@ class KeyFilter : public QObject {
 };
 
 FrmPsyDaW::CalculatorOpener& calculatorOpener() {
-  static FrmPsyDaW::CalculatorOpener opener;
+  static FrmPsyDaW::CalculatorOpener opener = calculator::openCalculator;
   return opener;
 }
 
@@ -140,7 +141,7 @@ void FrmPsyDaW::setResultsOpener(ResultsOpener opener) {
   resultsOpener() = std::move(opener);
 }
 void FrmPsyDaW::setCalculatorOpener(CalculatorOpener opener) {
-  calculatorOpener() = std::move(opener);
+  calculatorOpener() = opener ? std::move(opener) : CalculatorOpener(calculator::openCalculator);
 }
 
 FrmPsyDaW::FrmPsyDaW(QWidget* parent) : QDialog(parent) {
@@ -341,8 +342,6 @@ void FrmPsyDaW::buildLayout() {
   buttons->addWidget(cmdManual_, 1, 0);
   buttons->addWidget(cmdExit_, 1, 1);
   root->addLayout(buttons);
-  // The two-state calculator is there once the program installs it.
-  cmdPS_->setEnabled(static_cast<bool>(calculatorOpener()));
 }
 
 void FrmPsyDaW::wireBoxes() {
@@ -760,7 +759,7 @@ void FrmPsyDaW::CmdPSOpen_Click() {
 }
 
 void FrmPsyDaW::CmdPS_Click() {
-  if (calculatorOpener()) calculatorOpener()(this);
+  calculatorOpener()(this);
 }
 
 void FrmPsyDaW::CmdManual_Click() {

@@ -31,8 +31,8 @@ class FrmPsyDaW : public QDialog {
   // result. Tests replace it; nullptr restores the results screen.
   using ResultsOpener = std::function<int(QWidget* parent)>;
   static void setResultsOpener(ResultsOpener opener);
-  // Opens the two-state calculator (CmdPS) modally; the program installs it
-  // with the calculator. Without one the button is disabled.
+  // Opens the two-state calculator (CmdPS) modally. Tests replace it;
+  // nullptr restores the calculator.
   using CalculatorOpener = std::function<void(QWidget* parent)>;
   static void setCalculatorOpener(CalculatorOpener opener);
 
