@@ -25,6 +25,7 @@
 #include "summer/SummerMessages.h"
 #include "summer/ui/FrmPSVee.h"
 #include "summer/ui/FrmPsFa.h"
+#include "summer/ui/ResultsChart.h"
 
 namespace aeriton::summer {
 namespace {
@@ -415,12 +416,13 @@ QWidget* FrmPSRes::buildResultsTab() {
   auto* fa = makeButton(page, "CmdFA", QStringLiteral("Φορτία Νωπού Αέρα"));
   auto* dgrm = makeButton(page, "Cmd_Dgrm", QStringLiteral("Διάγραμμα Μονάδας"));
   auto* plot = makeButton(page, "CmdPSPlot", QStringLiteral("Ψυχρομετρικός Χάρτης"));
-  // The diagram, the chart and the printed forms come with their own screens.
-  for (QPushButton* b : {print, dgrm, plot}) b->setEnabled(false);
+  // The diagram and the printed forms come with their own screens.
+  for (QPushButton* b : {print, dgrm}) b->setEnabled(false);
   connect(rData, &QPushButton::clicked, this, [this] { leave(QDialog::Accepted); });
   connect(units, &QPushButton::clicked, this, [this] { MakeChanges(); });
   connect(change, &QPushButton::clicked, this, [this] { changeSupplyTemperature(); });
   connect(fa, &QPushButton::clicked, this, [this] { showFreshAirLoads(); });
+  connect(plot, &QPushButton::clicked, this, [this] { openChartFromResults(this); });
 
   auto* buttons1 = new QHBoxLayout;
   for (QPushButton* b : {rData, units, print, change}) buttons1->addWidget(b);
