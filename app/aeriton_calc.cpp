@@ -1,6 +1,7 @@
 // aeriton-calc: runs a study data file through the calculation without a window.
 //
-//   aeriton-calc DATA_FILE [-o RESULT_FILE] [--yes]
+//   aeriton-calc DATA_FILE [-o RESULT_FILE] [--yes] [--chart OUT [--size WxH]]
+//   aeriton-calc --results FILE [-o RESULT_FILE] [--chart OUT [--size WxH]]
 //
 // DATA_FILE has the layout of the data file that the calculate button writes
 // ("PSY_DAT.TMP"); the result has the layout of "PSY_RES.TMP" and goes to
@@ -26,6 +27,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/CalcChart.h"
 #include "app/calc_psy.h"
 #include "study/ExchangeFiles.h"
 #include "study/StudyState.h"
@@ -44,7 +46,8 @@ constexpr int kExitUsage = 2;
 constexpr int kExitMalformed = 3;
 
 const char* kHelp =
-    "Usage: aeriton-calc DATA_FILE [-o RESULT_FILE] [--yes]\n"
+    "Usage: aeriton-calc DATA_FILE [-o RESULT_FILE] [--yes] [--chart OUT [--size WxH]]\n"
+    "       aeriton-calc --results FILE [-o RESULT_FILE] [--chart OUT [--size WxH]]\n"
     "       aeriton-calc --psy CALC_FILE [-o OUT_FILE]\n"
     "\n"
     "Computes one air-handling-unit study without a window, exactly as the\n"
@@ -61,6 +64,15 @@ const char* kHelp =
     "                   replaced only when the calculation succeeds\n"
     "  --yes            answer \"yes\" when a heating case asks whether to go on\n"
     "                   with a supply air above 131 F (default: no)\n"
+    "  --results FILE   take the results from FILE (a results file in the layout\n"
+    "                   of PSY_RES.TMP, or a saved .AIR / .WIR study) instead of\n"
+    "                   computing a data file; they are written again only\n"
+    "                   with -o\n"
+    "  --chart OUT      draw the psychrometric chart of the study with its process\n"
+    "                   into OUT: a .png picture, a .svg drawing or a .pdf page;\n"
+    "                   Data.dat must lie beside aeriton-calc\n"
+    "  --size WxH       picture size in pixels for --chart (default 3508x2480, an\n"
+    "                   A4 page at 300 dpi; a PDF is an A4 page unless given)\n"
     "  --psy CALC_FILE  the two-state calculator instead: CALC_FILE is a .psy\n"
     "                   file whose computed boxes (absolute humidities,\n"
     "                   enthalpies, loads) are empty or 0; the calculate\n"
@@ -77,8 +89,9 @@ const char* kHelp =
     "screen's file, which runs the full winter calculation.\n"
     "\n"
     "Exit status: 0 results written; 1 the study was refused (the program's\n"
-    "message on standard error); 2 command-line or file error; 3 malformed\n"
-    "data file (the line is named).\n";
+    "message on standard error); 2 command-line or file error (Data.dat\n"
+    "missing or damaged, a chart file that cannot be written); 3 malformed\n"
+    "data or results file (the line is named).\n";
 
 void printErr(const QString& text) {
   const QByteArray bytes = text.toUtf8();
@@ -92,10 +105,35 @@ int usage(const char* why) {
   return kExitUsage;
 }
 
+// Writes the results (to the file, or to standard output when toStdout) and
+// then the chart when one is asked for.
+int finish(const QByteArray& bytes, const QString& resultPath, bool toStdout,
+           const aeriton::StudyState& calc, const aeriton::calc::ChartOptions& chartOptions,
+           int& argc, char** argv) {
+  if (resultPath.isEmpty()) {
+    if (toStdout) {
+      std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+      std::fflush(stdout);
+    }
+  } else {
+    QString error;
+    if (!aeriton::writeFileAtomically(resultPath, bytes, &error)) {
+      printErr(QStringLiteral("aeriton-calc: %1: %2").arg(resultPath, error));
+      return kExitUsage;
+    }
+  }
+  if (!chartOptions.wanted()) return kExitOk;
+  QString why;
+  const int code = aeriton::calc::drawChartOfResults(bytes, calc, chartOptions, argc, argv, &why);
+  if (code != kExitOk) printErr(QStringLiteral("aeriton-calc: %1").arg(why));
+  return code;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  QString dataPath, resultPath, psyPath;
+  QString dataPath, resultPath, psyPath, resultsInPath;
+  aeriton::calc::ChartOptions chartOptions;
   bool yes = false;
   for (int i = 1; i < argc; ++i) {
     const char* a = argv[i];
@@ -113,6 +151,14 @@ int main(int argc, char** argv) {
       if (i + 1 >= argc) return usage("--psy needs a file name");
       if (!psyPath.isEmpty()) return usage("--psy given twice");
       psyPath = QString::fromLocal8Bit(argv[++i]);
+    } else if (std::strcmp(a, "--results") == 0 || std::strcmp(a, "--chart") == 0 ||
+               std::strcmp(a, "--size") == 0) {
+      if (i + 1 >= argc) return usage((std::string(a) + " needs a value").c_str());
+      QString& value = std::strcmp(a, "--results") == 0 ? resultsInPath
+                       : std::strcmp(a, "--chart") == 0 ? chartOptions.output
+                                                        : chartOptions.sizeText;
+      if (!value.isEmpty()) return usage((std::string(a) + " given twice").c_str());
+      value = QString::fromLocal8Bit(argv[++i]);
     } else if (a[0] == '-' && a[1] != '\0') {
       return usage((std::string("unknown option ") + a).c_str());
     } else if (dataPath.isEmpty()) {
@@ -122,10 +168,41 @@ int main(int argc, char** argv) {
     }
   }
   if (!psyPath.isEmpty()) {
-    if (!dataPath.isEmpty() || yes) return usage("--psy takes no data file and no --yes");
+    if (!dataPath.isEmpty() || yes || !resultsInPath.isEmpty() || chartOptions.wanted())
+      return usage("--psy takes no data file, no --yes, no --results and no --chart");
     return aeriton::app::runPsyBatch(psyPath, resultPath);
   }
-  if (dataPath.isEmpty()) return usage("no data file");
+  if (!resultsInPath.isEmpty() && !dataPath.isEmpty())
+    return usage("a data file and --results exclude each other");
+  if (dataPath.isEmpty() && resultsInPath.isEmpty()) return usage("no data file");
+  if (!chartOptions.sizeText.isEmpty() && !chartOptions.wanted())
+    return usage("--size needs --chart");
+  if (chartOptions.wanted()) {
+    QString why;
+    if (aeriton::calc::checkChartOptions(chartOptions, &why) != 0)
+      return usage(why.toLocal8Bit().constData());
+  }
+  if (!resultsInPath.isEmpty()) {
+    // The results of an earlier calculation, read instead of computing.
+    QFile res(resultsInPath);
+    if (!res.open(QIODevice::ReadOnly)) {
+      printErr(QStringLiteral("aeriton-calc: %1: %2").arg(resultsInPath, res.errorString()));
+      return kExitUsage;
+    }
+    aeriton::StudyState file;
+    const QByteArray bytes = res.readAll();
+    const aeriton::ReadResult read = aeriton::readResultsFile(bytes, file);
+    if (!read) {
+      printErr(QStringLiteral("aeriton-calc: %1: line %2: %3")
+                   .arg(resultsInPath)
+                   .arg(read.line)
+                   .arg(read.error));
+      return kExitMalformed;
+    }
+    // Results read from a file are written again only into a named file.
+    return finish(aeriton::resultsFileBytes(file), resultPath, false, aeriton::StudyState(),
+                  chartOptions, argc, argv);
+  }
 
   QFile in(dataPath);
   if (!in.open(QIODevice::ReadOnly)) {
@@ -194,15 +271,5 @@ int main(int argc, char** argv) {
     bytes = resultsFileBytes(s);
   }
 
-  if (resultPath.isEmpty()) {
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    std::fflush(stdout);
-    return kExitOk;
-  }
-  QString error;
-  if (!writeFileAtomically(resultPath, bytes, &error)) {
-    printErr(QStringLiteral("aeriton-calc: %1: %2").arg(resultPath, error));
-    return kExitUsage;
-  }
-  return kExitOk;
+  return finish(bytes, resultPath, true, s, chartOptions, argc, argv);
 }
