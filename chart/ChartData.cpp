@@ -164,13 +164,13 @@ QString pointLabel(int k) {
 
 // ---- module ------------------------------------------------------------------------
 
-ChartModule& chart() {
+ChartModule& chartModule() {
   static ChartModule module;
   return module;
 }
 
 void resetChart() {
-  chart() = ChartModule();
+  chartModule() = ChartModule();
 }
 
 ChartDataStatus LoadChartDataFrom(const QString& path) {
@@ -190,7 +190,7 @@ ChartDataStatus LoadChartDataFrom(const QString& path) {
     }
   }
   file.close();
-  ChartModule& m = chart();
+  ChartModule& m = chartModule();
   // The drawing in hand points at the old tables: move it to the new ones.
   const bool wasEnglish = m.ChartData && m.ChartData == m.EnglishChartData.get();
   m.MetricChartData = std::move(metric);
@@ -207,7 +207,7 @@ ChartDataStatus LoadChartData() {
 }
 
 void SetChartProcess(const ChartProcessData& process) {
-  chart().Process = process;
+  chartModule().Process = process;
 }
 
 ChartRange defaultChartRange(bool english, bool heating) {
@@ -223,7 +223,7 @@ double nearestEven(double x) {
 }
 
 bool NormaliseRanges(bool English, int32_t MinTemp, int32_t MaxTemp, int32_t MaxAbsHum) {
-  ChartModule& m = chart();
+  ChartModule& m = chartModule();
   // 1. Table and units.
   clsDataPoints* table = English ? m.EnglishChartData.get() : m.MetricChartData.get();
   if (!table || !table->loaded()) return false;

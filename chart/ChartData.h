@@ -153,7 +153,7 @@ struct ChartModule {
 };
 
 // The one chart module of the program.
-ChartModule& chart();
+ChartModule& chartModule();
 // Forgets the tables, ranges and process (tests).
 void resetChart();
 

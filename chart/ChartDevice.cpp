@@ -148,7 +148,8 @@ void ChartDevice::PSet(double x, double y, OleColor c) {
   painter_->save();
   painter_->setPen(Qt::NoPen);
   painter_->setBrush(color(c));
-  painter_->drawRect(QRectF(p.x() - size / 2, p.y() - size / 2, size, size));
+  // The square of pixels the point names (pixel (x, y) spans x … x + 1).
+  painter_->drawRect(QRectF(p.x() - size / 2 + 0.5, p.y() - size / 2 + 0.5, size, size));
   painter_->restore();
   CurrentX = x;
   CurrentY = y;

@@ -35,7 +35,7 @@ struct DrawingStateGuard::Saved {
 };
 
 DrawingStateGuard::DrawingStateGuard() : saved_(new Saved) {
-  const ChartModule& m = chart();
+  const ChartModule& m = chartModule();
   saved_->table = m.ChartData;
   saved_->minT = m.ChartMinTemp;
   saved_->maxT = m.ChartMaxTemp;
@@ -54,7 +54,7 @@ DrawingStateGuard::DrawingStateGuard() : saved_(new Saved) {
 }
 
 DrawingStateGuard::~DrawingStateGuard() {
-  ChartModule& m = chart();
+  ChartModule& m = chartModule();
   // The tables may have been read again meanwhile; keep pointing at a live one.
   if (saved_->table == m.MetricChartData.get() || saved_->table == m.EnglishChartData.get())
     m.ChartData = saved_->table;
@@ -142,6 +142,7 @@ bool exportChart(const QString& path, ExportFormat format, QSize size, const Cha
       QSvgGenerator svg;
       svg.setOutputDevice(&file);
       svg.setSize(size);
+      svg.setResolution(96);  // CSS pixels: the picture's physical size
       svg.setViewBox(QRect(QPoint(0, 0), size));
       svg.setTitle(QString::fromUtf8(kDocumentTitle));
       svg.setDescription(QStringLiteral("Aeriton"));

@@ -1,6 +1,8 @@
 #include "chart/ChartTable.h"
 
 #include <QtEndian>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "engine/Psychro.h"
@@ -58,12 +60,45 @@ void putSet(QByteArray& out, double slope, int minT, int maxT, const std::vector
 
 }  // namespace
 
+double wetBulbLineError(double slope) {
+  double worst = 0;
+  for (int wb = kDesignWetBulbLowF; wb <= kDesignWetBulbHighF; ++wb) {
+    const float twb = static_cast<float>(wb);
+    const double wsat = psy::HumidityRatio(psy::SatPressure(twb)) * psy::kGrainsPerLb;
+    for (int dep = 0; dep <= kDesignDepressionF; dep += 2) {
+      const float db = twb + static_cast<float>(dep);
+      const double pws = psy::SatPressure(db);
+      // Relative humidity (per cent) of grains/lb at this dry bulb.
+      const auto rh = [pws](double grains) {
+        const double W = grains / psy::kGrainsPerLb;
+        return W * psy::kPressure / (psy::kRAir / psy::kRVapour + W) / pws * 100.0;
+      };
+      const double onLine = wsat + dep / slope;
+      const double carrier = psy::HumidityRatio(psy::CarrierPv(db, twb)) * psy::kGrainsPerLb;
+      worst = std::max(worst, std::fabs(rh(onLine) - rh(carrier)));
+    }
+  }
+  return worst;
+}
+
 double wetBulbSlopeEnglish() {
-  const float wb = kSlopeWetBulbF;
-  const float db = kSlopeWetBulbF + kSlopeDepressionF;
-  const double wsat = psy::HumidityRatio(psy::SatPressure(wb));
-  const double w = psy::HumidityRatio(psy::CarrierPv(db, wb));
-  return kSlopeDepressionF / (psy::kGrainsPerLb * (w - wsat));
+  // The error is the largest of absolute values of functions that are
+  // monotonic in the line's rise per degree u = 1/k: it has one minimum in u,
+  // which a ternary search over a bracket wide enough for any wet bulb of the
+  // table (Carrier's slopes lie between −1.55 and −1.9 grains per °F) finds;
+  // 200 halvings of a third take the bracket far below double precision.
+  static const double slope = [] {
+    double lo = -2.0, hi = -1.4;  // grains per °F
+    for (int i = 0; i < 200 && hi - lo > 1e-12; ++i) {
+      const double a = lo + (hi - lo) / 3, b = hi - (hi - lo) / 3;
+      if (wetBulbLineError(1 / a) <= wetBulbLineError(1 / b))
+        hi = b;
+      else
+        lo = a;
+    }
+    return 1 / ((lo + hi) / 2);
+  }();
+  return slope;
 }
 
 double wetBulbSlopeMetric() {

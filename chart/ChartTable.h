@@ -19,14 +19,17 @@
 // fall linearly with the dry bulb at constant wet bulb, so each wet-bulb line
 // is nearly straight; its slope grows slowly with the wet bulb (about
 // −0.644 °F per grain at 0 °F, −0.615 at 65 °F, −0.575 at 100 °F). The chart
-// draws all of them with one slope: the chord of Carrier's line for a wet bulb
-// of 65 °F (18.3 °C, the middle of the wet bulbs of summer design states)
-// over 20 °F of wet-bulb depression, computed from the engine:
-//   k = 20 / (7000 (W(85, 65) − Wsat(65))) ≈ −0.6148 °F per grain/lb,
-// and in metric units k × 7 (grains per g/kg) × 5/9 ≈ −2.391 °C per g/kg.
-// With it a summer design state (wet bulb 50 … 82 °F, up to 36 °F of
-// depression) plotted on its wet-bulb line lies within about 0.4 % RH of its
-// Carrier humidity.
+// draws all of them with one slope, the one that keeps the states of summer
+// design closest to their Carrier humidity: over wet bulbs of 55 … 82 °F
+// (13 … 28 °C) with up to 30 °F (17 °C) of wet-bulb depression — outdoor,
+// room and mixed air; coil outlets and dew points lie near saturation, where
+// every slope agrees — the largest difference in relative humidity between a
+// state placed on its straight line and the same state by Carrier's equation
+// is smallest. Computed from the engine at build time: k ≈ −0.6172 °F per
+// grain/lb (largest difference 0.30 % RH; 0.23 % at 35 °C / 24 °C), in metric
+// units k × 7 (grains per g/kg) × 5/9 ≈ −2.400 °C per g/kg. Drier or colder
+// states stray further (0.6 % RH at 50 °F wet bulb with 36 °F of depression,
+// 1.6 % at 30 °F with 30 °F).
 
 #include <QByteArray>
 #include <vector>
@@ -38,13 +41,17 @@ namespace aeriton::chart {
 constexpr int kMetricTableMin = -23, kMetricTableMax = 65;     // °C
 constexpr int kEnglishTableMin = -10, kEnglishTableMax = 150;  // °F
 
-// Reference wet bulb and depression of the slope (°F).
-constexpr float kSlopeWetBulbF = 65.0f;
-constexpr float kSlopeDepressionF = 20.0f;
+// The states of summer design the slope is fitted on (°F).
+constexpr int kDesignWetBulbLowF = 55, kDesignWetBulbHighF = 82;
+constexpr int kDesignDepressionF = 30;  // in steps of 2 °F
 
 // The slope of the wet-bulb lines, °F per grain/lb and °C per g/kg.
 double wetBulbSlopeEnglish();
 double wetBulbSlopeMetric();
+// The largest difference in relative humidity (per cent) between straight
+// wet-bulb lines of `slope` (°F per grain/lb) and Carrier's equation over the
+// states of summer design.
+double wetBulbLineError(double slope);
 
 // The rows of either set (P2Temp and P2AbsHum 0: every drawing sets them).
 std::vector<ChartRow> metricRows();

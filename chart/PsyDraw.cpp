@@ -151,7 +151,7 @@ class Renderer {
 
   ChartDevice& dev_;
   std::unique_ptr<ifcDrawItem> s_;
-  ChartModule& m_ = chart();
+  ChartModule& m_ = chartModule();
   DrawnChart out_;
 
   int minT_ = 0, maxT_ = 0;
@@ -415,9 +415,10 @@ void Renderer::relativeHumidity() {
     };
     const QString text = QString::number(i * 10) + '%';
     const double w = textW(text);
-    // Where the label's box would stand with its centre at c (pixels).
+    // Where the label's erased box would stand with its centre at c (pixels):
+    // the text's box and the few pixels the erase takes beyond it.
     const auto boxAt = [w, this](QPointF c) {
-      return textBox(c - QPointF(w / 2, th_ / 2), w, th_, 0);
+      return textBox(c - QPointF(w / 2 + 3, th_ / 2 + 3), w + 6, th_ + 6, 0);
     };
     const auto free = [&](QPointF c) {
       return clearOf(boxAt(c),
@@ -615,6 +616,7 @@ void Renderer::processOverlay() {
   for (int k = 0; k < kPointCount; ++k) {
     out_.pointDrawn[k] = drawn[k];
     out_.pointPixel[k] = px(at(k).x(), at(k).y());
+    out_.pointChart[k] = at(k);
     if (drawn[k]) s_->CircleP(false, at(k).x(), at(k).y(), r * sx_, colour);
   }
   std::vector<QRectF> placed;
@@ -741,6 +743,9 @@ QPointF DrawnChart::toPixel(double T, double W) const {
 QPointF DrawnChart::toChart(QPointF pixel) const {
   return QPointF(scaleLeft + pixel.x() * sx, scaleTop - pixel.y() * sy);
 }
+QPointF DrawnChart::pixelToChart(QPoint pixel) const {
+  return toChart(QPointF(pixel) + QPointF(0.5, 0.5));
+}
 
 double NiceStep(double x) {
   if (!(x > 1)) return 1;  // also NaN
@@ -764,7 +769,7 @@ void restoreDrawing(const DrawnChart& kept) {
 }
 
 double processAbsHum(double DryBulb, double WetBulb) {
-  ChartModule& m = chart();
+  ChartModule& m = chartModule();
   if (!m.ChartData || m.ChartMaxTemp <= m.ChartMinTemp) return kNaN;
   const clsDataPoints& t = *m.ChartData;
   int i0 = static_cast<int>(std::floor(WetBulb));
@@ -780,7 +785,7 @@ double processAbsHum(double DryBulb, double WetBulb) {
 bool DrawPsychrometricChart(ChartDevice& Device, bool Rotated, bool English, int32_t MinTemp,
                             int32_t MaxTemp, int32_t MaxAbsHum) {
   drawing() = DrawnChart();
-  chart().scaleReady = false;
+  chartModule().scaleReady = false;
   try {
     Renderer r(Device, Rotated);
     return r.draw(English, MinTemp, MaxTemp, MaxAbsHum);
@@ -790,12 +795,12 @@ bool DrawPsychrometricChart(ChartDevice& Device, bool Rotated, bool English, int
   }
 }
 
-ChartReadout ReadoutAt(double X, double Y) {
+ChartReadout ReadoutAt(double X, double Y, double onCurve) {
   ChartReadout r;
   const QString none = QStringLiteral("---");
   r.TempD = r.TempW = r.AbsHum = r.Enth = r.RelHum = none;
   r.tempD = r.tempW = r.absHum = r.enth = r.relHum = kNaN;
-  const ChartModule& m = chart();
+  const ChartModule& m = chartModule();
   if (!m.ChartData || !m.scaleReady) return r;
   const clsDataPoints& t = *m.ChartData;
   const int minT = m.ChartMinTemp, maxT = m.ChartMaxTemp;
@@ -838,7 +843,10 @@ ChartReadout ReadoutAt(double X, double Y) {
     const ChartRow& lo = t.row(i0);
     const ChartRow& hi = t.row(i0 + 1);
     const auto w = [&](int i) { return i == 0 ? 0.0 : (1 - f) * lo.AbsHum[i] + f * hi.AbsHum[i]; };
-    if (w(10) >= Y) {
+    if (w(10) < Y && Y <= w(10) + onCurve) {
+      r.relHum = 100;  // within the readout's resolution of the saturation curve
+      r.RelHum = FormatNumber(r.relHum, QStringLiteral("0")) + '%';
+    } else if (w(10) >= Y) {
       for (int i = 9; i >= 0; --i) {
         const double wi = w(i);
         if (wi <= Y) {
@@ -851,6 +859,20 @@ ChartReadout ReadoutAt(double X, double Y) {
     }
   }
   return r;
+}
+
+ChartReadout ReadoutAtPixel(QPoint pixel) {
+  const DrawnChart& d = drawing();
+  if (!d.ok) return ReadoutAt(0, 0);  // all "---"
+  const QPointF centre = QPointF(pixel) + QPointF(0.5, 0.5);
+  for (int k = 0; k < kPointCount; ++k) {
+    if (!d.pointDrawn[k]) continue;
+    const QPointF off = centre - d.pointPixel[k];
+    if (std::hypot(off.x(), off.y()) <= d.pointRadius + 1)
+      return ReadoutAt(d.pointChart[k].x(), d.pointChart[k].y(), d.sy / 2);
+  }
+  const QPointF at = d.toChart(centre);
+  return ReadoutAt(at.x(), at.y(), d.sy / 2);
 }
 
 }  // namespace aeriton::chart

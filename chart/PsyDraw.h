@@ -66,12 +66,15 @@ struct DrawnChart {
   std::vector<int> wetBulbLines;    // rows whose wet-bulb line was drawn
   std::vector<int> wetBulbLabels;   // rows whose number was printed
   QPointF pointPixel[kPointCount];  // surface pixels of the process points
+  QPointF pointChart[kPointCount];  // and their chart coordinates (T, W)
   bool pointDrawn[kPointCount] = {};
   std::vector<DrawnLabel> labels;
 
   // Surface pixel ↔ chart units.
   QPointF toPixel(double T, double W) const;
   QPointF toChart(QPointF pixel) const;
+  // The chart point at the centre of a whole pixel (a pixel spans x … x + 1).
+  QPointF pixelToChart(QPoint pixel) const;
 };
 
 // Draws the chart on Device: through clsDrawRot90 when Rotated, else
@@ -91,11 +94,19 @@ void restoreDrawing(const DrawnChart& kept);
 double processAbsHum(double DryBulb, double WetBulb);
 
 // The readout at (X, Y), chart units. Each text is "---" where the chart has
-// no value; the numbers are NaN there.
+// no value; the numbers are NaN there. `onCurve` is the humidity by which a
+// point may lie above the saturation curve and still read as on it (100 %):
+// the window passes half a pixel, the resolution the mouse has.
 struct ChartReadout {
   QString TempD, TempW, AbsHum, Enth, RelHum;
   double tempD = 0, tempW = 0, absHum = 0, enth = 0, relHum = 0;
 };
-ChartReadout ReadoutAt(double X, double Y);
+ChartReadout ReadoutAt(double X, double Y, double onCurve = 0);
+
+// The readout for the mouse on a whole pixel of the last drawing: over a drawn
+// process point (within its circle) the readout of that point itself, else
+// that of the pixel's centre, within half a pixel of the saturation curve
+// counting as on it.
+ChartReadout ReadoutAtPixel(QPoint pixel);
 
 }  // namespace aeriton::chart

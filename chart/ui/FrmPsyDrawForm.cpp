@@ -230,7 +230,7 @@ bool frmPsyDrawForm::drawInto(QImage& image, QSize size) {
 }
 
 void frmPsyDrawForm::setCaptions() {
-  const ChartModule& m = chart();
+  const ChartModule& m = chartModule();
   for (int i = 0; i < 5; ++i) {
     QString unit;
     switch (kRows[i].unit) {
@@ -253,16 +253,18 @@ void frmPsyDrawForm::setCaptions() {
 void frmPsyDrawForm::readoutAtPixel(QPoint pixel) {
   const DrawnChart& d = lastDrawing();
   if (!canvas_->drawnOk() || !d.ok) return;
-  const QPointF at = d.toChart(QPointF(pixel));
-  Form_MouseMove(at.x(), at.y());
+  showReadout(ReadoutAtPixel(pixel));
 }
 
 void frmPsyDrawForm::Form_MouseMove(double X, double Y) {
+  showReadout(ReadoutAt(X, Y));
+}
+
+void frmPsyDrawForm::showReadout(const ChartReadout& r) {
   // One readout at a time; a move that arrives meanwhile is dropped, the next
   // one shows where the mouse is.
   if (busy_) return;
   busy_ = true;
-  const ChartReadout r = ReadoutAt(X, Y);
   const QString texts[5] = {r.TempD, r.TempW, r.AbsHum, r.Enth, r.RelHum};
   for (int i = 0; i < 5; ++i) values_[i]->setText(texts[i]);
   busy_ = false;

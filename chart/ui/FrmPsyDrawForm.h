@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "chart/ChartExport.h"
+#include "chart/PsyDraw.h"
 
 class QLabel;
 class QPrinter;
@@ -89,6 +90,7 @@ class frmPsyDrawForm : public QDialog {
   void Form_Load();
   void Form_Activate();
   bool drawInto(QImage& image, QSize size);
+  void showReadout(const ChartReadout& r);
   void setCaptions();
   void exportWithDialog(ExportFormat format);
   void printWithDialog();
