@@ -80,7 +80,18 @@ ChartCanvas::ChartCanvas(QWidget* parent) : QWidget(parent) {
 
 void ChartCanvas::arm() {
   armed_ = true;
-  redraw();
+  scheduleRedraw();
+}
+
+// Sizes come in bursts while a window is shown and maximised: one drawing, at
+// the size the burst ends with.
+void ChartCanvas::scheduleRedraw() {
+  if (!armed_ || pending_) return;
+  pending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    pending_ = false;
+    redraw();
+  });
 }
 
 void ChartCanvas::redraw() {
@@ -104,7 +115,7 @@ void ChartCanvas::paintEvent(QPaintEvent*) {
 
 void ChartCanvas::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
-  redraw();  // a new size gets a new drawing
+  scheduleRedraw();  // a new size gets a new drawing
 }
 
 void ChartCanvas::mouseMoveEvent(QMouseEvent* e) {

@@ -31,6 +31,7 @@ class ChartCanvas : public QWidget {
   void arm();
   bool armed() const { return armed_; }
   void redraw();
+  void scheduleRedraw();
   bool drawnOk() const { return ok_; }
   int drawings() const { return drawings_; }
   const QImage& image() const { return image_; }
@@ -48,6 +49,7 @@ class ChartCanvas : public QWidget {
   Drawer drawer_;
   QImage image_;
   bool armed_ = false;
+  bool pending_ = false;
   bool ok_ = false;
   int drawings_ = 0;
 };
