@@ -124,6 +124,13 @@ std::vector<ChartRow> englishRows() {
   return rows;
 }
 
+double chartEnthalpy(bool english, double T, double W) {
+  if (english)
+    return psy::Enthalpy(static_cast<float>(T), static_cast<float>(W / psy::kGrainsPerLb));
+  const float tF = static_cast<float>(T * 9.0 / 5.0 + 32.0);
+  return psy::Enthalpy(tF, static_cast<float>(W / kGramsPerKg)) * kKJKgPerBtuLb;
+}
+
 QByteArray chartDataFileBytes() {
   QByteArray out;
   putSet(out, wetBulbSlopeMetric(), kMetricTableMin, kMetricTableMax, metricRows());

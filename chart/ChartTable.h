@@ -60,4 +60,10 @@ std::vector<ChartRow> englishRows();
 // The whole file: the metric set, then the English set, little-endian.
 QByteArray chartDataFileBytes();
 
+// Enthalpy of moist air at dry bulb T and absolute humidity W in the chart's
+// units (°C, g/kg → kJ/kg; °F, grains/lb → Btu/lb): the engine's
+// 0.24 t + W (1060.5 + 0.45 t), the relation the table's saturation
+// enthalpies come from.
+double chartEnthalpy(bool english, double T, double W);
+
 }  // namespace aeriton::chart

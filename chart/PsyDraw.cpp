@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "chart/ChartTable.h"
 #include "chart/DrawSurface.h"
 #include "engine/NumberEntry.h"
 
@@ -831,9 +832,13 @@ ChartReadout ReadoutAt(double X, double Y, double onCurve) {
     if (!std::isnan(r.tempW)) r.TempW = FormatNumber(r.tempW, one);
   }
 
-  // Enthalpy: where that wet-bulb line meets the enthalpy scale.
-  const double S = m.SatChordSlope, X0 = m.EnthAxisX0;
-  r.enth = ((x0 - X0) / (1 - k / S) + X0 - m.EnthAxisOffset) * m.EnthPerDegree;
+  // Enthalpy: that of the air at the point itself. (Following the point's
+  // wet-bulb line to the enthalpy scale would read the enthalpy of the
+  // saturated air where that line leaves the scale: wet-bulb lines are not
+  // lines of constant enthalpy, and the scale stands far from the curve's
+  // lower part, so that reading runs up to 2 kJ/kg high at summer design
+  // states and 3 kJ/kg elsewhere.)
+  r.enth = chartEnthalpy(&t == m.EnglishChartData.get(), X, Y);
   r.Enth = FormatNumber(r.enth, one);
 
   // Relative humidity between the curves of the whole tens.

@@ -11,8 +11,8 @@
 //
 // ReadoutAt gives the properties the chart shows at a point (X, Y) in chart
 // units: dry bulb, wet bulb (along the wet-bulb lines), absolute humidity,
-// enthalpy (where the wet-bulb line through the point meets the enthalpy
-// scale) and relative humidity (between the drawn curves).
+// enthalpy (of the air at the point, by the moist-air relation of the table)
+// and relative humidity (between the drawn curves).
 
 #include <QPointF>
 #include <QPolygonF>

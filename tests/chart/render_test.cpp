@@ -303,18 +303,22 @@ TEST_F(ChartDrawing, ReadoutDashes) {
   EXPECT_NEAR(r.relHum, 45, 1e-9);
 }
 
-// The enthalpy read where the wet-bulb line meets the scale: exact at both
-// ends of the saturation chord.
-TEST_F(ChartDrawing, ReadoutEnthalpyAtTheChordsEnds) {
+// The enthalpy read is that of the air at the point: the saturation enthalpy
+// of the table on the curve, and the moist-air relation elsewhere (35 °C with
+// 14.22 g/kg: 0.24 × 95 + 0.01422 × (1060.5 + 0.45 × 95) = 38.5 Btu/lb,
+// 89.5 kJ/kg at the results screen's factors).
+TEST_F(ChartDrawing, ReadoutEnthalpyOfThePoint) {
   ASSERT_TRUE(draw(metricReheat(), false, defaultChartRange(false, false)));
   const clsDataPoints& t = *chartModule().ChartData;
-  const ChartReadout low = ReadoutAt(-13, t.row(-13).AbsHum[10]);
-  EXPECT_NEAR(low.enth, t.row(-13).Enth, 1e-9);
-  const double tTop = lastDrawing().tTop;
-  const int i = static_cast<int>(std::floor(tTop));
-  const double f = tTop - i;
-  const ChartReadout top = ReadoutAt(tTop, 60);
-  EXPECT_NEAR(top.enth, (1 - f) * t.row(i).Enth + f * t.row(i + 1).Enth, 1e-9);
+  for (int r : {-13, 0, 20, 40})
+    EXPECT_NEAR(ReadoutAt(r, t.row(r).AbsHum[10]).enth, t.row(r).Enth, 1e-3) << r;
+  const double btu = 0.24 * 95 + 0.01422 * (1060.5 + 0.45 * 95);
+  const ChartReadout n = ReadoutAt(35, 14.22);
+  EXPECT_NEAR(n.enth, btu * 0.2518301785 / 0.45359 * 4.18675, 0.01);
+  EXPECT_EQ(n.Enth, "89.5");
+  // English: Btu/lb directly.
+  ASSERT_TRUE(draw(englishCooling(), true, defaultChartRange(true, false)));
+  EXPECT_NEAR(ReadoutAt(95, 99.5).enth, 0.24 * 95 + 99.5 / 7000 * (1060.5 + 0.45 * 95), 1e-3);
 }
 
 // The rotated page: a portrait page holds the same chart turned by 90°; a
