@@ -239,7 +239,7 @@ TEST_F(ChartWindow, CloseButton) {
   QTimer::singleShot(0, [] {
     auto* w = qobject_cast<frmPsyDrawForm*>(QApplication::activeModalWidget());
     ASSERT_NE(w, nullptr);
-    QTest::qWaitFor([w] { return w->drawn(); }, 5000);
+    EXPECT_TRUE(QTest::qWaitFor([w] { return w->drawn(); }, 5000));
     QTest::mouseClick(w->findChild<QPushButton*>("CmdClose"), Qt::LeftButton);
   });
   ShowChart(nullptr, false, -13, 54, 60);
