@@ -43,6 +43,8 @@ ChartOpening SettingData(const StudyState& calc, const StudyState& file) {
     set(kPointT, dbT, wbT);
     set(kPointS, file.CoilOutChange[rec::SupplyDB], file.CoilOutChange[rec::SupplyWB]);
     p.Kind = hotter ? 2 : 0;
+    // The dew point the raise works the new outlet from (DB' = ADP' +
+    // BF (DB_M − ADP')), on the saturation curve.
     if (haveDesign && design.BF < 1.0f) {
       const double adp = (dbT - design.BF * file.DB_M) / (1.0 - design.BF);
       set(kPointADP, adp, adp);
