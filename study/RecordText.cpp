@@ -1,22 +1,28 @@
 #include "study/RecordText.h"
 
 #include <QFile>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <system_error>
 
 #include "study/Cp1253.h"
 
 namespace aeriton {
 namespace {
 
-// %G gives the shortest text for a number of significant digits: trailing
-// zeros dropped, exponent form below 1E-04 and from 10^digits on. The files
-// drop the leading zero of a fraction and write the exponent with two digits.
+// The shortest text for a number of significant digits, as printf's %G gives
+// it in the C locale: trailing zeros dropped, exponent form below 1E-04 and
+// from 10^digits on, at least two exponent digits. std::to_chars is that
+// conversion without the C library's locale, so a Greek user's decimal comma
+// never reaches a file. The files drop the leading zero of a fraction.
 QByteArray formatGeneral(double value, int digits) {
   if (std::isnan(value) || std::isinf(value)) return "0";
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*G", digits, value);
-  QByteArray text(buf);
+  const auto out = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits);
+  if (out.ec != std::errc()) return "0";
+  QByteArray text(buf, static_cast<int>(out.ptr - buf));
+  const int e = text.indexOf('e');
+  if (e >= 0) text[e] = 'E';
   if (text == "-0") text = "0";
   if (text.startsWith("0."))
     text.remove(0, 1);

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <cmath>
 
+#include "engine/NumberEntry.h"
 #include "summer/CalcTexts.h"
 
 namespace aeriton::summer {
@@ -84,10 +85,11 @@ Message supplyTooHotMessage() {
 
 Message supplyQuestionMessage(float supplyTempF) {
   const float c = std::floor((supplyTempF - 32.0f) * 5.0f / 9.0f * 10.0f + 0.5f) / 10.0f;
-  Message m = critical(winter::kCodeSupplyQuestion, u(texts::kAskTitle),
-                       {u(texts::kAskLine1) + QString::number(c, 'f', 1) + u(texts::kAskLine1End),
-                        u(texts::kAskLine2), u(texts::kAskLine3), u(texts::kAskLine4),
-                        u(texts::kAskLine5), u(texts::kAskLine6)});
+  Message m = critical(
+      winter::kCodeSupplyQuestion, u(texts::kAskTitle),
+      {u(texts::kAskLine1) + FormatNumber(c, QStringLiteral("0.0")) + u(texts::kAskLine1End),
+       u(texts::kAskLine2), u(texts::kAskLine3), u(texts::kAskLine4), u(texts::kAskLine5),
+       u(texts::kAskLine6)});
   m.buttons = MsgButtons::YesNo;
   m.defaultButton = MsgAnswer::No;
   return m;

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QWidget>
+#include <clocale>
+#include <cstdio>
 
 #include "study/AppFolder.h"
 #include "study/StudyState.h"
@@ -43,6 +45,23 @@ ModalWatchdog::ModalWatchdog(int intervalMs) {
 
 ModalWatchdog::~ModalWatchdog() {
   timer_.stop();
+}
+
+GreekLocale::GreekLocale() : previousDefault_(QLocale()) {
+  if (const char* now = std::setlocale(LC_ALL, nullptr)) previousC_ = now;
+  if (!std::setlocale(LC_ALL, "el_GR.UTF-8")) std::setlocale(LC_ALL, "el_GR.utf8");
+  QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+}
+
+GreekLocale::~GreekLocale() {
+  QLocale::setDefault(previousDefault_);
+  if (!previousC_.empty()) std::setlocale(LC_ALL, previousC_.c_str());
+}
+
+bool GreekLocale::cLibraryUsesComma() {
+  char text[16];
+  std::snprintf(text, sizeof text, "%.1f", 2.5);
+  return QByteArray(text) == "2,5";
 }
 
 QByteArray readAll(const QString& path) {

@@ -1,10 +1,12 @@
 #pragma once
 // Helpers shared by the test suites.
 
+#include <QLocale>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
+#include <string>
 
 #include "study/MessageService.h"
 
@@ -38,6 +40,27 @@ class ModalWatchdog {
  private:
   QTimer timer_;
   QStringList closed_;
+};
+
+// Greek regional settings in force for the lifetime of the object: the C
+// library's locale (what printf, strtod and streams follow: "2,5") and Qt's
+// default QLocale (decimal comma, "." grouping). Both are put back afterwards.
+// A Greek user's program runs under exactly this pair, whatever the test
+// runner's environment says.
+class GreekLocale {
+ public:
+  GreekLocale();
+  ~GreekLocale();
+  GreekLocale(const GreekLocale&) = delete;
+  GreekLocale& operator=(const GreekLocale&) = delete;
+  // True when the C library really writes a decimal comma (the locale
+  // "el_GR.UTF-8" is installed); tests assert it so that they cannot pass by
+  // running under the C locale.
+  static bool cLibraryUsesComma();
+
+ private:
+  std::string previousC_;
+  QLocale previousDefault_;
 };
 
 QByteArray readAll(const QString& path);
