@@ -22,13 +22,18 @@ bool isFolder(const QString& path) {
 
 }  // namespace
 
-QString defaultStudyFolder() {
+QString defaultDataFolder() {
   const QString fallback = appfolder::path(QString::fromLatin1(kDefaultStudySubfolder) + '/');
   auto reader = RecordReader::fromFile(appfolder::path(kDefaultPathFileName));
   if (!reader || reader->atEnd()) return fallback;
   QString folder;
   if (!reader->readString(folder) || folder.trimmed().isEmpty()) return fallback;
   return appendBackslash(folder.trimmed());
+}
+
+QString defaultStudyFolder() {
+  const QString data = defaultDataFolder();
+  return data + QString::fromLatin1(kStudyFilesSubfolder) + data.back();
 }
 
 QString dialogStartFolder() {

@@ -9,12 +9,18 @@
 namespace aeriton::files {
 
 inline const char* kDefaultPathFileName = "~orvo.psy";
-// The folder "~orvo.psy" names when it is first created.
+// The data folder "~orvo.psy" names when it is first created.
 inline const char* kDefaultStudySubfolder = "AIRFiles";
+// The sub-folder of the data folder that holds the study files.
+inline const char* kStudyFilesSubfolder = "AIR";
 
-// The default study folder: the first field of "~orvo.psy", with a trailing
-// separator; the program folder + "AIRFiles/" when the file is missing, empty
-// or unreadable.
+// The data folder: the first field of "~orvo.psy", with a trailing separator;
+// the program folder + "AIRFiles/" when the file is missing, empty or
+// unreadable.
+QString defaultDataFolder();
+// The default study folder: the "AIR" sub-folder of the data folder
+// ("<program folder>/AIRFiles/AIR/" by default), written with the data
+// folder's own separator ("D:\Studies\AIR\").
 QString defaultStudyFolder();
 
 // The folder the dialog opens in: the folder it was last left in during this

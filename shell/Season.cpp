@@ -33,7 +33,7 @@ bool ensureRememberedFolderFile(QString* error) {
   const QString studies = appfolder::folder() + QString::fromLatin1(kStudyFolderName) + '/';
   // The folder is only a starting point for the file dialog: failing to create
   // it is not worth stopping for, the dialog copes with a missing folder.
-  QDir().mkpath(studies);
+  QDir().mkpath(studies + QString::fromLatin1(kStudyFilesFolderName));
   RecordWriter w;
   w.str(studies).endLine();
   return writeFileAtomically(appfolder::path(QString::fromLatin1(kRememberedFolderFile)), w.bytes(),

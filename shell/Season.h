@@ -19,17 +19,20 @@ Season seasonOfFlags(const StudyState& s);
 // The remembered study folder: "~orvo.psy" in the program folder, one quoted
 // text value, the folder in which the file dialog looks for study files.
 inline constexpr const char* kRememberedFolderFile = "~orvo.psy";
-// The sub-folder of the program folder where studies go by default.
+// The data folder under the program folder that "~orvo.psy" names by default.
 inline constexpr const char* kStudyFolderName = "AIRFiles";
 
 // The folder recorded in "~orvo.psy", or an empty text when the file is
 // missing, empty or holds no text value.
 QString readRememberedFolder();
 
+// The sub-folder of the data folder where the study files go.
+inline constexpr const char* kStudyFilesFolderName = "AIR";
+
 // Makes sure "~orvo.psy" names a folder: when it is missing, empty or
 // unreadable it is written with the program folder followed by "AIRFiles/",
-// and that folder is created when missing. Returns false (with *error) only
-// when the file had to be written and could not be.
+// and that folder with its "AIR" study folder is created when missing. Returns false (with *error)
+// only when the file had to be written and could not be.
 bool ensureRememberedFolderFile(QString* error = nullptr);
 
 }  // namespace aeriton::shell

@@ -42,16 +42,23 @@ TEST(FileData, ExtensionsAndCompanions) {
   EXPECT_EQ(companionExtension("*.KLD"), "");
 }
 
-TEST(FileBrowser, DefaultFolderComesFromTheRememberedFolderFile) {
+// "~orvo.psy" names the data folder; the study files go to its "AIR" sub-folder.
+TEST(FileBrowser, DefaultFolderIsTheAirFolderOfTheRememberedDataFolder) {
   test::ProgramFolderFixture fx;
-  EXPECT_EQ(defaultStudyFolder(), fx.path("AIRFiles/"));  // no "~orvo.psy"
+  EXPECT_EQ(defaultStudyFolder(), fx.path("AIRFiles/AIR/"));  // no "~orvo.psy"
   test::writeAll(fx.path("~orvo.psy"), "");
-  EXPECT_EQ(defaultStudyFolder(), fx.path("AIRFiles/"));
+  EXPECT_EQ(defaultStudyFolder(), fx.path("AIRFiles/AIR/"));
   test::writeAll(fx.path("~orvo.psy"),
                  "\"" + toCp1253(QStringLiteral("D:\\Μελέτες\\AIRFiles\\")) + "\"\r\n");
-  EXPECT_EQ(defaultStudyFolder(), QStringLiteral("D:\\Μελέτες\\AIRFiles\\"));
+  EXPECT_EQ(defaultStudyFolder(), QStringLiteral("D:\\Μελέτες\\AIRFiles\\AIR\\"));
   test::writeAll(fx.path("~orvo.psy"), "\"/srv/studies\"\r\n");
-  EXPECT_EQ(defaultStudyFolder(), "/srv/studies/");
+  EXPECT_EQ(defaultStudyFolder(), "/srv/studies/AIR/");
+  // The file dialog starts there once it exists.
+  forgetDialogFolder();
+  resetStudy();
+  test::writeAll(fx.path("~orvo.psy"), "\"" + fx.path("AIRFiles/").toLocal8Bit() + "\"\r\n");
+  QDir().mkpath(fx.path("AIRFiles/AIR"));
+  EXPECT_EQ(dialogStartFolder(), fx.path("AIRFiles/AIR/"));
 }
 
 TEST(FileBrowser, ChosenPathJoinsFolderAndAddsTheExtensionInCreateMode) {

@@ -83,7 +83,8 @@ class RememberedFolder : public ::testing::Test {
 TEST_F(RememberedFolder, MissingOrValuelessFileIsWrittenWithTheStudyFolder) {
   ASSERT_TRUE(ensureRememberedFolderFile());
   EXPECT_EQ(test::readAll(file()), created());
-  EXPECT_TRUE(QDir(program.path("AIRFiles")).exists());
+  // The data folder and its "AIR" folder, where the study files go.
+  EXPECT_TRUE(QDir(program.path("AIRFiles/AIR")).exists());
   EXPECT_EQ(readRememberedFolder(), program.folder() + "AIRFiles/");
   for (const QByteArray& bad : {QByteArray(), QByteArray("\"   \"\r\n")}) {
     test::writeAll(file(), bad);

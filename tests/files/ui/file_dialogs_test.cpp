@@ -45,7 +45,7 @@ QStringList items(QListWidget* list) {
 // Three Greek-titled summer studies and a winter one.
 struct StudyFolder {
   test::ProgramFolderFixture fx;
-  QString dir = fx.path("AIRFiles/");
+  QString dir = fx.path("AIRFiles/AIR/");  // the default study folder
   StudyFolder() {
     forgetDialogFolder();
     QDir().mkpath(dir);

@@ -58,7 +58,7 @@ class SummerStudyFileScreens : public ::testing::Test {
     setSeparators({'.', ','});
     files::forgetDialogFolder();
     installStudyFileActions();
-    dir = fx.path("AIRFiles/");
+    dir = fx.path("AIRFiles/AIR/");
     QDir().mkpath(dir);  // the default study folder, where the dialog opens
   }
   void TearDown() override {

@@ -233,7 +233,7 @@ TEST_F(WinterScreenTest, HotSupplyQuestion) {
 
 TEST_F(WinterScreenTest, SavedStudyReopensAsEnteredAndRecalculatesToTheSameFile) {
   files::forgetDialogFolder();
-  const QString dir = folder.path("AIRFiles/");
+  const QString dir = folder.path("AIRFiles/AIR/");  // the default study folder
   QDir().mkpath(dir);
   // The results stand-in keeps "PSY_RES.TMP" and saves the study if asked.
   QString saveAs, savedPattern;
