@@ -2,10 +2,13 @@
 
 #include "engine/NumberEntry.h"
 
+#include <QRegularExpression>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <system_error>
 
 #include "study/StudyState.h"
 
@@ -26,6 +29,18 @@ bool usable(const Separators& s) {
 
 bool isNumericChar(QChar c, const Separators& s) {
   return c.isDigit() || c == s.decimal || c == s.thousands || c == QLatin1Char('-');
+}
+
+// The value of a plain ASCII number ("-12.5", "5", ".5"), read with "." as
+// the decimal point whatever the C library's locale; 0 when it is not one.
+double plainDecimal(const std::string& ascii) {
+  const char* first = ascii.data();
+  const char* last = first + ascii.size();
+  // from_chars takes no "+" and reads the sign itself.
+  double v = 0;
+  const auto r = std::from_chars(first, last, v, std::chars_format::fixed);
+  if (r.ec != std::errc() || r.ptr != last || !std::isfinite(v)) return 0.0;
+  return v;
 }
 
 // Only ASCII digits count: other scripts' digits are not read by the parser.
@@ -65,8 +80,7 @@ double leadingValue(const QString& text, QChar decimal) {
     }
   }
   if (!digits) return 0.0;
-  const double v = std::strtod(ascii.c_str(), nullptr);
-  return std::isfinite(v) ? v : 0.0;
+  return plainDecimal(ascii);
 }
 
 // Decimal digits of |value|: `digits` significant digits and the power of ten
@@ -80,22 +94,32 @@ struct DecimalDigits {
 // shortest digits that give the single back, so that 25.05f rounds as the
 // 25.05 the user sees; any other double with 15 significant digits.
 DecimalDigits decimalDigitsOf(double magnitude) {
+  // Scientific text "d.ddde+XX" from to_chars, which never follows the C
+  // library's locale (a Greek locale would write "d,ddd").
   char buf[64];
+  auto scientific = [&](int precision) {
+    const auto r = std::to_chars(buf, buf + sizeof buf - 1, magnitude,
+                                 std::chars_format::scientific, precision - 1);
+    *(r.ec == std::errc() ? r.ptr : buf) = '\0';
+  };
   const float asSingle = static_cast<float>(magnitude);
   int precision = 15;
   if (static_cast<double>(asSingle) == magnitude) {
     for (precision = 6; precision < 9; ++precision) {
-      std::snprintf(buf, sizeof buf, "%.*e", precision - 1, magnitude);
-      if (std::strtof(buf, nullptr) == asSingle) break;
+      scientific(precision);
+      float back = 0;
+      const auto r = std::from_chars(buf, buf + std::strlen(buf), back);
+      if (r.ec == std::errc() && back == asSingle) break;
     }
   }
-  std::snprintf(buf, sizeof buf, "%.*e", precision - 1, magnitude);
+  scientific(precision);
   DecimalDigits d;
   const char* p = buf;
   for (; *p && *p != 'e'; ++p) {
     if (*p >= '0' && *p <= '9') d.digits += *p;
   }
   d.exp10 = *p == 'e' ? std::atoi(p + 1) : 0;
+  if (d.digits.empty()) d.digits = "0";
   return d;
 }
 
@@ -164,8 +188,118 @@ QString StripThousands(const QString& text) {
   return out;
 }
 
-bool KeepNumericKey(QChar c) {
-  return asciiDigit(c) || c == QLatin1Char('-') || c == separators().decimal;
+// The two decimal keys of every keyboard, and the regional separator itself.
+static bool isDecimalKey(QChar c, const Separators& s) {
+  return c == QLatin1Char('.') || c == QLatin1Char(',') || c == s.decimal;
+}
+
+QString NumericKeyText(QChar typed, const QString& kept, bool minusAllowed, bool decimalAllowed) {
+  const Separators& s = separators();
+  if (asciiDigit(typed)) return QString(typed);
+  if (typed == QLatin1Char('-')) return minusAllowed ? QString(typed) : QString();
+  if (isDecimalKey(typed, s)) {
+    if (!decimalAllowed || kept.contains(s.decimal)) return QString();
+    return QString(s.decimal);
+  }
+  return QString();
+}
+
+namespace {
+
+// Digit groups of an integer part split at thousands marks: a head of one to
+// three digits not starting with 0, then groups of exactly three digits.
+bool validGrouping(const QStringList& groups) {
+  if (groups.size() < 2) return true;
+  const QString& head = groups.front();
+  if (head.isEmpty() || head.size() > 3 || head.front() == QLatin1Char('0')) return false;
+  for (int i = 1; i < groups.size(); ++i)
+    if (groups[i].size() != 3) return false;
+  return true;
+}
+
+}  // namespace
+
+std::optional<QString> NumericPasteText(const QString& pasted, const QString& kept,
+                                        bool minusAllowed, bool decimalAllowed) {
+  const Separators& s = separators();
+  QString t = pasted.trimmed();
+  bool negative = false;
+  if (t.startsWith(QLatin1Char('-'))) {
+    negative = true;
+    t = t.mid(1);
+  }
+  // Every character must be a digit or a mark; blanks inside a number can
+  // only group thousands.
+  const auto isMark = [&](QChar c) {
+    return isDecimalKey(c, s) || c == s.thousands || c.isSpace();
+  };
+  QList<QChar> kinds;  // the non-blank marks, in order of first appearance
+  QChar lastMark;
+  for (QChar c : t) {
+    if (asciiDigit(c)) continue;
+    if (!isMark(c)) return std::nullopt;
+    if (c.isSpace()) continue;
+    if (!kinds.contains(c)) kinds.append(c);
+    lastMark = c;
+  }
+  if (kinds.size() > 2) return std::nullopt;
+
+  // Which mark is the decimal one (null: none).
+  QChar decimal;
+  if (kinds.size() == 2) {
+    decimal = lastMark;
+  } else if (kinds.size() == 1) {
+    const QChar m = kinds.front();
+    if (t.count(m) == 1) {
+      decimal = m;
+      if (m == s.thousands) {
+        // The user's own grouping ("30.000" for a Greek user) when it fits.
+        const int at = static_cast<int>(t.indexOf(m));
+        if (validGrouping(QString(t).remove(QRegularExpression(QStringLiteral("\\s"))).split(m)) &&
+            t.size() - at - 1 == 3)
+          decimal = QChar();
+      }
+    }
+  }
+  QString intPart = t, frac;
+  if (!decimal.isNull()) {
+    const int at = static_cast<int>(t.lastIndexOf(decimal));
+    if (t.count(decimal) != 1) return std::nullopt;
+    intPart = t.left(at);
+    frac = t.mid(at + 1);
+    for (QChar c : frac)
+      if (!asciiDigit(c)) return std::nullopt;
+  }
+  // The integer part: digits, with any marks as thousands groups.
+  QStringList groups;
+  QString group;
+  for (QChar c : intPart) {
+    if (asciiDigit(c)) {
+      group += c;
+    } else {
+      groups << group;
+      group.clear();
+    }
+  }
+  groups << group;
+  if (!validGrouping(groups)) return std::nullopt;
+  const QString digits = groups.join(QString());
+  if (digits.isEmpty() && frac.isEmpty()) return std::nullopt;
+
+  if (negative && !minusAllowed) return std::nullopt;
+  if (!decimal.isNull() && (!decimalAllowed || kept.contains(s.decimal))) return std::nullopt;
+  QString out = negative ? QStringLiteral("-") : QString();
+  out += digits;
+  if (!decimal.isNull()) out += s.decimal + frac;
+  return out;
+}
+
+QString PlainNumberText(const QString& shown) {
+  const QString t = shown.trimmed();
+  if (!IsNumericText(t)) return shown;
+  QString plain = StripThousands(t);
+  plain.replace(separators().decimal, QLatin1Char('.'));
+  return plain;
 }
 
 bool IsNumericText(const QString& text) {

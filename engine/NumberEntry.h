@@ -8,6 +8,7 @@
 #include <QChar>
 #include <QLocale>
 #include <QString>
+#include <optional>
 
 namespace aeriton {
 
@@ -52,9 +53,35 @@ QString RemoveCommasText(const QString& text);
 // True for a trimmed text made of digits, separators and "-" holding at least
 // one digit (what the parser reads by the regional settings).
 bool IsNumericText(const QString& text);
-// Key filter of a numeric box for one typed character: digits, "-" and the
-// decimal separator are kept; the thousands separator never.
-bool KeepNumericKey(QChar c);
+// The key filter of a numeric box, for one typed character, in a box whose
+// text outside the selection (the part that stays) is `kept`. Returns what
+// goes into the box, or an empty text when the key is refused:
+//   - a digit stays;
+//   - "-" stays when the box takes a sign;
+//   - "." and "," - the decimal keys of every keyboard, the keypad's one
+//     included - and the regional decimal separator all type the regional
+//     decimal separator, while the box takes decimals and `kept` holds none;
+//   - anything else is refused: the thousands separator is never typed, it
+//     only appears in formatted output.
+QString NumericKeyText(QChar typed, const QString& kept, bool minusAllowed = true,
+                       bool decimalAllowed = true);
+// What a paste puts into a numeric box (nullopt: the paste is refused whole).
+// The pasted text is read as one number: blanks around it are dropped; "."
+// and "," (and the regional separators) are told apart as a whole - with both
+// present the last is the decimal mark and the other groups thousands; one
+// mark repeated groups thousands; a single regional thousands separator
+// followed by three digits (the user's own "30.000") groups thousands; any
+// other single mark is the decimal mark. Groups must be three digits. The
+// result is the digits with the regional decimal separator. Anything else
+// (letters, units, a misplaced sign, a second decimal in the box, a decimal
+// or a sign the box does not take) refuses the paste rather than guessing.
+std::optional<QString> NumericPasteText(const QString& pasted, const QString& kept,
+                                        bool minusAllowed = true, bool decimalAllowed = true);
+// A number as a box shows it ("1.234,5" for a Greek user) in the form the
+// files use: "." as decimal point, no thousands separator ("1234.5"). A text
+// that is no number (empty, "----", the placeholder of a computed field) is
+// returned unchanged.
+QString PlainNumberText(const QString& shown);
 // Right_Rinstr / Left_Rinstr: position of the last character of s found in set,
 // counted from the end (character included) / the characters before it.
 int Right_Rinstr(const QString& s, const QString& set);

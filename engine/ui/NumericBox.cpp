@@ -8,10 +8,12 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMetaObject>
+#include <QMouseEvent>
 
 #include "engine/NumberEntry.h"
 
@@ -70,13 +72,24 @@ bool NumericBox::changedSinceFocus() const {
   return value() != focusValue_;
 }
 
-// Text that a paste may bring in: the characters a typist could have typed.
-static QString filteredPaste(const QString& text) {
-  QString kept;
-  for (QChar c : text) {
-    if (KeepNumericKey(c)) kept += c;
+QString NumericBox::keptText() const {
+  QString t = text();
+  if (hasSelectedText()) t.remove(selectionStart(), static_cast<int>(selectedText().size()));
+  return t;
+}
+
+void NumericBox::typeText(const QString& typed) {
+  for (QChar c : typed) {
+    const QString put = NumericKeyText(c, keptText(), minusAllowed_, decimalAllowed_);
+    if (!put.isEmpty()) insert(put);
   }
-  return kept;
+}
+
+void NumericBox::pasteText(const QString& pasted) {
+  if (!acceptKeys_ || isReadOnly()) return;
+  const std::optional<QString> put =
+      NumericPasteText(pasted, keptText(), minusAllowed_, decimalAllowed_);
+  if (put && !put->isEmpty()) insert(*put);
 }
 
 void NumericBox::keyPressEvent(QKeyEvent* event) {
@@ -108,8 +121,7 @@ void NumericBox::keyPressEvent(QKeyEvent* event) {
   }
 
   if (event->matches(QKeySequence::Paste)) {
-    const QString kept = filteredPaste(QApplication::clipboard()->text());
-    if (!kept.isEmpty()) insert(kept);
+    pasteText(QApplication::clipboard()->text());
     event->accept();
     return;
   }
@@ -127,20 +139,11 @@ void NumericBox::keyPressEvent(QKeyEvent* event) {
     return;
   }
 
+  // Digits, the sign and either decimal key ("." or ",", the keypad's one
+  // whatever character the layout gives it) go through the key filter; any
+  // other character (letters, the thousands separator, blanks) is dropped.
   const QString typed = event->text();
-  // The keypad's decimal key types the regional decimal separator, whatever
-  // character the keyboard layout gives it.
-  if ((event->modifiers() & Qt::KeypadModifier) &&
-      (typed == QLatin1String(".") || typed == QLatin1String(","))) {
-    insert(QString(separators().decimal));
-    event->accept();
-    return;
-  }
-  if (typed.size() == 1 && KeepNumericKey(typed.at(0))) {
-    QLineEdit::keyPressEvent(event);
-    return;
-  }
-  // Any other character (letters, the thousands separator, blanks) is dropped.
+  if (typed.size() == 1) typeText(typed);
   event->accept();
 }
 
@@ -168,10 +171,8 @@ void NumericBox::contextMenuEvent(QContextMenuEvent* event) {
   add(QStringLiteral("edit-copy"), QStringLiteral("Αντιγραφή"), QKeySequence::Copy,
       hasSelectedText(), [this] { copy(); });
   add(QStringLiteral("edit-paste"), QStringLiteral("Επικόλληση"), QKeySequence::Paste,
-      editable && !QApplication::clipboard()->text().isEmpty(), [this] {
-        const QString kept = filteredPaste(QApplication::clipboard()->text());
-        if (!kept.isEmpty()) insert(kept);
-      });
+      editable && !QApplication::clipboard()->text().isEmpty(),
+      [this] { pasteText(QApplication::clipboard()->text()); });
   add(QStringLiteral("edit-delete"), QStringLiteral("Διαγραφή"), QKeySequence::Delete,
       editable && hasSelectedText(), [this] { del(); });
   menu->addSeparator();
@@ -179,6 +180,29 @@ void NumericBox::contextMenuEvent(QContextMenuEvent* event) {
       !text().isEmpty(), [this] { selectAll(); });
   menu->popup(event->globalPos());
   event->accept();
+}
+
+void NumericBox::mouseReleaseEvent(QMouseEvent* event) {
+  // The middle button pastes the selection of X11 systems: the same filter
+  // as any other paste.
+  if (event->button() == Qt::MiddleButton) {
+    if (QApplication::clipboard()->supportsSelection())
+      pasteText(QApplication::clipboard()->text(QClipboard::Selection));
+    event->accept();
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void NumericBox::inputMethodEvent(QInputMethodEvent* event) {
+  // Text committed by an input method is typed text: it goes through the key
+  // filter character by character, never straight into the box.
+  if (!event->commitString().isEmpty() || event->replacementLength() != 0) {
+    if (acceptKeys_ && !isReadOnly()) typeText(event->commitString());
+    event->accept();
+    return;
+  }
+  QLineEdit::inputMethodEvent(event);
 }
 
 void NumericBox::focusInEvent(QFocusEvent* event) {

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -62,17 +64,81 @@ class BoxWindow : public ::testing::Test {
   QPushButton* ok = nullptr;
 };
 
-TEST_F(BoxWindow, OnlyDigitsMinusAndTheDecimalSeparatorAreTyped) {
+TEST_F(BoxWindow, OnlyDigitsMinusAndOneDecimalSeparatorAreTyped) {
   focus(temp);
   QTest::keyClicks(temp, "-1,2a3Z +*.5");
-  EXPECT_EQ(temp->text(), "-123.5");
-  // A comma-decimal user: "." is the thousands separator, "," the decimal.
+  // "," types the decimal point; the later "." finds one there and is refused.
+  EXPECT_EQ(temp->text(), "-1.235");
+  // A comma-decimal user: "." (the thousands separator) types the decimal comma.
   setSeparators(Separators{QLatin1Char(','), QLatin1Char('.')});
   temp->clear();
   QTest::keyClicks(temp, "1.2");
-  QTest::keyClick(temp, Qt::Key_Period, Qt::KeypadModifier);  // keypad gives ","
+  QTest::keyClick(temp, Qt::Key_Period, Qt::KeypadModifier);  // a second decimal: refused
   QTest::keyClicks(temp, "5");
-  EXPECT_EQ(temp->text(), "12,5");
+  EXPECT_EQ(temp->text(), "1,25");
+}
+
+// Greek settings: "36.5" typed with the main keyboard's point is 36,5, not
+// 365, and a load of "30000.5" is 30.000,5 kcal/h, not 300.005.
+TEST_F(BoxWindow, EitherDecimalKeyTypesTheGreekDecimalComma) {
+  setSeparators(Separators{QLatin1Char(','), QLatin1Char('.')});
+  focus(temp);
+  QTest::keyClicks(temp, "36.5");
+  EXPECT_EQ(temp->text(), "36,5");
+  EXPECT_DOUBLE_EQ(temp->value(), 36.5);
+  temp->clear();
+  QTest::keyClicks(temp, "30000.5");
+  EXPECT_DOUBLE_EQ(temp->value(), 30000.5);
+  focus(rh);
+  EXPECT_EQ(temp->text(), "30.000,5");  // grouping is shown, never typed
+  focus(temp);                          // the grouping goes while the box is edited
+  EXPECT_EQ(temp->text(), "30000,5");
+  QTest::keyClick(temp, Qt::Key_End);
+  QTest::keyClicks(temp, ".,");
+  EXPECT_EQ(temp->text(), "30000,5");
+  // The keypad's key, whatever character the layout gives it.
+  temp->clear();
+  QTest::keyClicks(temp, "7");
+  QTest::keyClick(temp, Qt::Key_Comma, Qt::KeypadModifier, 0);
+  QTest::keyClicks(temp, "25");
+  EXPECT_EQ(temp->text(), "7,25");
+  // A selected decimal separator is replaced, so typing over it is allowed.
+  temp->setSelection(1, 1);
+  QTest::keyClicks(temp, ".");
+  EXPECT_EQ(temp->text(), "7,25");
+}
+
+// English settings: "36,5" is 36.5, not 365.
+TEST_F(BoxWindow, EitherDecimalKeyTypesTheEnglishDecimalPoint) {
+  focus(temp);
+  QTest::keyClicks(temp, "36,5");
+  EXPECT_EQ(temp->text(), "36.5");
+  temp->clear();
+  QTest::keyClicks(temp, "30000,5");
+  EXPECT_DOUBLE_EQ(temp->value(), 30000.5);
+  QTest::keyClick(temp, Qt::Key_Period, Qt::KeypadModifier);
+  EXPECT_EQ(temp->text(), "30000.5");
+}
+
+// A box that takes whole numbers refuses both decimal keys, and one that takes
+// no sign refuses the minus, typed or pasted.
+TEST_F(BoxWindow, WholeAndUnsignedBoxesRefuseDecimalsAndSigns) {
+  setSeparators(Separators{QLatin1Char(','), QLatin1Char('.')});
+  temp->setDecimalAllowed(false);
+  temp->setMinusAllowed(false);
+  focus(temp);
+  QTest::keyClicks(temp, "-300.5,");
+  EXPECT_EQ(temp->text(), "3005");
+  temp->clear();
+  QApplication::clipboard()->setText("300,5");
+  QTest::keyClick(temp, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(temp->text(), "");
+  QApplication::clipboard()->setText("-300");
+  QTest::keyClick(temp, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(temp->text(), "");
+  QApplication::clipboard()->setText("3.000");
+  QTest::keyClick(temp, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(temp->text(), "3000");
 }
 
 TEST_F(BoxWindow, RhBoxOfAStateGivenByWetBulbAcceptsNoKey) {
@@ -125,11 +191,37 @@ TEST_F(BoxWindow, FocusRemovesThousandsSelectsAllAndReformatsOnLeaving) {
   EXPECT_EQ(left.count(), 1);
 }
 
-TEST_F(BoxWindow, PasteKeepsOnlyWhatCouldBeTyped) {
+// Pasting reads the pasted number as a whole, under either convention.
+TEST_F(BoxWindow, PasteKeepsTheValueOfThePastedNumber) {
   focus(temp);
+  QApplication::clipboard()->setText("1,234.5");
+  QTest::keyClick(temp, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(temp->text(), "1234.5");
+  // Text that is no plain number is refused whole, not filtered into another one.
+  temp->clear();
   QApplication::clipboard()->setText("1,2a3.5 °C");
   QTest::keyClick(temp, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(temp->text(), "123.5");
+  EXPECT_EQ(temp->text(), "");
+
+  setSeparators(Separators{QLatin1Char(','), QLatin1Char('.')});
+  QApplication::clipboard()->setText("36.5");
+  QTest::keyClick(temp, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(temp->text(), "36,5");
+  // A second decimal separator is refused.
+  QApplication::clipboard()->setText("0,5");
+  QTest::keyClick(temp, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(temp->text(), "36,5");
+  // The edit menu's Paste goes the same way.
+  temp->clear();
+  QApplication::clipboard()->setText("30000.5");
+  QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                              temp->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(temp, &menuEvent);
+  auto* paste = temp->findChild<QAction*>("edit-paste");
+  ASSERT_NE(paste, nullptr);
+  paste->trigger();
+  EXPECT_EQ(temp->text(), "30000,5");
+  if (auto* menu = qobject_cast<QWidget*>(paste->parent())) menu->close();
 }
 
 }  // namespace

@@ -307,9 +307,12 @@ TEST_F(SummerScreenTest, GreekDecimalComma) {
   EXPECT_EQ(text("TxtEnvDB"), "36,0");
   EXPECT_EQ(text("TxtEnvWB"), "20,9");
   EXPECT_EQ(text("TxtEnvAH"), "9,26");
-  // The point is the thousands separator here: it is never taken from the keys.
-  type("TxtSens", "12.345,5");
+  // The point is the thousands separator here: it is shown, never typed; the
+  // key types the decimal comma, once.
+  type("TxtSens", "12345.5");
   EXPECT_EQ(text("TxtSens"), "12.345,50");
+  type("TxtLat", "2.5,5");
+  EXPECT_EQ(text("TxtLat"), "2,55");
   stateByRH("TxtSpaDB", "TxtSpaRH", "26,5", "50");
   EXPECT_EQ(screen->entry().room.db, 26.5f);
   EXPECT_EQ(screen->entry().sens, 12345.5f);
