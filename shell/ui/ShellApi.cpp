@@ -18,6 +18,7 @@ struct ShellState {
   QPointer<QWidget> current;
   Season season = Season::None;
   DataScreenExit exit = DataScreenExit::None;
+  bool closing = false;  // the screens are being closed after the user's answer
 };
 
 ShellState& state() {
@@ -82,10 +83,16 @@ void exitOrChangeRequest(QWidget* dataScreen) {
   // While the screens unload for a season change their close handlers must not
   // ask about saving: the study state lives on into the next season.
   if (change) study().SeasonChange = true;
+  state().closing = true;
   bool closed = closeScreen(screen);
   if (other && other != screen) closed = closeScreen(other) && closed;
+  state().closing = false;
   if (change) study().SeasonChange = false;
   if (!closed) setDataScreenExit(DataScreenExit::None);
+}
+
+bool dataScreensClosing() {
+  return state().closing;
 }
 
 void openStudyTitleWindow(QWidget* parent) {

@@ -18,6 +18,10 @@ void setCurrentDataScreen(QWidget* screen);
 // season / stay, and acts on the answer (closing the data screen when the
 // program ends or the season changes).
 void exitOrChangeRequest(QWidget* dataScreen);
+// True while exitOrChangeRequest closes the data screens after the user has
+// answered: their close handlers then let them go without asking again. Any
+// other close of a data screen (its window's close button) asks first.
+bool dataScreensClosing();
 
 // Opens the study-title window (FrmThemaInd) modally. On OK the study title
 // changes, the companion title file of the current study file is rewritten,

@@ -15,6 +15,7 @@
 
 #include "engine/NumberEntry.h"
 #include "shell/ui/ShellApi.h"
+#include "shell/ui/ShellMessages.h"
 #include "study/AppFolder.h"
 #include "study/ExchangeFiles.h"
 #include "study/MessageService.h"
@@ -632,6 +633,13 @@ bool FrmPSRes::leave(int resultCode) {
     if (answer == "CANCEL" || answer.isEmpty()) return false;
     // "YES" saves first; a save that did not happen keeps the user here.
     if (answer == "YES" && !saveStudy(this)) return false;
+  } else if (resultCode == kEndRequested) {
+    // Ending the program also ends the data screen with what was typed on it:
+    // a saved study is no reason to end without asking.
+    const MsgAnswer answer = showMessage(shell::exitConfirmMessage());
+    s.UserAnswer.clear();
+    s.MessageCode = 0;
+    if (answer != MsgAnswer::Yes) return false;
   }
   leaving_ = true;
   removeExchangeFiles();

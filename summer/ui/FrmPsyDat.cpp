@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGridLayout>
@@ -49,21 +50,6 @@ const QString kAmountFormat = QStringLiteral("#,##0.0");
 const QString kComputedStyle = QStringLiteral("background-color: #ffff80; color: black;");
 const QString kLoadStyle = QStringLiteral("background-color: #ffff00; color: black;");
 const QString kNoLoadStyle = QStringLiteral("background-color: #000080; color: white;");
-
-// Keeps the minus sign out of boxes whose quantity cannot be negative (room
-// temperatures, humidities, loads, fresh air); the numeric box itself keeps
-// only digits, the decimal separator, Backspace and Enter.
-class NoMinusFilter : public QObject {
- public:
-  using QObject::QObject;
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
-      auto* k = static_cast<QKeyEvent*>(event);
-      if (k->text() == QLatin1String("-")) return true;
-    }
-    return QObject::eventFilter(watched, event);
-  }
-};
 
 FrmPsyDat::ScreenHook& openStudyHook() {
   static FrmPsyDat::ScreenHook hook;
@@ -361,9 +347,10 @@ void FrmPsyDat::buildLayout() {
 }
 
 void FrmPsyDat::wireBoxes() {
-  auto* noMinus = new NoMinusFilter(this);
+  // No minus sign, typed or pasted, in boxes whose quantity cannot be negative
+  // (room temperatures, humidities, loads, fresh air).
   for (NumericBox* b : {spa_.db, spa_.wb, spa_.rh, env_.rh, sens_, lat_, amount_})
-    b->installEventFilter(noMinus);
+    b->setMinusAllowed(false);
   for (StateBoxes* s : {&env_, &spa_}) {
     for (NumericBox* b : {s->db, s->wb, s->rh}) {
       connect(b, &NumericBox::editingLeft, this, [this, s, b] { boxLeft(*s, b); });
@@ -673,6 +660,28 @@ void FrmPsyDat::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+void FrmPsyDat::closeEvent(QCloseEvent* event) {
+  // Closed by the shell after the user has chosen to leave: the screen goes.
+  if (shell::dataScreensClosing()) {
+    QDialog::closeEvent(event);
+    return;
+  }
+  // The window's close button is the exit button: exit, change season or
+  // stay, so that nothing typed is lost by a click on the frame. The question
+  // comes once this close has unwound, so that the shell can then close the
+  // window itself.
+  event->ignore();
+  if (exitAskPending_) return;
+  exitAskPending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        exitAskPending_ = false;
+        SSCommand3_Click();
+      },
+      Qt::QueuedConnection);
 }
 
 void FrmPsyDat::reject() {

@@ -68,6 +68,7 @@ class FrmPsyDat : public QDialog {
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void reject() override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   enum class Given { None, RH, WB };
@@ -136,7 +137,8 @@ class FrmPsyDat : public QDialog {
   FreshAirSet freshSet_;
   int unitIndex_ = 0;
   bool activated_ = false;
-  bool busy_ = false;  // the calculate button is running
+  bool busy_ = false;            // the calculate button is running
+  bool exitAskPending_ = false;  // the close button's question is on its way
   // A raised supply temperature that the user chose to keep for this run.
   bool raiseKept_ = false;
   std::array<float, kCoilOutChangeValues> keptRaise_{};

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "calculator/ui/FrmPS.h"
@@ -54,26 +56,6 @@ const QString kLoadStyle = QStringLiteral("background-color: #ffff00; color: bla
 const QString kLockedLoadStyle = QStringLiteral("background-color: #c0c0c0; color: black;");
 
 constexpr float kM3hPerCfm = 1.7f;
-
-// Keys a box takes besides digits, Backspace and Enter: the minus sign (only
-// the outdoor temperatures may be negative) and the decimal separator.
-class KeyFilter : public QObject {
- public:
-  KeyFilter(QObject* parent, bool minus, std::function<bool()> decimal)
-      : QObject(parent), minus_(minus), decimal_(std::move(decimal)) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
-      const QString t = static_cast<QKeyEvent*>(event)->text();
-      if (t == QLatin1String("-") && !minus_) return true;
-      if (t.size() == 1 && t.at(0) == separators().decimal && !decimal_()) return true;
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  bool minus_;
-  std::function<bool()> decimal_;
-};
 
 FrmPsyDaW::CalculatorOpener& calculatorOpener() {
   static FrmPsyDaW::CalculatorOpener opener = calculator::openCalculator;
@@ -345,20 +327,13 @@ void FrmPsyDaW::buildLayout() {
 }
 
 void FrmPsyDaW::wireBoxes() {
-  auto decimalAlways = [] { return true; };
-  auto decimalNever = [] { return false; };
-  // Outdoor temperatures: digits, minus, decimal separator.
-  for (NumericBox* b : {env_.db, env_.wb})
-    b->installEventFilter(new KeyFilter(b, true, decimalAlways));
-  // Room temperatures and humidities: no minus.
-  for (NumericBox* b : {spa_.db, spa_.wb, env_.rh, spa_.rh})
-    b->installEventFilter(new KeyFilter(b, false, decimalAlways));
-  // The load in whole units, except kW and RT, which need their fractions.
-  sens_->installEventFilter(
-      new KeyFilter(sens_, false, [this] { return loadHasFractions(unitIndex_); }));
-  amount_->installEventFilter(new KeyFilter(amount_, false, decimalNever));
-  sf_->installEventFilter(new KeyFilter(sf_, false, decimalNever));
-  tempOut_->installEventFilter(new KeyFilter(tempOut_, false, decimalAlways));
+  // Keys a box takes besides digits, Backspace and Enter: the minus sign only
+  // in the outdoor temperatures, the decimal separator in the temperatures and
+  // humidities (the load's depends on its unit, see relabelUnits); the flows
+  // are whole numbers.
+  for (NumericBox* b : {spa_.db, spa_.wb, env_.rh, spa_.rh, sens_, amount_, sf_, tempOut_})
+    b->setMinusAllowed(false);
+  for (NumericBox* b : {amount_, sf_}) b->setDecimalAllowed(false);
 
   for (StateBoxes* s : {&env_, &spa_}) {
     for (NumericBox* b : {s->db, s->wb, s->rh}) {
@@ -408,6 +383,8 @@ void FrmPsyDaW::relabelUnits() {
   sensUnit_->setText(QString::fromLatin1(kLoadCaptions[unitIndex_]));
   sens_->setFormat(loadHasFractions(unitIndex_) ? QStringLiteral("#,##0.00")
                                                 : QStringLiteral("#,##0"));
+  // The load in whole units, except kW and RT, which need their fractions.
+  sens_->setDecimalAllowed(loadHasFractions(unitIndex_));
 }
 
 void FrmPsyDaW::fillCoilOutList(bool f, int selectDegrees) {
@@ -579,12 +556,31 @@ void FrmPsyDaW::Change_Winter_Data(int unitIndex) {
   auto temp = nowF ? &cToF : &fToC;
   for (NumericBox* b : {env_.db, env_.wb, spa_.db, spa_.wb, tempOut_})
     convert(b, temp, kClimateFormat);
-  auto toCfm = [](double m3h) { return m3h / kM3hPerCfm; };
-  auto toM3h = [](double cfm) { return cfm * kM3hPerCfm; };
-  for (NumericBox* b : {amount_, sf_}) convert(b, nowF ? +toCfm : +toM3h, kFlowFormat);
+  convertFlow(amount_, amountFlow_, nowF);
+  convertFlow(sf_, summerFlow_, nowF);
   // The coil outlet list of the new unit, at the converted temperature.
   const double coil = cboTo_->currentText().toDouble();
   fillCoilOutList(nowF, static_cast<int>(std::lround(temp(coil))));
+}
+
+// A flow is kept in both units, as the summer screen keeps its fresh air: the
+// unit it was typed in and the other one computed once from it. Switching
+// back shows the typed value again instead of a value converted twice (300
+// m³/h -> 176.5 CFM -> 300.1 m³/h). A box whose text changed since it was last
+// shown is taken as newly typed.
+void FrmPsyDaW::convertFlow(NumericBox* box, FlowMemory& m, bool toCfm) {
+  if (!isFilled(box) || isPlaceholder(box)) {
+    m = FlowMemory{};
+    return;
+  }
+  if (!m.valid || box->text() != m.shown) {
+    const double typed = ParseNumber(box->text());
+    m.valid = true;
+    m.m3h = toCfm ? typed : typed * kM3hPerCfm;
+    m.cfm = toCfm ? typed / kM3hPerCfm : typed;
+  }
+  box->setText(FormatNumber(toCfm ? m.cfm : m.m3h, kFlowFormat));
+  m.shown = box->text();
 }
 
 // ---- the calculation ---------------------------------------------------------------------------
@@ -650,7 +646,19 @@ void FrmPsyDaW::showMessagesPS(const CheckResult& r) {
   study().MessageCode = 0;
   for (Field f : r.cleared)
     if (NumericBox* b = boxOf(f)) b->clear();
-  if (NumericBox* b = boxOf(r.focus)) b->setFocus();
+  NumericBox* b = boxOf(r.focus);
+  if (!b) return;
+  if (b->isReadOnly()) {
+    // A computed humidity (or wet bulb) was refused: its box is locked, so the
+    // entry goes back to the value it was computed from.
+    for (StateBoxes* st : {&env_, &spa_}) {
+      if (b != st->wb && b != st->rh) continue;
+      NumericBox* given = st->given == Given::WB ? st->wb : st->rh;
+      if (!given->isReadOnly()) given->setFocus();
+    }
+    return;
+  }
+  b->setFocus();
 }
 
 void FrmPsyDaW::CmdAeriton_Click() {
@@ -739,10 +747,13 @@ void FrmPsyDaW::CmdAeriton_Click() {
 
 void FrmPsyDaW::CmdThema_Click() {
   // The climate and the load as shown, for the title window.
+  // The values as shown, in the files' own form: "." and no grouping, whatever
+  // the user's separators ("1.234,5" is written "1234.5").
+  auto shown = [](const QLineEdit* box) { return PlainNumberText(box->text()); };
   RecordWriter w;
-  w.str(env_.db->text()).str(env_.wb->text()).str(env_.rh->text()).endLine();
-  w.str(spa_.db->text()).str(spa_.wb->text()).str(spa_.rh->text()).endLine();
-  w.str(sens_->text()).endLine();
+  w.str(shown(env_.db)).str(shown(env_.wb)).str(shown(env_.rh)).endLine();
+  w.str(shown(spa_.db)).str(shown(spa_.wb)).str(shown(spa_.rh)).endLine();
+  w.str(shown(sens_)).endLine();
   writeFileAtomically(appfolder::path(texts::psDataName()), w.bytes());
   shell::openStudyTitleWindow(this);
   lblThema_->setText(study().Title.trimmed());
@@ -799,19 +810,27 @@ void FrmPsyDaW::showStudyValues(const WinterFormValues& v) {
   if (v.sameUnitInSummer) {
     sf_->setText(v.summerFlowText);
   } else if (v.kindIndex == kKindFreshNoLoads) {
-    tempOut_->setText(FormatNumber(v.coilOutTemp, kClimateFormat));
+    // Whole degrees, as the study file is shown; a temperature typed with a
+    // fraction keeps it, so that a recalculation gives the same study.
+    const bool whole = std::fabs(v.coilOutTemp - std::round(v.coilOutTemp)) < 0.05f;
+    tempOut_->setText(whole ? v.coilOutText : FormatNumber(v.coilOutTemp, kClimateFormat));
   } else {
     const int first = fahrenheit() ? kCoilOutFirstF : kCoilOutFirstC;
     const int t = static_cast<int>(std::lround(v.coilOutTemp));
     if (t - first >= 0 && t - first < cboTo_->count()) cboTo_->setCurrentIndex(t - first);
   }
+  // The humidities are the given values, the wet bulbs computed from them:
+  // locked and in the computed colour, as after typing.
   auto fill = [](StateBoxes& s, const QString& db, const QString& wb, const QString& rh) {
     s.given = Given::RH;
-    for (NumericBox* b : {s.db, s.wb, s.rh}) {
+    for (NumericBox* b : {s.db, s.rh}) {
       b->setReadOnly(false);
       b->setAcceptKeys(true);
       b->setStyleSheet(QString());
     }
+    s.wb->setReadOnly(true);
+    s.wb->setAcceptKeys(false);
+    s.wb->setStyleSheet(kComputedStyle);
     s.db->setText(db);
     s.wb->setText(wb);
     s.rh->setText(rh);
@@ -820,7 +839,7 @@ void FrmPsyDaW::showStudyValues(const WinterFormValues& v) {
   fill(spa_, v.spaDBText, v.spaWBText, v.spaRHText);
   if (v.kindIndex != kKindFreshNoLoads) {
     load_.set(unitIndex_, static_cast<float>(v.sens));
-    sens_->setText(FormatNumber(v.sens, sens_->format()));
+    sens_->setText(v.sensText);  // one decimal (two for kW and RT) as reopened
   }
   lblThema_->setText(v.title.trimmed());
 }
@@ -828,15 +847,16 @@ void FrmPsyDaW::showStudyValues(const WinterFormValues& v) {
 // ---- window events
 // ----------------------------------------------------------------------------------
 
-// The screen sees its keys before its boxes do (A-D and F2 work from any box).
+// The screen sees its keys before its boxes do (Alt+A-D and F2 work from any
+// box).
 bool FrmPsyDaW::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && handleScreenKey(static_cast<QKeyEvent*>(event)))
+  if (event->type() == QEvent::KeyPress && handleScreenKey(static_cast<QKeyEvent*>(event), watched))
     return true;
   return QDialog::eventFilter(watched, event);
 }
 
 void FrmPsyDaW::keyPressEvent(QKeyEvent* event) {
-  if (handleScreenKey(event)) return;
+  if (handleScreenKey(event, this)) return;
   // The data screen stays open for the whole run: Escape does not close it.
   if (event->key() == Qt::Key_Escape) {
     event->accept();
@@ -845,10 +865,11 @@ void FrmPsyDaW::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-bool FrmPsyDaW::handleScreenKey(QKeyEvent* event) {
+bool FrmPsyDaW::handleScreenKey(QKeyEvent* event, QObject* target) {
   const int key = event->key();
-  if (key == Qt::Key_F2 &&
-      (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                                           Qt::AltModifier | Qt::MetaModifier);
+  if (key == Qt::Key_F2 && (mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
 #ifdef AERITON_WINTER_HAVE_FILE_SCREENS
     files::openRecentFiles(this);
 #else
@@ -857,28 +878,34 @@ bool FrmPsyDaW::handleScreenKey(QKeyEvent* event) {
     event->accept();
     return true;
   }
-  // A, B, C, D press the four buttons that choose what is entered.
-  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::ShiftModifier) {
-    switch (key) {
-      case Qt::Key_A:
-        CmdWBn_Click();
-        break;
-      case Qt::Key_B:
-        CmdRHn_Click();
-        break;
-      case Qt::Key_C:
-        CmdWBx_Click();
-        break;
-      case Qt::Key_D:
-        CmdRHx_Click();
-        break;
-      default:
-        return false;
-    }
-    event->accept();
-    return true;
+  // A, B, C, D press the four buttons that choose what is entered: with Alt
+  // from anywhere on the screen, as plain letters only on those buttons. A
+  // plain letter typed in a number box is a slip and must not erase an
+  // entered humidity.
+  QPushButton* const buttons[] = {env_.cmdWB, env_.cmdRH, spa_.cmdWB, spa_.cmdRH};
+  const bool onStateButton =
+      std::find(std::begin(buttons), std::end(buttons), target) != std::end(buttons);
+  const bool alt = mods == Qt::AltModifier || mods == (Qt::AltModifier | Qt::ShiftModifier);
+  const bool plain = mods == Qt::NoModifier || mods == Qt::ShiftModifier;
+  if (!(alt || (plain && onStateButton))) return false;
+  switch (key) {
+    case Qt::Key_A:
+      CmdWBn_Click();
+      break;
+    case Qt::Key_B:
+      CmdRHn_Click();
+      break;
+    case Qt::Key_C:
+      CmdWBx_Click();
+      break;
+    case Qt::Key_D:
+      CmdRHx_Click();
+      break;
+    default:
+      return false;
   }
-  return false;
+  event->accept();
+  return true;
 }
 
 void FrmPsyDaW::showEvent(QShowEvent* event) {
@@ -904,6 +931,28 @@ void FrmPsyDaW::showEvent(QShowEvent* event) {
     env_.db->setFocus();
     centreWindow(this);
   }
+}
+
+void FrmPsyDaW::closeEvent(QCloseEvent* event) {
+  // Closed by the shell after the user has chosen to leave: the screen goes.
+  if (shell::dataScreensClosing()) {
+    QDialog::closeEvent(event);
+    return;
+  }
+  // The window's close button is the exit button: exit, change season or
+  // stay, so that nothing typed is lost by a click on the frame. The question
+  // comes once this close has unwound, so that the shell can then close the
+  // window itself.
+  event->ignore();
+  if (exitAskPending_) return;
+  exitAskPending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        exitAskPending_ = false;
+        SSCommand3_Click();
+      },
+      Qt::QueuedConnection);
 }
 
 void FrmPsyDaW::reject() {

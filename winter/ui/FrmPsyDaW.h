@@ -5,6 +5,7 @@
 // heating calculation (winter/WinterRun.h) and opens the results screen.
 
 #include <QDialog>
+#include <QString>
 #include <functional>
 
 #include "winter/WinterChecks.h"
@@ -62,9 +63,16 @@ class FrmPsyDaW : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void reject() override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   enum class Given { None, WB, RH };
+  // A flow in both units (see convertFlow).
+  struct FlowMemory {
+    bool valid = false;
+    double m3h = 0, cfm = 0;
+    QString shown;  // the text last shown for it
+  };
   struct StateBoxes {
     NumericBox* db = nullptr;
     NumericBox* wb = nullptr;
@@ -74,7 +82,8 @@ class FrmPsyDaW : public QDialog {
     Given given = Given::None;
   };
 
-  bool handleScreenKey(QKeyEvent* event);
+  // `target`: the widget the key was sent to.
+  bool handleScreenKey(QKeyEvent* event, QObject* target);
   void buildLayout();
   void wireBoxes();
   void chooseGiven(StateBoxes& s, Given given);
@@ -83,6 +92,7 @@ class FrmPsyDaW : public QDialog {
   void sensLeft();
   void fillCoilOutList(bool fahrenheit, int selectDegrees);
   void relabelUnits();
+  void convertFlow(NumericBox* box, FlowMemory& memory, bool toCfm);
   void showMessagesPS(const CheckResult& r);
   NumericBox* boxOf(Field f) const;
   bool fahrenheit() const { return fahrenheitUnits(unitIndex_); }
@@ -115,8 +125,10 @@ class FrmPsyDaW : public QDialog {
   QPushButton* cmdExit_ = nullptr;
 
   SensibleLoad load_;
+  FlowMemory amountFlow_, summerFlow_;
   int unitIndex_ = kUnitWatt;
   bool activated_ = false;
+  bool exitAskPending_ = false;  // the close button's question is on its way
 };
 
 }  // namespace aeriton::winter

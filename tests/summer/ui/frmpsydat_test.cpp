@@ -19,6 +19,7 @@
 #include "TestSupport.h"
 #include "engine/NumberEntry.h"
 #include "engine/ui/NumericBox.h"
+#include "shell/ui/StartupController.h"
 #include "study/AppFolder.h"
 #include "study/StudyState.h"
 #include "summer/SummerEntry.h"
@@ -295,6 +296,28 @@ TEST_F(SummerScreenTest, RaisedSupplyQuestionCancelStopsYesAppliesTheRaiseAgain)
   EXPECT_TRUE(line13.startsWith("16,")) << line13.constData();
   // The raise needs more supply air than the unit without it.
   EXPECT_GT(study().CoilOutChange[11], study().SupplyFlow);
+}
+
+// Closing the window by its frame asks as the exit button does: Cancel keeps
+// the screen with everything typed, Yes leaves the program.
+TEST_F(SummerScreenTest, CloseButtonAsksExitChangeOrStay) {
+  shell::takeDataScreenExit();
+  type("TxtSpaDB", "26");
+  fx.messages.answer(MsgAnswer::Cancel);
+  EXPECT_FALSE(screen->close());  // the question comes once the close has unwound
+  QApplication::processEvents();
+  ASSERT_EQ(shownCodes(), std::vector<int>{-93});
+  EXPECT_TRUE(screen->isVisible());
+  EXPECT_EQ(text("TxtSpaDB"), "26.0");
+  EXPECT_EQ(shell::takeDataScreenExit(), shell::DataScreenExit::None);
+  test::writeAll(fx.path("PSY_DAT.TMP"), "x");
+  fx.messages.answer(MsgAnswer::Yes);
+  screen->close();
+  QApplication::processEvents();
+  EXPECT_FALSE(screen->isVisible());
+  EXPECT_EQ(shownCodes().size(), 2u);  // one question per close
+  EXPECT_EQ(shell::takeDataScreenExit(), shell::DataScreenExit::Exit);
+  EXPECT_FALSE(QFile::exists(fx.path("PSY_DAT.TMP")));
 }
 
 TEST_F(SummerScreenTest, GreekDecimalComma) {

@@ -300,3 +300,46 @@ TEST_F(ResultsScreen, DrierFreshAirIsNoticedOnTheResultsTab) {
   w.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
   EXPECT_FALSE(w.findChild<QLabel*>("LblFreshAirDrier")->isVisible());
 }
+
+// ΤΕΛΟΣ ends the program: even with the study saved it asks first, since the
+// data typed on the data screen would go with it. No stays, Yes ends.
+TEST_F(ResultsScreen, EndAsksBeforeEndingEvenWhenSaved) {
+  ASSERT_EQ(test::runSummerStudy(office()), 0);
+  study().Unsaved = false;
+  FrmPSRes w(nullptr);
+  w.show();
+  fx.messages.answer(MsgAnswer::No);
+  QTest::mouseClick(button(w, "CmdTELOS"), Qt::LeftButton);
+  ASSERT_EQ(fx.messages.shown().size(), 1u);
+  const Message& q = fx.messages.shown()[0];
+  EXPECT_EQ(q.code, -92);
+  EXPECT_EQ(q.title, u8("...!! ΠΡΟΣΟΧΗ !!..."));
+  EXPECT_EQ(q.text, u8("... Έχετε επιλέξει την έξοδο από το Πρόγραμμα ...\n"
+                       "       ... Είστε Σίγουρος για αυτό ?? ...        "));
+  EXPECT_EQ(q.buttons, MsgButtons::YesNo);
+  EXPECT_EQ(q.defaultButton, MsgAnswer::No);
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_TRUE(QFile::exists(fx.path("PSY_RES.TMP")));
+  EXPECT_TRUE(study().UserAnswer.isEmpty());
+
+  fx.messages.answer(MsgAnswer::Yes);
+  QTest::mouseClick(button(w, "CmdTELOS"), Qt::LeftButton);
+  EXPECT_EQ(fx.messages.shown().size(), 2u);
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(w.result(), FrmPSRes::kEndRequested);
+}
+
+// With unsaved data the save question comes first and is the only one: "NO"
+// already means leaving without saving.
+TEST_F(ResultsScreen, EndWithUnsavedDataAsksTheSaveQuestionOnly) {
+  ASSERT_EQ(test::runSummerStudy(office()), 0);
+  ASSERT_TRUE(study().Unsaved);
+  FrmPSRes w(nullptr);
+  w.show();
+  fx.messages.answer(MsgAnswer::No);
+  QTest::mouseClick(button(w, "CmdTELOS"), Qt::LeftButton);
+  ASSERT_EQ(fx.messages.shown().size(), 1u);
+  EXPECT_EQ(fx.messages.shown()[0].code, -8);
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(w.result(), FrmPSRes::kEndRequested);
+}

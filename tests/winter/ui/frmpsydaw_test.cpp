@@ -21,9 +21,11 @@
 #include "files/FileBrowser.h"
 #include "files/StudyFileCore.h"
 #include "shell/ui/ShellUiSupport.h"
+#include "shell/ui/StartupController.h"
 #include "study/AppFolder.h"
 #include "study/StudyState.h"
 #include "winter/WinterChecks.h"
+#include "winter/WinterStudyFile.h"
 
 using namespace aeriton;
 using namespace aeriton::winter;
@@ -128,11 +130,91 @@ TEST_F(WinterScreenTest, KeyFiltersAndEnterChain) {
   QTest::keyClick(box("TxtEnvRH"), Qt::Key_Return);
   EXPECT_TRUE(box("TxtSpaDB")->hasFocus());
   EXPECT_NE(box("TxtEnvWB")->text(), kPlaceholder);
-  // Keys C and D press the room's buttons.
-  QTest::keyClick(box("TxtSpaDB"), Qt::Key_C);
+  // Alt+C and Alt+D press the room's buttons, from a box too.
+  QTest::keyClick(box("TxtSpaDB"), Qt::Key_C, Qt::AltModifier);
   EXPECT_EQ(box("TxtSpaRH")->text(), kPlaceholder);
-  QTest::keyClick(screen.get(), Qt::Key_D);
+  QTest::keyClick(screen.get(), Qt::Key_D, Qt::AltModifier);
   EXPECT_EQ(box("TxtSpaWB")->text(), kPlaceholder);
+}
+
+// A plain letter typed inside a number box is a typing slip: it must neither
+// press a button nor erase the humidity entered there.
+TEST_F(WinterScreenTest, PlainLettersInABoxPressNoButton) {
+  click("CmdRHx");
+  type("TxtSpaDB", "20");
+  type("TxtSpaRH", "40");
+  const QString wb = box("TxtSpaWB")->text();
+  ASSERT_NE(wb, kPlaceholder);
+  for (NumericBox* b : {box("TxtSpaRH"), box("TxtSpaDB"), box("TxtSens")}) {
+    b->setFocus();
+    for (Qt::Key k : {Qt::Key_A, Qt::Key_B, Qt::Key_C, Qt::Key_D}) {
+      QTest::keyClick(b, k);
+      QTest::keyClick(b, k, Qt::ShiftModifier);
+    }
+    b->clearFocus();
+  }
+  EXPECT_EQ(box("TxtSpaRH")->text(), "40.0");
+  EXPECT_EQ(box("TxtSpaWB")->text(), wb);
+  EXPECT_FALSE(box("TxtSpaRH")->isReadOnly());
+  EXPECT_TRUE(box("TxtSpaWB")->isReadOnly());
+  // On the buttons themselves the plain letters still work.
+  auto* cmdWBx = screen->findChild<QPushButton*>("CmdWBx");
+  cmdWBx->setFocus();
+  QTest::keyClick(cmdWBx, Qt::Key_C);
+  EXPECT_EQ(box("TxtSpaRH")->text(), kPlaceholder);
+  EXPECT_TRUE(box("TxtSpaWB")->hasFocus());
+}
+
+// A humidity computed from a wet bulb and refused by the limits: both are
+// cleared and the focus goes to the wet bulb, the box the user can type in,
+// not to the locked humidity box.
+TEST_F(WinterScreenTest, ComputedHumidityOutOfRangeFocusesTheWetBulb) {
+  click("CmdWBn");
+  type("TxtEnvDB", "10");
+  type("TxtEnvWB", "1");  // 10 °C with a 1 °C wet bulb: far below 30 %
+  click("CmdRHx");
+  type("TxtSpaDB", "20");
+  type("TxtSpaRH", "40");
+  type("TxtSens", "10000");
+  type("TxtAmount", "300");
+  ASSERT_TRUE(box("TxtEnvRH")->isReadOnly());
+  click("CmdAeriton");
+  ASSERT_EQ(codes(), std::vector<int>{-11});
+  EXPECT_TRUE(box("TxtEnvWB")->hasFocus());
+  EXPECT_FALSE(box("TxtEnvWB")->isReadOnly());
+  EXPECT_TRUE(box("TxtEnvWB")->text().isEmpty());
+  EXPECT_TRUE(box("TxtEnvRH")->text().isEmpty());
+  EXPECT_TRUE(box("TxtEnvRH")->isReadOnly());
+
+  // The room: 20 °C with a 9 °C wet bulb is below 35 %.
+  folder.messages.clear();
+  type("TxtEnvWB", "8");
+  click("CmdWBx");
+  type("TxtSpaWB", "9");
+  ASSERT_TRUE(box("TxtSpaRH")->isReadOnly());
+  click("CmdAeriton");
+  ASSERT_EQ(codes(), std::vector<int>{-13});
+  EXPECT_TRUE(box("TxtSpaWB")->hasFocus());
+  EXPECT_TRUE(box("TxtSpaRH")->isReadOnly());
+}
+
+// Closing the window by its frame asks as the exit button does.
+TEST_F(WinterScreenTest, CloseButtonAsksExitChangeOrStay) {
+  shell::takeDataScreenExit();
+  type("TxtSpaDB", "20");
+  folder.messages.answer(MsgAnswer::Cancel);
+  EXPECT_FALSE(screen->close());  // the question comes once the close has unwound
+  QApplication::processEvents();
+  ASSERT_EQ(codes(), std::vector<int>{-93});
+  EXPECT_TRUE(screen->isVisible());
+  EXPECT_EQ(box("TxtSpaDB")->text(), "20.0");
+  EXPECT_EQ(shell::takeDataScreenExit(), shell::DataScreenExit::None);
+  folder.messages.answer(MsgAnswer::No);  // change season
+  screen->close();
+  QApplication::processEvents();
+  EXPECT_FALSE(screen->isVisible());
+  EXPECT_EQ(codes().size(), 2u);  // one question per close
+  EXPECT_EQ(shell::takeDataScreenExit(), shell::DataScreenExit::ChangeSeason);
 }
 
 TEST_F(WinterScreenTest, OutdoorLimitMessageClearsAndFocuses) {
@@ -176,6 +258,39 @@ TEST_F(WinterScreenTest, KindThreeEmptiesAndLocksTheLoad) {
   EXPECT_FLOAT_EQ(study().SupplyFlow, 1000.0f);
 }
 
+// A reopened coil outlet temperature is shown as a whole number; one typed
+// with a fraction keeps it, so that a recalculation gives the same study.
+TEST_F(WinterScreenTest, ReopenedCoilOutletOfFreshAirWithoutLoads) {
+  const QString dir = folder.path("AIRFiles/AIR/");
+  QDir().mkpath(dir);
+  FrmPsyDaW::setResultsOpener([&](QWidget*) {
+    ++resultsOpened;
+    files::saveStudy([&](const QString&, bool) { return dir + "fresh"; });
+    return QDialog::Accepted;
+  });
+  for (const auto& [typed, shown] : {std::pair<const char*, const char*>{"20", "20"},
+                                     std::pair<const char*, const char*>{"22.5", "22.5"}}) {
+    study().Title = QStringLiteral("Νωπός αέρας");
+    newScreen();
+    fillMetric();
+    choose("CboKind", kKindFreshNoLoads);
+    type("TxtAmount", "1000");
+    type("TxtTempOut", typed);
+    const int before = resultsOpened;
+    click("CmdAeriton");
+    ASSERT_EQ(resultsOpened, before + 1) << typed;
+    resetStudy();
+    newScreen();
+    ASSERT_EQ(OpenPSFile_W([&](const QString&, bool) { return dir + "fresh.WIR"; }).result,
+              files::FileResult::Done);
+    const auto v = winterFormValues();
+    ASSERT_TRUE(v.has_value());
+    screen->showStudyValues(*v);
+    EXPECT_TRUE(box("TxtTempOut")->isVisible());
+    EXPECT_EQ(box("TxtTempOut")->text(), QString::fromLatin1(shown)) << typed;
+  }
+}
+
 TEST_F(WinterScreenTest, MissingAmountFocusesItsBox) {
   fillMetric();
   type("TxtAmount", "");
@@ -209,6 +324,29 @@ TEST_F(WinterScreenTest, UnitChangeConvertsTheScreen) {
   choose("CboUnits", kUnitWatt);
   EXPECT_EQ(box("TxtSens")->text(), QStringLiteral("10,000"));
   EXPECT_EQ(study().LoadUnit, QStringLiteral("WATT"));
+}
+
+// Switching units back and forth gives back the flows as typed: 300 m³/h is
+// 176.5 CFM and 300 m³/h again, not 176.5 × 1.7 = 300.1.
+TEST_F(WinterScreenTest, UnitSwitchKeepsTheTypedFlows) {
+  fillMetric();
+  choose("CboKindy", kSummerSameUnit);
+  type("TxtSF", "2000");
+  for (int round = 0; round < 3; ++round) {
+    choose("CboUnits", kUnitBtuF);
+    EXPECT_EQ(box("TxtAmount")->text(), QStringLiteral("176.5"));
+    EXPECT_EQ(box("TxtSF")->text(), QStringLiteral("1,176.5"));
+    choose("CboUnits", kUnitWatt);
+    EXPECT_EQ(box("TxtAmount")->text(), QStringLiteral("300.0"));
+    EXPECT_EQ(box("TxtSF")->text(), QStringLiteral("2,000.0"));
+  }
+  // A flow typed in CFM is converted from what was typed.
+  choose("CboUnits", kUnitBtuF);
+  type("TxtAmount", "200");
+  choose("CboUnits", kUnitWatt);
+  EXPECT_EQ(box("TxtAmount")->text(), QStringLiteral("340.0"));
+  choose("CboUnits", kUnitBtuF);
+  EXPECT_EQ(box("TxtAmount")->text(), QStringLiteral("200.0"));
 }
 
 TEST_F(WinterScreenTest, HotSupplyQuestion) {
@@ -279,7 +417,18 @@ TEST_F(WinterScreenTest, SavedStudyReopensAsEnteredAndRecalculatesToTheSameFile)
   EXPECT_TRUE(screen->findChild<QRadioButton*>("OptPerCent")->isChecked());
   EXPECT_EQ(combo("CboPerC")->currentText(), "30");
   EXPECT_EQ(box("TxtEnvDB")->text(), "-5.0");
-  EXPECT_EQ(box("TxtSens")->text(), "12,500");
+  EXPECT_EQ(box("TxtSens")->text(), "12,500.0");  // the reopened load: one decimal
+  EXPECT_EQ(combo("CboTo")->currentText(), "45");
+  // The wet bulbs were computed from the humidities: locked, in the computed colour.
+  for (const char* name : {"TxtEnvWB", "TxtSpaWB"}) {
+    EXPECT_TRUE(box(name)->isReadOnly()) << name;
+    EXPECT_TRUE(box(name)->styleSheet().contains("#ffff80")) << name;
+    EXPECT_FALSE(box(name)->text().isEmpty()) << name;
+  }
+  for (const char* name : {"TxtEnvRH", "TxtSpaRH"}) {
+    EXPECT_FALSE(box(name)->isReadOnly()) << name;
+    EXPECT_TRUE(box(name)->styleSheet().isEmpty()) << name;
+  }
 
   click("CmdAeriton");
   ASSERT_EQ(resultsOpened, 2);
