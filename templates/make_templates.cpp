@@ -207,6 +207,8 @@ class ResultWriter {
     Style s;
     s.bold = true;
     s.color = kRule;
+    s.valign = LXW_ALIGN_VERTICAL_BOTTOM;
+    worksheet_set_row(ws_, row, 19, nullptr);  // a little air above each group
     worksheet_write_string(ws_, row, 0, text, book_.fmt(s));
   }
   // A labelled value: label in A, the blank value cell in B, the unit in C.
@@ -327,7 +329,8 @@ bool writeResultSheet(const std::string& folder, const ResultSheet& r) {
     w.heading(40, "Υγραντήρες");
     w.value(41, "Νερό Υγραντήρων", u.water, "#,##0.00");  // B42
   }
-  w.heading(42, summer ? "Αέρας Τροφοδοσίας των Χώρων  (Έξοδος της Μονάδας)"
+  // Summer: the air after the reheat (none without reheat or a raise).
+  w.heading(42, summer ? "Αέρας μετά την Αναθέρμανση  (Αέρας Τροφοδοσίας των Χώρων)"
                        : "Αέρας Τροφοδοσίας των Χώρων  (μετά τους Υγραντήρες, Σημείο S)");
   w.value(43, "Θερμοκρασία Ξηρού Θερμομέτρου", u.temp, t2);             // B44
   w.value(44, "Θερμοκρασία Υγρού Θερμομέτρου", u.temp, t2);             // B45
@@ -680,6 +683,7 @@ bool writeCalculatorSheet(const std::string& folder) {
   title.valign = LXW_ALIGN_VERTICAL_TOP;
   worksheet_set_row(ws, 4, 32, nullptr);
   worksheet_merge_range(ws, 4, 0, 4, 2, "", book.fmt(title));  // A5
+  worksheet_write_string(ws, 7, 0, "Είδος Υπολογισμού :", book.fmt(small));
   Style kind;
   kind.bold = true;
   worksheet_merge_range(ws, 8, 0, 8, 2, "", book.fmt(kind));  // A9
@@ -691,13 +695,13 @@ bool writeCalculatorSheet(const std::string& folder) {
   w.value(14, "Θερμοκρασία Ξηρού Θερμομέτρου", " [°C]", "0.0");  // B15
   w.value(15, "Θερμοκρασία Υγρού Θερμομέτρου", " [°C]", "0.0");  // B16
   w.value(16, "Σχετική Υγρασία", " [%]", "0.0");                 // B17
-  w.value(17, "Απόλυτη Υγρασία", " [gr/Kg]", "0.00");            // B18
+  w.value(17, "Απόλυτη Υγρασία", " [g/Kg]", "0.00");             // B18
   w.value(18, "Ενθαλπία", " [Kcal/Kg]", "0.00");                 // B19
   w.band(20, "ΑΕΡΑΣ ΣΤΗΝ ΕΞΟΔΟ");
   w.value(21, "Θερμοκρασία Ξηρού Θερμομέτρου", " [°C]", "0.0");  // B22
   w.value(22, "Θερμοκρασία Υγρού Θερμομέτρου", " [°C]", "0.0");  // B23
   w.value(23, "Σχετική Υγρασία", " [%]", "0.0");                 // B24
-  w.value(24, "Απόλυτη Υγρασία", " [gr/Kg]", "0.00");            // B25
+  w.value(24, "Απόλυτη Υγρασία", " [g/Kg]", "0.00");             // B25
   w.value(25, "Ενθαλπία", " [Kcal/Kg]", "0.00");                 // B26
   w.band(26, "ΦΟΡΤΙΑ");
   w.value(27, "Αισθητό Φορτίο", " [Kcal/h]", "#,##0");      // B28

@@ -1,7 +1,6 @@
 #include "reports/ui/WorkbookRunner.h"
 
 #include <QApplication>
-#include <QFileInfo>
 
 #include "reports/ReportMessages.h"
 #include "reports/ReportWorkbook.h"
@@ -92,7 +91,7 @@ bool runWorkbook(QWidget* parent, const QString& templateName, const CellMap& ce
   target.collate = options.collate;
   target.pdfFile = options.printToFile;
   if (mode == OutputMode::Preview) {
-    FrmPreview preview(parent, pdf, target, QFileInfo(templateName).completeBaseName());
+    FrmPreview preview(parent, pdf, target, QString());
     preview.exec();
     return true;
   }

@@ -1,5 +1,6 @@
 #include "winter/ui/FrmPSDiagram.h"
 
+#include <QFontMetricsF>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -81,7 +82,7 @@ class DiagramPicture : public QWidget {
   DiagramPicture(FrmPSDiagram* owner, DiagramKind kind)
       : QWidget(owner), owner_(owner), kind_(kind) {
     setObjectName("PicDiagram");
-    setMinimumHeight(250);
+    setFixedHeight(236);
     setMinimumWidth(640);
   }
 
@@ -94,12 +95,17 @@ class DiagramPicture : public QWidget {
     std::vector<double> xs;
     for (int i = 0; i < n; ++i) xs.push_back(owner_->stateX(i));
     const double W = width();
-    const double mid = 125;
+    const double mid = 128;
     const double span = n > 1 ? (xs.back() - xs.front()) / (n - 1) : W / 2;
+    QFont f = font();
+    f.setPointSizeF(f.pointSizeF() * 0.95);
+    const QFontMetricsF fm(f);
+    const QString in = u8("Είσοδος Αέρα"), out = u8("Προς τους Χώρους");
 
-    // Casing of the unit.
-    const QRectF casing(xs.front() - span * 0.45, mid - 70, (xs.back() - xs.front()) + span * 0.9,
-                        140);
+    // Casing of the unit, leaving room for the words at the stream's ends.
+    const double left = std::max(xs.front() - span * 0.45, fm.horizontalAdvance(in) + 20);
+    const double right = std::min(xs.back() + span * 0.45, W - fm.horizontalAdvance(out) - 24);
+    const QRectF casing(left, mid - 70, right - left, 140);
     p.setPen(QPen(QColor(0x6B, 0x72, 0x80), 1.6));
     p.setBrush(QColor(0xF3, 0xF4, 0xF6));
     p.drawRoundedRect(casing, 10, 10);
@@ -108,14 +114,11 @@ class DiagramPicture : public QWidget {
     const QColor air(0x1F, 0x4E, 0x79);
     p.setPen(QPen(air, 3.0, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(6, mid), QPointF(W - 14, mid));
-    QFont f = font();
-    f.setPointSizeF(f.pointSizeF() * 0.95);
     p.setFont(f);
     p.setPen(QColor(0x37, 0x41, 0x51));
-    p.drawText(QRectF(6, mid - 30, casing.left() - 12, 24), Qt::AlignLeft | Qt::AlignBottom,
-               u8("Είσοδος Αέρα"));
-    p.drawText(QRectF(casing.right() + 6, mid - 30, W - casing.right() - 12, 24),
-               Qt::AlignRight | Qt::AlignBottom, u8("Προς τους Χώρους"));
+    p.drawText(QRectF(6, mid - 30, casing.left() - 8, 24), Qt::AlignLeft | Qt::AlignBottom, in);
+    p.drawText(QRectF(casing.right() + 4, mid - 30, W - casing.right() - 10, 24),
+               Qt::AlignRight | Qt::AlignBottom, out);
 
     // Components between the states.
     const auto parts = componentsOf(kind_);
@@ -313,7 +316,7 @@ void FrmPSDiagram::buildUi() {
   layout->addWidget(picture_, 1);
   layout->addLayout(states);
   layout->addLayout(buttons);
-  resize(n == 3 ? 960 : 760, 560);
+  resize(n == 3 ? 980 : 820, 480);
 }
 
 int FrmPSDiagram::stateX(int index) const {
