@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPdfDocument>
 #include <QPushButton>
@@ -115,6 +116,34 @@ TEST_F(RunnerTest, NoLibreOfficeSaysWhatToInstallAndSavingStillWorks) {
   options.saveAs = fx.path("saved.xlsx");
   EXPECT_TRUE(runWorkbook(nullptr, "LD_PS_MS.xlsx", cells, OutputMode::Save, options));
   EXPECT_EQ(test::XlsxReader(fx.path("saved.xlsx")).text("A4"), "Μελέτη");
+  setConverterProgram(QString());
+}
+
+// A conversion that fails or hangs: its message, never a hang or silence.
+TEST_F(RunnerTest, ConversionFailureAndTimeOutAreTold) {
+  QTemporaryDir dir;
+  const QString failing = dir.filePath("failing");
+  test::writeAll(failing, "#!/bin/sh\necho 'Error: source file could not be loaded'\nexit 1\n");
+  const QString hanging = dir.filePath("hanging");
+  test::writeAll(hanging, "#!/bin/sh\nsleep 30\n");
+  for (const QString& s : {failing, hanging})
+    QFile::setPermissions(s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+  setConverterProgram(failing);
+  EXPECT_FALSE(runWorkbook(nullptr, "LD_PS_MS.xlsx", {}, OutputMode::Preview, {}));
+  ASSERT_EQ(fx.messages.shown().size(), 1u);
+  EXPECT_EQ(fx.messages.last()->code, kConversionFailed);
+  EXPECT_TRUE(fx.messages.last()->text.contains("source file could not be loaded"));
+
+  setConverterProgram(hanging);
+  setConversionTimeoutMs(1000);
+  QElapsedTimer t;
+  t.start();
+  EXPECT_FALSE(runWorkbook(nullptr, "LD_PS_MS.xlsx", {}, OutputMode::Print, {}));
+  EXPECT_LT(t.elapsed(), 10000);
+  EXPECT_EQ(fx.messages.last()->code, kConversionTimedOut);
+  EXPECT_TRUE(fx.messages.last()->text.contains("1 δευτερόλεπτα"));
+  setConversionTimeoutMs(kDefaultConversionTimeoutMs);
   setConverterProgram(QString());
 }
 
