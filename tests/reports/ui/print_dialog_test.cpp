@@ -244,8 +244,17 @@ TEST_F(RunnerTest, PrintDialogControls) {
   EXPECT_FALSE(dialog.findChild<QCheckBox*>("Chk_XL")->isChecked());
   EXPECT_FALSE(dialog.findChild<QLabel*>("LblWait")->isVisible());
   EXPECT_EQ(dialog.findChild<QLabel*>("LblDesigner")->text(), "Μελετητής : Α. Βασιλείου");
-  designer::choose("Γ. Δημητρίου");
+  // The designer button opens the register; the name in force when it
+  // closes is shown.
+  test::ModalWatchdog watchdog(5000);
+  QString opened;
+  onNextModal([&](QWidget* w) {
+    opened = w->objectName();
+    designer::choose("Γ. Δημητρίου");
+    w->close();
+  });
   QTest::mouseClick(dialog.findChild<QPushButton*>("Cmd_Client"), Qt::LeftButton);
+  EXPECT_EQ(opened, "FrmCLient");
   EXPECT_EQ(dialog.findChild<QLabel*>("LblDesigner")->text(), "Μελετητής : Γ. Δημητρίου");
   // The workbook is the one the study's units choose, with that designer.
   const ResultWorkbook wb = dialog.workbook();
