@@ -109,7 +109,13 @@ FrmPreview::FrmPreview(QWidget* parent, const QByteArray& pdf, const PrintTarget
   refreshPage();
 }
 
-FrmPreview::~FrmPreview() = default;
+FrmPreview::~FrmPreview() {
+  // The view renders pages in a thread of its own: it lets go of the
+  // document before the document goes.
+  view_->setDocument(nullptr);
+  delete view_;
+  view_ = nullptr;
+}
 
 int FrmPreview::pageCount() const {
   return doc_->status() == QPdfDocument::Status::Ready ? doc_->pageCount() : 0;
