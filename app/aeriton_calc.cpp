@@ -2,6 +2,7 @@
 //
 //   aeriton-calc DATA_FILE [-o RESULT_FILE] [--yes] [--chart OUT [--size WxH]]
 //   aeriton-calc --results FILE [-o RESULT_FILE] [--chart OUT [--size WxH]]
+//   ... [--workbook OUT.xlsx] [--pdf OUT.pdf] (app/CalcWorkbook.cpp)
 //
 // DATA_FILE has the layout of the data file that the calculate button writes
 // ("PSY_DAT.TMP"); the result has the layout of "PSY_RES.TMP" and goes to
@@ -28,7 +29,9 @@
 #include <string>
 
 #include "app/CalcChart.h"
+#include "app/CalcWorkbook.h"
 #include "app/calc_psy.h"
+#include "study/AppFolder.h"
 #include "study/ExchangeFiles.h"
 #include "study/StudyState.h"
 #include "summer/CalcMessages.h"
@@ -49,6 +52,7 @@ const char* kHelp =
     "Usage: aeriton-calc DATA_FILE [-o RESULT_FILE] [--yes] [--chart OUT [--size WxH]]\n"
     "       aeriton-calc --results FILE [-o RESULT_FILE] [--chart OUT [--size WxH]]\n"
     "       aeriton-calc --psy CALC_FILE [-o OUT_FILE]\n"
+    "       (both of the first two also with --workbook OUT.xlsx, --pdf OUT.pdf)\n"
     "\n"
     "Computes one air-handling-unit study without a window, exactly as the\n"
     "calculate button of the data screen does after its checks.\n"
@@ -105,11 +109,12 @@ int usage(const char* why) {
   return kExitUsage;
 }
 
-// Writes the results (to the file, or to standard output when toStdout) and
-// then the chart when one is asked for.
+// Writes the results (to the file, or to standard output when toStdout), then
+// the chart and the result workbook when they are asked for. perCent: the
+// fresh-air per cent entered (per-cent mode).
 int finish(const QByteArray& bytes, const QString& resultPath, bool toStdout,
            const aeriton::StudyState& calc, const aeriton::calc::ChartOptions& chartOptions,
-           int& argc, char** argv) {
+           const aeriton::calc::WorkbookRequest& workbook, float perCent, int& argc, char** argv) {
   if (resultPath.isEmpty()) {
     if (toStdout) {
       std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
@@ -122,9 +127,20 @@ int finish(const QByteArray& bytes, const QString& resultPath, bool toStdout,
       return kExitUsage;
     }
   }
-  if (!chartOptions.wanted()) return kExitOk;
+  if (chartOptions.wanted()) {
+    QString why;
+    const int code = aeriton::calc::drawChartOfResults(bytes, calc, chartOptions, argc, argv, &why);
+    if (code != kExitOk) {
+      printErr(QStringLiteral("aeriton-calc: %1").arg(why));
+      return code;
+    }
+  }
+  if (!workbook.wanted()) return kExitOk;
+  // The workbook of the results, read back as the results screen reads them.
+  aeriton::StudyState results;
+  aeriton::readResultsFile(bytes, results);
   QString why;
-  const int code = aeriton::calc::drawChartOfResults(bytes, calc, chartOptions, argc, argv, &why);
+  const int code = aeriton::calc::writeWorkbook(workbook, results, perCent, &why);
   if (code != kExitOk) printErr(QStringLiteral("aeriton-calc: %1").arg(why));
   return code;
 }
@@ -134,11 +150,14 @@ int finish(const QByteArray& bytes, const QString& resultPath, bool toStdout,
 int main(int argc, char** argv) {
   QString dataPath, resultPath, psyPath, resultsInPath;
   aeriton::calc::ChartOptions chartOptions;
+  aeriton::calc::WorkbookRequest workbook;
   bool yes = false;
   for (int i = 1; i < argc; ++i) {
     const char* a = argv[i];
     if (std::strcmp(a, "-h") == 0 || std::strcmp(a, "--help") == 0) {
       std::fputs(kHelp, stdout);
+      std::fputs("\n", stdout);
+      std::fputs(aeriton::calc::workbookHelp(), stdout);
       return kExitOk;
     }
     if (std::strcmp(a, "-o") == 0) {
@@ -159,6 +178,10 @@ int main(int argc, char** argv) {
                                                         : chartOptions.sizeText;
       if (!value.isEmpty()) return usage((std::string(a) + " given twice").c_str());
       value = QString::fromLocal8Bit(argv[++i]);
+    } else if (QString* value = aeriton::calc::workbookOption(workbook, a)) {
+      if (i + 1 >= argc) return usage((std::string(a) + " needs a value").c_str());
+      if (!value->isEmpty()) return usage((std::string(a) + " given twice").c_str());
+      *value = QString::fromLocal8Bit(argv[++i]);
     } else if (a[0] == '-' && a[1] != '\0') {
       return usage((std::string("unknown option ") + a).c_str());
     } else if (dataPath.isEmpty()) {
@@ -168,8 +191,9 @@ int main(int argc, char** argv) {
     }
   }
   if (!psyPath.isEmpty()) {
-    if (!dataPath.isEmpty() || yes || !resultsInPath.isEmpty() || chartOptions.wanted())
-      return usage("--psy takes no data file, no --yes, no --results and no --chart");
+    if (!dataPath.isEmpty() || yes || !resultsInPath.isEmpty() || chartOptions.wanted() ||
+        workbook.wanted())
+      return usage("--psy takes no data file, no --yes, no --results, no --chart, no --workbook");
     return aeriton::app::runPsyBatch(psyPath, resultPath);
   }
   if (!resultsInPath.isEmpty() && !dataPath.isEmpty())
@@ -182,6 +206,11 @@ int main(int argc, char** argv) {
     if (aeriton::calc::checkChartOptions(chartOptions, &why) != 0)
       return usage(why.toLocal8Bit().constData());
   }
+  if (!workbook.wanted() && workbook.anyDetail())
+    return usage("--designer, --title and --load-unit need --workbook or --pdf");
+  // The templates are read from the program folder, the executable's.
+  if (workbook.wanted())
+    aeriton::appfolder::setFolder(aeriton::calc::programFolder(argc > 0 ? argv[0] : ""));
   if (!resultsInPath.isEmpty()) {
     // The results of an earlier calculation, read instead of computing.
     QFile res(resultsInPath);
@@ -199,9 +228,11 @@ int main(int argc, char** argv) {
                    .arg(read.error));
       return kExitMalformed;
     }
+    // A saved study's title file gives the workbook its title and load unit.
+    aeriton::calc::applyTitleFile(workbook, resultsInPath);
     // Results read from a file are written again only into a named file.
     return finish(aeriton::resultsFileBytes(file), resultPath, false, aeriton::StudyState(),
-                  chartOptions, argc, argv);
+                  chartOptions, workbook, file.FreshPerCent, argc, argv);
   }
 
   QFile in(dataPath);
@@ -271,5 +302,9 @@ int main(int argc, char** argv) {
     bytes = resultsFileBytes(s);
   }
 
-  return finish(bytes, resultPath, true, s, chartOptions, argc, argv);
+  // In per-cent mode the workbook shows the per cent entered.
+  StudyState inputs;
+  const float perCent =
+      readDataFile(data, inputs).ok && inputs.FreshMode == "P" ? inputs.FreshValue : 0.0f;
+  return finish(bytes, resultPath, true, s, chartOptions, workbook, perCent, argc, argv);
 }

@@ -12,6 +12,7 @@
 #include "study/ui/QtMessageService.h"
 #include "summer/ui/FrmPsyDat.h"
 #include "summer/ui/StudyFileActions.h"
+#include "winter/ui/FrmPSDiagram.h"
 #include "winter/ui/FrmPsyDaW.h"
 
 namespace {
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
   setDataScreenFactories(summerScreen, winterScreen);
   // Study files: open and save of studies, recent load studies (F2).
   summer::installStudyFileActions();
+  // The results screen's diagram button: the process-diagram screens.
+  winter::installDiagramScreens();
 
   StartupController startup;
   const int code = startup.run();

@@ -8,6 +8,7 @@
 // number format shows them), texts as texts.
 
 #include <QString>
+#include <charconv>
 #include <vector>
 
 namespace aeriton::reports {
@@ -32,6 +33,26 @@ inline void setNumber(CellMap& map, const QString& range, double value,
   map.push_back(c);
 }
 
+// A single-precision value as the double that prints as the single does:
+// 24.1f becomes 24.1, not 24.100000381469727.
+inline double singleValue(double value) {
+  const float f = static_cast<float>(value);
+  if (f != f) return value;  // NaN stays NaN
+  // to_chars/from_chars never look at the locale (strtod would, and reads
+  // "24.1" as 24 under a Greek LC_NUMERIC).
+  char buf[32];
+  const auto r = std::to_chars(buf, buf + sizeof buf, f);
+  double d = value;
+  std::from_chars(buf, r.ptr, d);
+  return d;
+}
+
+// A single of the study (a temperature, a load) written as the single it is.
+inline void setSingle(CellMap& map, const QString& range, double value,
+                      const QString& numberFormat = QString()) {
+  setNumber(map, range, singleValue(value), numberFormat);
+}
+
 inline void setText(CellMap& map, const QString& range, const QString& text) {
   CellValue c;
   c.range = range;
@@ -48,6 +69,8 @@ struct OutputOptions {
   int copies = 1;       // 0 counts as 1
   bool collate = true;
   QString saveAs;  // full path of the workbook to write (Save)
+  // Print: into this PDF file instead of on a printer (print to file).
+  QString printToFile;
 };
 
 }  // namespace aeriton::reports

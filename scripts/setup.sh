@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  qt6-svg-dev qt6-pdf-dev libzip-dev libpugixml-dev
+  qt6-svg-dev qt6-pdf-dev libzip-dev libpugixml-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core clang-format ccache locales
   libreoffice-calc-nogui poppler-utils

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "engine/NumberEntry.h"
+#include "reports/ui/FrmPSPrn.h"
 #include "shell/ui/ShellApi.h"
 #include "shell/ui/ShellMessages.h"
 #include "study/AppFolder.h"
@@ -37,6 +38,11 @@ QString u8(const char* t) {
 
 SaveStudyHandler& saveHandler() {
   static SaveStudyHandler handler;
+  return handler;
+}
+
+DiagramHandler& diagramHandler() {
+  static DiagramHandler handler;
   return handler;
 }
 
@@ -131,6 +137,10 @@ bool saveStudyAvailable() {
 }
 bool saveStudy(QWidget* parent) {
   return saveHandler() ? saveHandler()(parent) : false;
+}
+
+void setDiagramHandler(DiagramHandler handler) {
+  diagramHandler() = std::move(handler);
 }
 
 // ---- construction -------------------------------------------------------------
@@ -285,8 +295,8 @@ QWidget* FrmPSRes::buildDataTab() {
   auto* units = makeButton(page, "CmdUnitsD", QString());
   auto* print = makeButton(page, "CmdPrintD", QStringLiteral("Εκτύπωση Δεδομένων"));
   auto* save = makeButton(page, "CmdSaveD", QStringLiteral("Αποθήκευση Μελέτης"));
-  print->setEnabled(false);  // the printed forms come with the workbooks
   save->setEnabled(saveStudyAvailable());
+  connect(print, &QPushButton::clicked, this, [this] { openPrintDialog(); });
   connect(dData, &QPushButton::clicked, this, [this] { leave(QDialog::Accepted); });
   connect(units, &QPushButton::clicked, this, [this] { MakeChanges(); });
   connect(save, &QPushButton::clicked, this, [this] {
@@ -417,8 +427,9 @@ QWidget* FrmPSRes::buildResultsTab() {
   auto* fa = makeButton(page, "CmdFA", QStringLiteral("Φορτία Νωπού Αέρα"));
   auto* dgrm = makeButton(page, "Cmd_Dgrm", QStringLiteral("Διάγραμμα Μονάδας"));
   auto* plot = makeButton(page, "CmdPSPlot", QStringLiteral("Ψυχρομετρικός Χάρτης"));
-  // The diagram and the printed forms come with their own screens.
-  for (QPushButton* b : {print, dgrm}) b->setEnabled(false);
+  dgrm->setEnabled(static_cast<bool>(diagramHandler()));
+  connect(print, &QPushButton::clicked, this, [this] { openPrintDialog(); });
+  connect(dgrm, &QPushButton::clicked, this, [this] { showDiagram(); });
   connect(rData, &QPushButton::clicked, this, [this] { leave(QDialog::Accepted); });
   connect(units, &QPushButton::clicked, this, [this] { MakeChanges(); });
   connect(change, &QPushButton::clicked, this, [this] { changeSupplyTemperature(); });
@@ -620,6 +631,23 @@ void FrmPSRes::showFreshAirLoads() {
   if (!view_) return;
   FrmPsFa window(*view_, this);
   window.exec();
+}
+
+void FrmPSRes::showDiagram() {
+  if (!view_ || !diagramHandler()) return;
+  diagramHandler()(this, view_->results(), study().LoadUnit);
+}
+
+void FrmPSRes::openPrintDialog() {
+  if (!view_) return;
+  reports::ResultWorkbookInput in;
+  in.results = view_->results();
+  in.loadUnit = study().LoadUnit;
+  // In per-cent mode the per cent entered, as the screen shows it.
+  in.shownPerCent = view_->amountMode() ? 0.0f : static_cast<float>(view_->value(ResultField::OA));
+  in.title = study().Title;
+  reports::FrmPSPrn dialog(this, in);
+  dialog.exec();
 }
 
 bool FrmPSRes::leave(int resultCode) {

@@ -31,6 +31,13 @@ bool saveStudyAvailable();
 // when the study was saved.
 bool saveStudy(QWidget* parent);
 
+// Opening the process diagram of the results (Cmd_Dgrm): results in the
+// study's units, and the study's load-unit code. The diagram screens install
+// the handler at program start; until then the button is not available.
+using DiagramHandler =
+    std::function<void(QWidget* parent, const StudyState& results, const QString& loadUnit)>;
+void setDiagramHandler(DiagramHandler handler);
+
 // Message codes of the results screen's own messages.
 constexpr int kCoilOutletMessage = -100;   // Image2 double-click
 constexpr int kDiagnosticMessage = -101;   // Ctrl+Alt+Shift
@@ -55,6 +62,8 @@ class FrmPSRes : public QDialog {
   void showCoilOutlet();           // Image2 double-click
   void showDiagnostic();           // Ctrl+Alt+Shift
   void showFreshAirLoads();        // CmdFA
+  void showDiagram();              // Cmd_Dgrm
+  void openPrintDialog();          // CmdPrintD, CmdPrintR
   // CmdDData / CmdRData (Accepted) and CmdTELOS (kEndRequested): false when
   // the user stays.
   bool leave(int resultCode);
