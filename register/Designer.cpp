@@ -1,5 +1,6 @@
 #include "register/Designer.h"
 
+#include "register/ClientRegister.h"
 #include "study/StudyState.h"
 
 namespace aeriton::designer {
@@ -16,8 +17,14 @@ void choose(const QString& name) {
   study().Designer = name.trimmed();
 }
 
+// Without a choice, the first name of the register stands for the
+// installation: an office with one engineer registers the name once and it is
+// printed on every sheet. Without a readable register the designer line stays
+// blank, to be filled in by hand, rather than printing a made-up name.
 QString defaultName() {
-  return QStringLiteral("Μελετητής");
+  const ReadResult r = readRegister(registerPath());
+  if (r.status != ReadStatus::Ok || r.contents.names.isEmpty()) return QString();
+  return r.contents.names.front().trimmed();
 }
 
 }  // namespace aeriton::designer

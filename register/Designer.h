@@ -11,7 +11,8 @@ namespace aeriton::designer {
 QString current();
 // Chooses a name for the rest of the run (an empty name restores the default).
 void choose(const QString& name);
-// The installation's default designer line.
+// The installation's default designer: the first name of the register, or
+// empty when there is none.
 QString defaultName();
 
 }  // namespace aeriton::designer

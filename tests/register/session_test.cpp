@@ -164,8 +164,15 @@ TEST_F(Session, NamesLongerThanFiftyCannotBePrinted) {
 }
 
 TEST(DesignerChoice, DefaultUntilANameIsChosen) {
+  test::ProgramFolderFixture program;
   choose(QString());
-  EXPECT_EQ(current(), defaultName());
+  // No register: the designer line stays blank.
+  EXPECT_EQ(current(), QString());
+  // A register: its first name stands for the installation.
+  ASSERT_TRUE(writeRegister(
+      registerPath(),
+      RegisterContents{{QStringLiteral("Α. Πρώτος"), QStringLiteral("Β. Δεύτερος")}, QString()}));
+  EXPECT_EQ(current(), QStringLiteral("Α. Πρώτος"));
   choose(QStringLiteral("  Ελένη Σ. "));
   EXPECT_EQ(current(), QStringLiteral("Ελένη Σ."));
   EXPECT_EQ(study().Designer, QStringLiteral("Ελένη Σ."));  // the run's study state holds it
