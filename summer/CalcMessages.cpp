@@ -29,6 +29,8 @@ QString searchName(Search search) {
       return u(u8"σταθερή Παροχή Αέρα για το ποσοστό Νωπού Αέρα (200 επαναλήψεις)");
     case Search::HumidRoom:
       return u(u8"το Σημείο Δρόσου του Στοιχείου για Χώρους με υψηλή Υγρασία");
+    case Search::FreshAirFlow:
+      return u(u8"σταθερή Παροχή Αέρα για 100% Νωπό Αέρα (20 επαναλήψεις)");
     case Search::None:
       break;
   }

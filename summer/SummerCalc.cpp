@@ -194,7 +194,11 @@ class SummerCalculation {
   void freshNoLoads();
   void freshWithLoads();
   bool dryFreshAir(float effectiveLatent) const;
-  bool excessFreshAir(float ADP1);
+  enum class FlowOutcome { Settled, FreshAirEnough, DryCoil };
+  void freshAdpSearch();
+  FlowOutcome moreFreshAirThanGiven();
+  void freshAirBeyondLoads();
+  void freshCoilDuty();
   void freshDryCoil();
   void coilOutletFromMix(bool enthalpyByMixing);
   void settleReheat();
@@ -566,8 +570,9 @@ bool dewPointOf(float W, float& T) {
 }
 
 // The mixing unit whose loads need less air than the fresh air given (and
-// the unit that runs on fresh air alone when ESHF is 1): the supply flow is
-// the fresh-air flow and the coil treats outdoor air only, as 100 % fresh air
+// the unit that runs on fresh air alone when ESHF is 1), and the 100 % fresh-
+// air unit with more fresh air than its loads need: the supply flow is the
+// fresh-air flow and the coil treats outdoor air only, as 100 % fresh air
 // brought to a state is treated. The supply air must hold the room:
 //   DBs = DBr − RSH / (1.08·CFMsa),  GRs = GRr − RLH / (0.68·CFMsa)
 // with the room loads alone. All the outdoor air passes the coil, its bypassed
@@ -678,34 +683,28 @@ void SummerCalculation::freshNoLoads() {
   OALH_ = kLatent * CFMsa_ * (m_.GR - c_.GR);
 }
 
-// "NA_PAF": 100 % fresh air that takes up the room loads.
+// "NA_PAF": 100 % fresh air that takes up the room loads. The effective line
+// of the loads (the room loads with the bypassed share of the outdoor-air
+// loads) gives the dew point and the supply flow that carries them; all the
+// supply is outdoor air. Three outcomes:
+//   - the loads need more air than the fresh air given: the unit takes that
+//     flow from outside (moreFreshAirThanGiven);
+//   - they need less, with the deep and with the shallow coil: the supply is
+//     the fresh air given and holds the room by its own state
+//     (freshAirBeyondLoads);
+//   - outdoor air dry enough to take up the room's latent load: a dry coil
+//     (freshDryCoil).
 void SummerCalculation::freshWithLoads() {
   outdoorAirLoads(CFMoa_);
-  auto search = [this](float sens, float lat) {
-    ESHF_ = eshfOf(sens, lat);
-    REH_ = 0;
-    if (adpSearch(ESHF_) == AdpOutcome::Failed45) {
-      BF_ = kAdpFallbackBF;
-      adpFallback(RSH_ + BF_ * OASH_, RLH_ + BF_ * OALH_);
-    }
-  };
-  float ADP1 = 0;
-  bool first = true;
   for (int occasion = 0;;) {
     if (dryFreshAir(RLH_ + BF_ * OALH_)) return freshDryCoil();
-    search(RSH_ + BF_ * OASH_, RLH_ + BF_ * OALH_);
-    if (first) {
-      ADP1 = ADP_;
-      first = false;
-    }
+    freshAdpSearch();
     CFMsa_ = supplyFlow(RSH_ + BF_ * OASH_ + REH_);
     if (CFMsa_ == CFMoa_) break;
     if (CFMsa_ > CFMoa_) {
-      // The loads need more air than given: the unit takes it all from outside.
-      outdoorAirLoads(CFMsa_);
-      BF_ = kBFDeep;
-      if (dryFreshAir(RLH_ + BF_ * OALH_)) return freshDryCoil();
-      search(RSH_ + BF_ * OASH_, RLH_ + BF_ * OALH_);
+      const FlowOutcome more = moreFreshAirThanGiven();
+      if (more == FlowOutcome::DryCoil) return freshDryCoil();
+      if (more == FlowOutcome::FreshAirEnough) return freshAirBeyondLoads();
       break;
     }
     if (occasion == 0) {
@@ -713,8 +712,7 @@ void SummerCalculation::freshWithLoads() {
       BF_ = kBFShallow;
       continue;
     }
-    if (!excessFreshAir(ADP1)) return freshDryCoil();
-    break;
+    return freshAirBeyondLoads();
   }
   setAdpEnthalpy();
   dryCoilLimit();
@@ -727,50 +725,128 @@ void SummerCalculation::freshWithLoads() {
   if (c_.WB > c_.DB) c_.WB = c_.DB;  // saturated at most (see stateFromW)
   if (c_.RH > 100.0f) c_.RH = 100.0f;
   c_.H = Hadp_ + BF_ * (m_.H - Hadp_);
+  // The bypassed outdoor air leaves the coil moister than the room: this
+  // supply cannot carry the room's moisture away.
   if (c_.GR > r_.GR) refuse(kCodeFreshAirExcessive);
   settleReheat();
+  freshCoilDuty();
+}
+
+// ESHF of the effective loads at the present bypass factor and outdoor-air
+// loads, and its dew point; a line steeper than any dew point from 45 °F up
+// leaves the deep coil at 48 °F with the reheat that turns the line there.
+void SummerCalculation::freshAdpSearch() {
+  ESHF_ = eshfOf(RSH_ + BF_ * OASH_, RLH_ + BF_ * OALH_);
+  REH_ = 0;
+  if (adpSearch(ESHF_) == AdpOutcome::Failed45) {
+    BF_ = kAdpFallbackBF;
+    adpFallback(RSH_ + BF_ * OASH_, RLH_ + BF_ * OALH_);
+  }
+}
+
+// The loads need more air than the fresh air given, so the unit takes all its
+// supply from outside at a larger flow (deep coil). With 100 % outdoor air
+// the coil outlet DBc = ADP + BF·(DBo − ADP) takes from the room
+//   1.08·CFMsa·(DBr − DBc) = CFMsa·((1 − BF)·1.08·(DBr − ADP) − BF·oas)
+// with oas = 1.08·(DBo − DBr) the outdoor air's sensible load per CFM: the
+// flow CFMsa = (RSH + BF·OASH + REH) / ((1 − BF)·1.08·(DBr − ADP)) holds the
+// room only when OASH is that of CFMsa itself. The outdoor-air loads of the
+// flow turn the effective line, which moves the dew point, which changes the
+// flow. For the dew point of the last search the flow follows in closed form,
+//   CFMsa = (RSH + REH) / ((1 − BF)·1.08·(DBr − ADP) − BF·oas),
+// and the search is repeated with the outdoor-air loads of that flow until the
+// flow changes by at most 1 %; the dew point moves little with the flow, so a
+// few passes do, and kFreshFlowMaxPasses bounds them. The search snaps a line
+// ratio within 0.01 of a whole degree's to that degree, so where the flow
+// crosses such a point the dew point can jump between the whole degree and
+// the interpolated one and the flow alternate between two values: a flow
+// within 1 % of the one two passes back is as settled as the search allows.
+// Either way the last flow takes exactly the room's sensible load with the
+// last dew point, and the latent load within the search's whole-degree step.
+// At 48 °F with a reheat (a line steeper than any dew point from 45 °F up)
+// the reheat REH = k·(RLH + BF·oal·CFMsa) − (RSH + BF·oas·CFMsa), with
+// k = R(48)/(1 − R(48)) and oal = 0.68·(GRo − GRr), grows with the flow
+// itself; the flow that carries it is
+//   CFMsa = k·RLH / ((1 − BF)·1.08·(DBr − 48) − k·BF·oal).
+// A denominator that is not positive means that the bypassed outdoor air
+// leaves the coil at 48 °F moister than the room: no flow of this air carries
+// the room's moisture away (kCodeFreshAirExcessive). In the same way a dew
+// point whose outlet is no colder than the room cannot cool it with any flow
+// (kCodeNegativeCoilOutlet, as the coil-outlet check says).
+// A flow that falls to the fresh air given means that the deep coil needs no
+// more than that: the fresh air is then the supply (FreshAirEnough).
+SummerCalculation::FlowOutcome SummerCalculation::moreFreshAirThanGiven() {
+  const float oas = kSensible * (o_.DB - r_.DB);
+  const float oal = kLatent * (o_.GR - r_.GR);
+  float before = 0;  // the flow two passes back
+  for (int pass = 1; pass <= kFreshFlowMaxPasses; ++pass) {
+    BF_ = kBFDeep;
+    outdoorAirLoads(CFMsa_);
+    if (dryFreshAir(RLH_ + BF_ * OALH_)) return FlowOutcome::DryCoil;
+    freshAdpSearch();
+    const float perCfm = (1.0f - BF_) * kSensible * (r_.DB - ADP_);
+    float flow = 0;
+    if (REH_ > 0.0f) {
+      const float k = divide(ESHFlast_, 1.0f - ESHFlast_);
+      const float den = perCfm - k * BF_ * oal;
+      if (!(den > 0.0f)) refuse(kCodeFreshAirExcessive);
+      flow = divide(k * RLH_, den);
+      REH_ = k * (RLH_ + BF_ * oal * flow) - (RSH_ + BF_ * oas * flow);
+    } else {
+      const float den = perCfm - BF_ * oas;
+      if (!(den > 0.0f)) refuse(kCodeNegativeCoilOutlet);
+      flow = divide(RSH_, den);
+    }
+    if (flow <= CFMoa_) return FlowOutcome::FreshAirEnough;
+    const bool settled = std::fabs(flow - CFMsa_) <= kFreshFlowConvergence * flow ||
+                         (pass > 1 && std::fabs(flow - before) <= kFreshFlowConvergence * flow);
+    before = CFMsa_;
+    CFMsa_ = flow;
+    if (settled) return FlowOutcome::Settled;
+  }
+  refuse(kCodeSearchBound, Search::FreshAirFlow);
+}
+
+// "NA_PAF" with more fresh air than the loads need: all of it is supplied
+// (CFMsa = CFMoa, deep coil) and its state must hold the room, as for the
+// mixing unit whose loads need less air than its fresh air:
+//   DBs = DBr − RSH / (1.08·CFMsa),  GRs = GRr − RLH / (0.68·CFMsa).
+// The whole supply passes the coil, so the outdoor-air loads, the excess
+// flow's included, are taken inside the coil process and add nothing to the
+// supply state. The coil's dew point is the one that leaves the outlet at GRs
+// (Wadp = (Ws − BF·Wo) / (1 − BF)); its outlet DBc = ADP + BF·(DBo − ADP) is
+// colder than DBs, and the reheat REH = 1.08·CFMsa·(DBs − DBc) brings it to
+// DBs. Where that dew point would leave the outlet warmer than DBs, the coil
+// must go colder than the moisture asks for, to the dew point whose outlet is
+// DBs: the sensible load decides, the supply is drier than needed (the room
+// a little drier than designed) and there is no reheat, because a coil that
+// cooled further only to have the heat given back would waste both
+// (freshAirSupply). Outdoor air already drier than the supply must be
+// (GRo <= GRs, i.e. RLH + 0.68·CFMoa·(GRo − GRr) <= 0) needs no drying: the
+// dry coil.
+void SummerCalculation::freshAirBeyondLoads() {
+  CFMsa_ = CFMoa_;
+  BF_ = kBFDeep;
+  outdoorAirLoads(CFMoa_);
+  if (dryFreshAir(RLH_ + OALH_)) return freshDryCoil();
+  freshAirSupply();
+  // The effective line of the design: the room loads, the reheat and the
+  // bypassed share of the outdoor-air loads, which the dew point now lies on.
+  // (Reported figures only: a ratio without a denominator keeps the last.)
+  const float sens = RSH_ + REH_ + BF_ * OASH_, lat = RLH_ + BF_ * OALH_;
+  if (sens + lat != 0.0f) ESHF_ = sens / (sens + lat);
+  const float R = lineRatio(r_.DB, r_.GR, ADP_, kGrains * Wadp_);
+  ESHFlast_ = finite(R) ? R : ESHF_;
+  freshCoilDuty();
+}
+
+// The outdoor-air loads of a fresh-air unit are reported as the coil's own
+// duty on the outdoor air, and the fresh-air flow is the supply flow.
+void SummerCalculation::freshCoilDuty() {
   QC_ = kTotal * CFMsa_ * (m_.H - c_.H);
   OASH_ = kSensible * CFMsa_ * (m_.DB - c_.DB);
   OALH_ = kLatent * CFMsa_ * (m_.GR - c_.GR);
   CFMoa_ = CFMsa_;  // all the supply air is fresh air (rounded with it)
-}
-
-// "NA_PAF" with still more fresh air than the loads need: the whole fresh air
-// is supplied (BF 0.05) and the excess flow E = CFMoa − CFMsa adds its own
-// loads, taken from outdoor to room conditions:
-//   RSH' = RSH + 1.08·E·(DBo − DBr),  RLH' = RLH + 0.68·E·(GRo − GRr)
-// The flow through the first dew point ADP1 could carry
-//   1.08·CFMoa·(1 − BF)·(DBr − ADP1)
-// and a reheat gives back what it carries beyond the sensible loads:
-//   REH = 1.08·CFMoa·(1 − BF)·(DBr − ADP1) − RSH' − BF·OASH
-// and the dew point follows from ESHF' = (BF·OASH + RSH' + REH) / (BF·OASH +
-// RSH' + REH + RLH' + BF·OALH). A line steeper than any dew point from 45 °F
-// up leaves the coil at 48 °F, with the reheat that the flow through 48 °F
-// carries beyond the sensible loads. A reheat that comes out negative (the
-// flow carries less than the loads: the excess air's own load is large) means
-// that none is needed: it is 0 and the coil works without reheat. False when
-// the effective latent load is gone and a dry coil serves (freshDryCoil).
-bool SummerCalculation::excessFreshAir(float ADP1) {
-  const float E = CFMoa_ - CFMsa_;
-  CFMsa_ = CFMoa_;
-  BF_ = kBFDeep;
-  const float RSHx = RSH_ + kSensible * E * (o_.DB - r_.DB);
-  const float RLHx = RLH_ + kLatent * E * (o_.GR - r_.GR);
-  const auto reheatThrough = [&](float adp) {
-    return std::max(kSensible * CFMoa_ * (1.0f - BF_) * (r_.DB - adp) - RSHx - BF_ * OASH_, 0.0f);
-  };
-  REH_ = reheatThrough(ADP1);
-  const float sens = BF_ * OASH_ + RSHx;
-  const float lat = RLHx + BF_ * OALH_;
-  if (dryFreshAir(lat)) return false;
-  ESHF_ = eshfOf(sens + REH_, lat);
-  if (adpSearch(ESHF_) == AdpOutcome::Failed45) {
-    ADP_ = static_cast<float>(kAdpFallbackF);
-    Wadp_ = checked(saturatedW(kAdpFallbackF));
-    ESHFlast_ = checked(lineRatio(r_.DB, r_.GR, ADP_, kGrains * Wadp_));
-    REH_ = reheatThrough(ADP_);
-  }
-  return true;
 }
 
 // Outdoor air drier than the room whose (negative) latent load outweighs the

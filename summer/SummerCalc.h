@@ -50,7 +50,15 @@ constexpr int kCodeHeatingUnset = -2204;
 constexpr int kCodeBadData = -2205;
 
 // Which bounded search gave up (for the message).
-enum class Search { None, WetBulb, DewPoint, ApparatusDewPoint, PerCentPasses, HumidRoom };
+enum class Search {
+  None,
+  WetBulb,
+  DewPoint,
+  ApparatusDewPoint,
+  PerCentPasses,
+  HumidRoom,
+  FreshAirFlow
+};
 
 struct CalcResult {
   int code = kCodeOk;
@@ -80,6 +88,11 @@ constexpr float kDewPointGrainsTolerance = 0.01f;
 // at least two (the first has no previous flow), at most 200.
 constexpr float kPerCentConvergence = 0.04f;
 constexpr int kPerCentMaxPasses = 200;
+// 100 % fresh air whose loads need more air than given: the flow is searched
+// again with the outdoor-air loads of the last flow until it changes by at
+// most 1 %, in at most 20 passes.
+constexpr float kFreshFlowConvergence = 0.01f;
+constexpr int kFreshFlowMaxPasses = 20;
 // Humid-room variant: rounded room humidity (%) from which it is computed, and
 // the share of the supply flow that passes the coil.
 constexpr float kHumidRoomRH = 71.0f;

@@ -176,4 +176,42 @@ TEST(CalcExe, FreshAirUnitWithDryOutdoorAirGivesResults) {
   EXPECT_FLOAT_EQ(out.SpaRH, 55);  // the room as entered
 }
 
+// 100 % fresh air taking the loads, with more fresh air than they need
+// (outdoor 105/80 °F, room 75/64 °F, 20000 / 10000 Btu/h, 2000 CFM): the
+// supply is the fresh air, its coil dew point comes from the moisture the
+// supply may carry (53.71 °F) and a reheat brings it to the temperature that
+// holds the room. Coil outlet 56.275 °F (wet bulb 55.416 °F, from pw =
+// 29.921·0.0091401/0.6315233 = 0.43305 between Carrier's 0.42186 at 55 °F and
+// 0.44879 at 56 °F), after the reheat 65.741 °F (wet bulb 59 °F, Carrier
+// 0.43049 within 0.005), reheat 20446 Btu/h, coil load 176620 Btu/h, coil duty
+// 105246 / 68328 Btu/h (the hand computation stands in the summer
+// calculation's tests). The same bytes as the calculate button's path.
+TEST(CalcExe, FreshAirUnitWithExcessFreshAirIsReheatedToHoldTheRoom) {
+  test::ProgramFolderFixture fx;
+  const QByteArray data = lines({"\"NA_PAF\",1", "105,80,34.06", "75,64,55.08", "20000,10000",
+                                 "2000,0", "0,1,0,-100000,0", "0,0,1,2,\"C\"", "2000"});
+  test::writeAll(fx.path("paf.dat"), data);
+  const CalcRun r = calc({fx.path("paf.dat")});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+
+  StudyState expected;
+  summer::ZeroVariables(expected);  // as the calculate button starts
+  ASSERT_TRUE(summer::calculateData(data, expected).ok());
+  EXPECT_EQ(r.out, resultsFileBytes(expected));
+
+  const QList<QByteArray> l = r.out.split('\n');
+  ASSERT_EQ(l.size(), 15);
+  EXPECT_EQ(l[3], "105,80,43.28\r");                    // mixed air: the outdoor air
+  EXPECT_EQ(l[4], "56.3,55.4,23.43\r");                 // coil outlet
+  EXPECT_EQ(l[5], "65.7,59,25.74\r");                   // after the reheat
+  EXPECT_EQ(l[8], "2000,176620,105246,68328,20446\r");  // CFMsa, QC, coil duty, REH
+  EXPECT_EQ(l[11], "2000\r");                           // all of it fresh air
+
+  // The supply after the reheat takes the room's 20000 Btu/h sensible load.
+  StudyState out;
+  ASSERT_TRUE(readResultsFile(r.out, out).ok);
+  EXPECT_NEAR(1.08 * out.SupplyFlow * (out.SpaDB - out.DB_S), 20000, 1.08 * 2000 * 0.05);
+}
+
 }  // namespace aeriton_calc_tests

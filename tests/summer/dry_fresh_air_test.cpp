@@ -241,40 +241,70 @@ TEST(DryFreshAir, DryCoilWithMoreFreshAirThanNeededCoolsOnlyAsFarAsTheRoomNeeds)
   EXPECT_NEAR(s.CoilLoad, 129743, 3);
 }
 
-// "NA_PAF" with more fresh air than the loads need, where the reheat of the
-// excess-flow step comes out negative: outdoor 105/80 °F, room 75/64 °F,
-// 20000 / 10000 Btu/h, 2000 CFM.
-//   outdoor: pws(80) = 1.03230, pw = 0.76442, Wo = 0.0163174 (114.222 grains), Ho = 43.276
-//   room: pw = 0.48202, Wr = 0.0101905 (71.334 grains)
+// "NA_PAF" with more fresh air than the loads need: outdoor 105/80 °F, room
+// 75/64 °F, 20000 / 10000 Btu/h, 2000 CFM. The supply is the whole fresh air,
+// and its state must hold the room; the coil's dew point follows from the
+// moisture the supply may carry and a reheat brings it to the temperature.
+//   outdoor: pws(80) = 1.03230, pw = 0.76442, Wo = 0.0163174 (114.222 grains), Ho = 43.2756
+//   room: pws(64) = 0.60073, pw = 0.48202, Wr = 0.0101905 (71.334 grains)
 //   OASH = 1.08·2000·30 = 64800, OALH = 0.68·2000·42.888 = 58327.8
 //   BF 0.05: ESHF = 23240/(23240 + 12916.4) = 0.64276, |R(45) − ESHF| = |0.63668 −
-//     0.64276| <= 0.01 -> ADP1 = 45, CFMsa = 23240/(0.95·1.08·30) = 755.0 < 2000
-//   BF 0.15: ESHF = 29720/(29720 + 18749.2) = 0.61317 < R(45): 48 °F with BF 0.05,
-//     REH = 0.66273/0.33727·12916.4 − 23240 = 2140.6, CFMsa = 25380.6/(0.95·1.08·27) = 916.2
-//   still below 2000: E = 1083.8, RSH' = 20000 + 1.08·1083.8·30 = 55115.1,
-//     RLH' = 10000 + 0.68·1083.8·42.888 = 41607.8
-//     REH = 1.08·2000·0.95·(75 − 45) − 55115.1 − 3240 = 3204.9
-//     ESHF' = 61560.0/(61560.0 + 41607.8 + 2916.4) = 0.58029 < R(45): 48 °F, and the
-//     reheat through 48 °F: 1.08·2000·0.95·27 − 55115.1 − 3240 = −2951.1: none
-//   coil at 48 °F without reheat: DBc = 48 + 0.05·57 = 50.85 °F,
-//     Wc = 0.0070746 + 0.05·(0.0163174 − 0.0070746) = 0.0075368 (52.76 grains),
-//     Hadp = 0.24·48 + 0.0070746·1082.1 = 19.175, Hc = 19.175 + 0.05·(43.276 − 19.175)
-//     = 20.380; QC = 4.45·2000·(43.276 − 20.380) = 203766
-TEST(NoNegativeReheat, FreshAirUnitWithExcessAirTakesNoneWhenTheStepGivesANegativeOne) {
+//     0.64276| <= 0.01 -> ADP 45, CFMsa = 23240/(0.95·1.08·30) = 755.0 < 2000
+//   BF 0.15: ESHF = 0.61317 < R(45): 48 °F with reheat, CFMsa = 916.2 < 2000
+//   the supply that holds the room at 2000 CFM:
+//     DBs = 75 − 20000/(1.08·2000) = 65.741, GRs = 71.334 − 10000/(0.68·2000) = 63.981
+//     (Ws = 0.0091401)
+//   the coil dew point for that moisture: Wadp = (0.0091401 − 0.05·0.0163174)/0.95
+//     = 0.0087623 (61.34 grains); Wsat(53) = 0.0085190, Wsat(54) = 0.0088614
+//     -> ADP = 53 + 0.0002433/0.0003424 = 53.711
+//     (the dew point whose outlet is DBs, (65.741 − 0.05·105)/0.95 = 63.67, lies above)
+//   coil outlet DBc = 53.711 + 0.05·(105 − 53.711) = 56.275 °F, Wc = Ws (63.98 grains),
+//     Hc = 0.24·56.275 + 0.0091401·1085.824 = 23.431
+//   REH = 1.08·2000·(65.741 − 56.275) = 20446; after reheat 65.7 °F,
+//     Hh = 0.24·65.741 + 0.0091401·1090.083 = 25.741
+//   QC = 4.45·2000·(43.2756 − 23.4306) = 176621 (176620.5 by hand, 176620 in single
+//     precision)
+//   coil duty: 1.08·2000·(105 − 56.275) = 105246, 0.68·2000·(114.222 − 63.981) = 68328
+//   the supply takes 1.08·2000·(75 − 56.275) − 20446 = 20000 Btu/h sensible and
+//   0.68·2000·(71.334 − 63.981) = 10000 Btu/h latent from the room. (Without the
+//   reheat, the coil at 48 °F that the excess-air rule gave took 1.08·2000·(75 −
+//   50.85) = 52164 Btu/h from the 20000 Btu/h room and needed 32164 Btu/h of reheat
+//   to hold it; the dew point that the moisture asks for needs less coil and less
+//   reheat.)
+//   effective line of the design: ESHF = (20000 + 20446 + 3240)/(43686 + 10000 +
+//     2916.4) = 0.77180, and R(53.711) = 0.77171 from the room: the dew point lies on it.
+TEST(NoNegativeReheat, FreshAirUnitWithExcessAirIsReheatedToHoldTheRoom) {
   StudyState s = english("NA_PAF", 105, 80, 75, 64, 20000, 10000, 2000);
   ASSERT_TRUE(calculateEnglish(s).ok());
-  EXPECT_FLOAT_EQ(s.Reheat, 0);
-  EXPECT_EQ(s.DB_S, kNotComputed);
-  EXPECT_EQ(s.WB_S, kNotComputed);
-  EXPECT_EQ(s.h_S, kNotComputed);
-  EXPECT_FLOAT_EQ(s.ADP, 48);
   EXPECT_FLOAT_EQ(s.BF, 0.05f);
   EXPECT_FLOAT_EQ(s.SupplyFlow, 2000);
-  EXPECT_FLOAT_EQ(s.DB_T, 50.9f);
-  EXPECT_FLOAT_EQ(s.Gr_T, 52.8f);
-  EXPECT_FLOAT_EQ(s.h_T, 20.38f);
-  EXPECT_NEAR(s.CoilLoad, 203766, 2);
-  EXPECT_NEAR(s.ESHF, 0.58029, 1e-4);
+  EXPECT_FLOAT_EQ(s.FreshFlow, 2000);
+  EXPECT_NEAR(s.W_ADP, 0.0087623, 2e-7);
+  EXPECT_NEAR(s.ADP, 53.711, 0.002);
+  EXPECT_FLOAT_EQ(s.DB_M, 105);
+  EXPECT_FLOAT_EQ(s.DB_T, 56.3f);
+  EXPECT_NEAR(s.W_T, 0.0091401, 2e-7);
+  EXPECT_FLOAT_EQ(s.Gr_T, 64.0f);
+  EXPECT_FLOAT_EQ(s.h_T, 23.43f);
+  EXPECT_NEAR(s.Reheat, 20446, 1);
+  EXPECT_FLOAT_EQ(s.DB_S, 65.7f);
+  EXPECT_FLOAT_EQ(s.Gr_S, 64.0f);
+  EXPECT_FLOAT_EQ(s.W_S, s.W_T);
+  EXPECT_FLOAT_EQ(s.h_S, 25.74f);
+  EXPECT_GT(s.WB_S, s.WB_T);
+  EXPECT_LT(s.WB_S, s.DB_S);
+  EXPECT_NEAR(psy::CarrierPv(s.DB_T, s.WB_T), 29.921 * s.W_T / (0.6223832 + s.W_T), 0.006);
+  EXPECT_NEAR(s.CoilLoad, 176620.5, 1);
+  EXPECT_NEAR(s.FreshSensLoad, 105246, 1);
+  EXPECT_NEAR(s.FreshLatLoad, 68328, 1);
+  EXPECT_NEAR(s.ESHF, 0.77180, 1e-4);
+  EXPECT_NEAR(s.LineRatio, 0.77171, 1e-4);
+  // The supply after the reheat holds the room: sensible within 1 % (the
+  // unrounded outlet from the dew point), latent within 1 %.
+  const double DBc = s.ADP + 0.05 * (105 - s.ADP);
+  EXPECT_NEAR(1.08 * 2000 * (75 - DBc) - s.Reheat, 20000, 200);
+  EXPECT_NEAR(1.08 * 2000 * (75 - s.DB_S), 20000, 1.08 * 2000 * 0.05);
+  EXPECT_NEAR(0.68 * 2000 * 7000 * (s.SpaW - s.W_S), 10000, 100);
 }
 
 // A mixing unit whose shallow-coil line is steeper than R(45) while the deep
@@ -399,8 +429,8 @@ TEST(SummerSweep, RandomStudiesGiveSoundDesigns) {
       if (st.kind == "NA_PAF" && s.ESHF == 1.0f) ++dryCoilFreshUnits;
     }
   }
-  // The sweep does reach the cases it is about (229 designs, 56 of them with
-  // drier fresh air, 81 with reheat for this seed).
+  // The sweep does reach the cases it is about (230 designs, 56 of them with
+  // drier fresh air, 87 with reheat for this seed).
   EXPECT_GT(designs, 200);
   EXPECT_GT(dryOutdoor, 40);
   EXPECT_GT(dryCoilFreshUnits, 0);

@@ -582,27 +582,38 @@ TEST(SummerFreshSupply, HumidRoomWithoutSolutionKeepsTheDesign) {
 //   OASH = 1.08·1000·25 = 27000, OALH = 0.68·1000·(61.43 − 71.33) = −6738
 //   ESHF = 101350/(101350 + 20000 − 336.9) = 0.83751; R(55) = 0.82009, R(56) = 0.86901
 //   -> ADP = 55.356; CFMsa = 101350/(0.95·1.08·19.644) = 5028.6 > 1000, so the unit
-//   takes it all from outside: OASH = 135773, OALH = −33881,
-//   ESHF = 106788.6/(106788.6 + 20000 − 1694.0) = 0.85366 -> ADP = 55.686 with
+//   takes it all from outside, and the flow is searched again with the outdoor-air
+//   loads of each flow; for a dew point ADP the flow that takes RSH from the room is
+//   CFMsa = 100000/(0.95·1.08·(75 − ADP) − 0.05·1.08·25):
+//   at 5028.6: OASH = 135772, OALH = −33881,
+//     ESHF = 106788.6/(106788.6 + 20000 − 1694.0) = 0.85366 -> ADP = 55.686,
+//     CFMsa = 100000/18.4659 = 5415.4 (7.1 % more)
+//   at 5415.4: OASH = 146216, OALH = −36487,
+//     ESHF = 107310.8/(107310.8 + 20000 − 1824.3) = 0.85516 -> ADP = 55.717,
+//     CFMsa = 100000/18.4345 = 5424.6 (0.17 %: settled)
 //   Wadp = Wsat(56) = 0.0095411 (66.79 gr), moister than the outdoor air.
-//   Dry coil: Wc = Wo = 0.0087751; DBc = 55.686 + 0.05·44.314 = 57.902;
-//   Hc = 0.24·57.902 + 0.0087751·(1060.5 + 26.056) = 23.431;
-//   QC = 4.45·5028.6·(33.701 − 23.431) = 229810; coil sensible 1.08·5028.6·42.098
-//   = 228631, coil latent 0.
+//   Dry coil: Wc = Wo = 0.0087751; DBc = 55.717 + 0.05·44.283 = 57.931;
+//   Hc = 0.24·57.931 + 0.0087751·(1060.5 + 26.069) = 23.438;
+//   QC = 4.45·5424.6·(33.701 − 23.438) = 247736; coil sensible 1.08·5424.6·42.069
+//   = 246465, coil latent 0. The supply takes 1.08·5424.6·(75 − 57.931) = 100000
+//   from the room (the first flow, 5028.6 CFM, took only 92855).
 TEST(SummerDryCoil, FreshAirUnitWithDryOutdoorAirCoolsWithoutAddingWater) {
   StudyState s = english(kPaf, 100, 70, 21.52f, 75, 64, 55.08f, 100000, 20000, 1000);
   ASSERT_TRUE(calculateEnglish(s).ok());
-  EXPECT_NEAR(s.ADP, 55.686, 0.002);
-  EXPECT_FLOAT_EQ(s.SupplyFlow, 5029);
+  EXPECT_NEAR(s.ADP, 55.717, 0.002);
+  EXPECT_FLOAT_EQ(s.SupplyFlow, 5425);
   EXPECT_NEAR(s.EnvW, 0.0087751, 2e-7);
   EXPECT_FLOAT_EQ(s.W_T, s.W_M);
   EXPECT_FLOAT_EQ(s.W_ADP, s.W_M);
   EXPECT_FLOAT_EQ(s.Gr_T, 61.4f);
   EXPECT_FLOAT_EQ(s.DB_T, 57.9f);
-  EXPECT_FLOAT_EQ(s.h_T, 23.43f);
-  EXPECT_NEAR(s.CoilLoad, 229810, 3);
-  EXPECT_NEAR(s.FreshSensLoad, 228631, 1);
+  EXPECT_FLOAT_EQ(s.h_T, 23.44f);
+  EXPECT_NEAR(s.CoilLoad, 247736, 3);
+  EXPECT_NEAR(s.FreshSensLoad, 246465, 1);
   EXPECT_FLOAT_EQ(s.FreshLatLoad, 0);
+  // The supply takes the room's sensible load (with the unrounded outlet).
+  const double DBc = s.ADP + 0.05 * (100 - s.ADP);
+  EXPECT_NEAR(1.08 * s.SupplyFlow * (75 - DBc), 100000, 1000);
   // The outlet's wet bulb gives back its vapour pressure (that of the outdoor air).
   EXPECT_NEAR(psy::CarrierPv(s.DB_T, s.WB_T), 0.41599, 0.006);
   EXPECT_LT(s.WB_T, s.DB_T);
