@@ -22,11 +22,13 @@
 // (app/calc_psy.cpp).
 
 #include <QByteArray>
+#include <QCommandLineParser>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <cstdio>
-#include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/CalcChart.h"
 #include "app/CalcWorkbook.h"
@@ -145,6 +147,71 @@ int finish(const QByteArray& bytes, const QString& resultPath, bool toStdout,
   return code;
 }
 
+// Reads the command line with QCommandLineParser. Returns -1 to go on, or the
+// exit code to end with (help shown, or a usage error reported).
+int parseCommandLine(int argc, char** argv, QString& dataPath, QString& resultPath,
+                     QString& psyPath, QString& resultsInPath,
+                     aeriton::calc::ChartOptions& chartOptions,
+                     aeriton::calc::WorkbookRequest& workbook, bool& yes) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  if (arguments.isEmpty()) arguments << QStringLiteral("aeriton-calc");
+
+  QCommandLineParser parser;
+  parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+  const QCommandLineOption help({"h", "help"}, QString());
+  const QCommandLineOption output("o", QString(), "FILE");
+  const QCommandLineOption yesOption("yes", QString());
+  const QCommandLineOption psy("psy", QString(), "CALC_FILE");
+  const QCommandLineOption results("results", QString(), "FILE");
+  const QCommandLineOption chart("chart", QString(), "OUT");
+  const QCommandLineOption size("size", QString(), "WxH");
+  struct Valued {
+    const QCommandLineOption* option;
+    QString* target;
+  };
+  const std::vector<Valued> valued = {{&output, &resultPath},
+                                      {&psy, &psyPath},
+                                      {&results, &resultsInPath},
+                                      {&chart, &chartOptions.output},
+                                      {&size, &chartOptions.sizeText}};
+  parser.addOptions({help, output, yesOption, psy, results, chart, size});
+  // The workbook's options, named by the workbook code itself.
+  std::vector<QCommandLineOption> workbookOptions;
+  for (const char* name : {"workbook", "pdf", "designer", "title", "load-unit"})
+    workbookOptions.emplace_back(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
+  for (const QCommandLineOption& o : workbookOptions) parser.addOption(o);
+
+  if (!parser.parse(arguments)) return usage(parser.errorText().toLocal8Bit().constData());
+  if (parser.isSet(help)) {
+    std::fputs(kHelp, stdout);
+    std::fputs("\n", stdout);
+    std::fputs(aeriton::calc::workbookHelp(), stdout);
+    return kExitOk;
+  }
+  auto single = [&](const QCommandLineOption& o, QString& target) -> bool {
+    const QStringList v = parser.values(o);
+    if (v.size() > 1) return false;
+    if (!v.isEmpty()) target = v.front();
+    return true;
+  };
+  for (const Valued& v : valued)
+    if (!single(*v.option, *v.target)) {
+      const QString name = v.option->names().front();
+      return usage(((name.size() == 1 ? "-" : "--") + name.toStdString() + " given twice").c_str());
+    }
+  for (const QCommandLineOption& o : workbookOptions) {
+    const std::string name = "--" + o.names().front().toStdString();
+    QString* target = aeriton::calc::workbookOption(workbook, name.c_str());
+    if (!target || !single(o, *target)) return usage((name + " given twice").c_str());
+  }
+  yes = parser.isSet(yesOption);
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() > 1) return usage("more than one data file");
+  if (!positional.isEmpty()) dataPath = positional.front();
+  return -1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -152,44 +219,9 @@ int main(int argc, char** argv) {
   aeriton::calc::ChartOptions chartOptions;
   aeriton::calc::WorkbookRequest workbook;
   bool yes = false;
-  for (int i = 1; i < argc; ++i) {
-    const char* a = argv[i];
-    if (std::strcmp(a, "-h") == 0 || std::strcmp(a, "--help") == 0) {
-      std::fputs(kHelp, stdout);
-      std::fputs("\n", stdout);
-      std::fputs(aeriton::calc::workbookHelp(), stdout);
-      return kExitOk;
-    }
-    if (std::strcmp(a, "-o") == 0) {
-      if (i + 1 >= argc) return usage("-o needs a file name");
-      if (!resultPath.isEmpty()) return usage("-o given twice");
-      resultPath = QString::fromLocal8Bit(argv[++i]);
-    } else if (std::strcmp(a, "--yes") == 0) {
-      yes = true;
-    } else if (std::strcmp(a, "--psy") == 0) {
-      if (i + 1 >= argc) return usage("--psy needs a file name");
-      if (!psyPath.isEmpty()) return usage("--psy given twice");
-      psyPath = QString::fromLocal8Bit(argv[++i]);
-    } else if (std::strcmp(a, "--results") == 0 || std::strcmp(a, "--chart") == 0 ||
-               std::strcmp(a, "--size") == 0) {
-      if (i + 1 >= argc) return usage((std::string(a) + " needs a value").c_str());
-      QString& value = std::strcmp(a, "--results") == 0 ? resultsInPath
-                       : std::strcmp(a, "--chart") == 0 ? chartOptions.output
-                                                        : chartOptions.sizeText;
-      if (!value.isEmpty()) return usage((std::string(a) + " given twice").c_str());
-      value = QString::fromLocal8Bit(argv[++i]);
-    } else if (QString* value = aeriton::calc::workbookOption(workbook, a)) {
-      if (i + 1 >= argc) return usage((std::string(a) + " needs a value").c_str());
-      if (!value->isEmpty()) return usage((std::string(a) + " given twice").c_str());
-      *value = QString::fromLocal8Bit(argv[++i]);
-    } else if (a[0] == '-' && a[1] != '\0') {
-      return usage((std::string("unknown option ") + a).c_str());
-    } else if (dataPath.isEmpty()) {
-      dataPath = QString::fromLocal8Bit(a);
-    } else {
-      return usage("more than one data file");
-    }
-  }
+  const int parsed = parseCommandLine(argc, argv, dataPath, resultPath, psyPath, resultsInPath,
+                                      chartOptions, workbook, yes);
+  if (parsed >= 0) return parsed;
   if (!psyPath.isEmpty()) {
     if (!dataPath.isEmpty() || yes || !resultsInPath.isEmpty() || chartOptions.wanted() ||
         workbook.wanted())

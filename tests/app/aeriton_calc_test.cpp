@@ -121,8 +121,20 @@ TEST(CalcExe, MissingFileAndBadCommandLine) {
   const CalcRun missing = calc({fx.path("nothing.dat")});
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_TRUE(missing.err.contains("nothing.dat"));
-  EXPECT_EQ(calc({QStringLiteral("--frobnicate")}).exitCode, 2);
+  const CalcRun unknown = calc({QStringLiteral("--frobnicate")});
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_EQ(unknown.err,
+            "aeriton-calc: Unknown option 'frobnicate'.\nTry 'aeriton-calc --help'.\n");
   EXPECT_EQ(calc({QStringLiteral("a.dat"), QStringLiteral("-o")}).exitCode, 2);
+  // An option given twice, or two data files, is refused before any file is read.
+  const CalcRun twice = calc({"a.dat", "-o", "x.res", "-o", "y.res"});
+  EXPECT_EQ(twice.exitCode, 2);
+  EXPECT_TRUE(twice.err.startsWith("aeriton-calc: -o given twice\n")) << twice.err.toStdString();
+  const CalcRun chartTwice = calc({"a.dat", "--chart", "x.png", "--chart", "y.png"});
+  EXPECT_TRUE(chartTwice.err.startsWith("aeriton-calc: --chart given twice\n"));
+  const CalcRun twoFiles = calc({"a.dat", "b.dat"});
+  EXPECT_EQ(twoFiles.exitCode, 2);
+  EXPECT_TRUE(twoFiles.err.startsWith("aeriton-calc: more than one data file\n"));
 }
 
 // Winter file, summer flow 1000 CFM: 68 + 77760 / (1.08 · 1000) = 140 °F > 131 °F asks;
