@@ -1,6 +1,7 @@
 #include "summer/SummerRun.h"
 
 #include <QFile>
+#include <cmath>
 
 #include "study/AppFolder.h"
 #include "study/ExchangeFiles.h"
@@ -50,6 +51,25 @@ QByteArray loadsFileBytes(double sensibleKcal, double latentKcal) {
   RecordWriter w;
   w.dbl(sensibleKcal).dbl(latentKcal).endLine();
   return w.bytes();
+}
+
+bool readLoadsFile(const QByteArray& bytes, double& sensibleKcal, double& latentKcal,
+                   QString* error) {
+  RecordReader r(bytes);
+  double sens = 0, lat = 0;
+  const bool read = r.readDouble(sens) && r.readDouble(lat);
+  // The loads become singles of the study: a value beyond their range would
+  // turn into an infinity there.
+  constexpr double kSingleMax = 3.4028234663852886e38;
+  if (!read || std::fabs(sens) > kSingleMax || std::fabs(lat) > kSingleMax) {
+    if (error)
+      *error =
+          QStringLiteral("%1: γραμμή %2").arg(QString::fromLatin1(kLoadsFileName)).arg(r.line());
+    return false;
+  }
+  sensibleKcal = sens;
+  latentKcal = lat;
+  return true;
 }
 
 void prepareStudy(const SummerRunInput& in, double sensibleKcal, double latentKcal, StudyState& s) {
@@ -140,12 +160,11 @@ RunOutcome runCalculation(const SummerRunInput& in, StudyState& s,
     return refused(kCodeBadData, badDataMessage(error), error);
   double sensBack = 0, latBack = 0;
   {
-    auto reader = RecordReader::fromFile(loadsPath, &error);
-    if (!reader || !reader->readDouble(sensBack) || !reader->readDouble(latBack)) {
-      if (error.isEmpty())
-        error = QStringLiteral("%1: γραμμή 1").arg(QString::fromLatin1(kLoadsFileName));
+    QFile f(loadsPath);
+    if (!f.open(QIODevice::ReadOnly))
+      return refused(kCodeBadData, badDataMessage(f.errorString()), f.errorString());
+    if (!readLoadsFile(f.readAll(), sensBack, latBack, &error))
       return refused(kCodeBadData, badDataMessage(error), error);
-    }
   }
   prepareStudy(in, sensBack, latBack, s);
 
