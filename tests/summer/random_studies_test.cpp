@@ -88,7 +88,6 @@ struct Tally {
   std::vector<Failure> failures;
   std::map<std::string, long long> failureKinds;
   std::map<std::string, long long> checked;  // draws the screen's checks refused, redrawn
-  std::map<std::string, long long> known;    // known faults, left out of the verdict
 
   void refuse(const char* season, int code) {
     refusals[std::string(season) + " " + std::to_string(code)]++;
@@ -261,17 +260,7 @@ bool runSummer(const summer::SummerEntry& e, Tally& t) {
   if (s.W_T > s.W_M + kTolW) t.fail("summer cooling coil adds moisture", what);
   if (!(s.SupplyFlow > 0)) t.fail("summer supply flow not positive", what);
   if (!(s.CoilLoad > 0)) t.fail("summer coil load not positive", what);
-  // Known fault, left out until the summer calculation is mended: a negative
-  // reheat (the supply air would have to be cooled after the coil, which a
-  // reheater cannot do) from 100 % fresh air that takes up the loads
-  // ("NA_PAF") whose flow its fresh air governs, and from mixing with a large
-  // per cent of humid outdoor air (per-cent passes of the supply flow).
-  const bool knownNegativeReheat =
-      e.kindIndex == kKindFreshLoads || (e.kindIndex == kKindMixing && in.perCentMode);
-  if (s.Reheat < 0 && !knownNegativeReheat) t.fail("summer reheat negative", what);
-  if (s.Reheat < 0 && knownNegativeReheat)
-    t.known[e.kindIndex == kKindFreshLoads ? "summer NA_PAF negative reheat"
-                                           : "summer per-cent mixing negative reheat"]++;
+  if (s.Reheat < 0) t.fail("summer reheat negative", what);
   return true;
 }
 
@@ -399,7 +388,6 @@ std::string report(const Tally& t) {
   for (const auto& [code, n] : t.refusals) o << "  refused " << code << ": " << n << "\n";
   for (const auto& [code, n] : t.checked)
     o << "  redrawn after the screen's check " << code << ": " << n << "\n";
-  for (const auto& [kind, n] : t.known) o << "  known fault " << kind << ": " << n << "\n";
   for (const auto& [kind, n] : t.failureKinds) o << "  FAILED " << kind << ": " << n << "\n";
   for (const Failure& f : t.failures) o << "    " << f.what << ": " << f.study << "\n";
   return o.str();
