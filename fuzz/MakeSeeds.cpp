@@ -15,9 +15,12 @@
 #include <cstdio>
 
 #include "FuzzSupport.h"
+#include "calculator/PsCalc.h"
+#include "calculator/PsFile.h"
 #include "files/RecentFiles.h"
 #include "files/StudyFileCore.h"
 #include "files/StudyIndex.h"
+#include "register/ClientRegister.h"
 #include "shell/ProgramRegistry.h"
 #include "shell/Season.h"
 #include "study/AppFolder.h"
@@ -252,6 +255,53 @@ int main(int argc, char** argv) {
   shell::registerProgram(registry, {"Thermansi", "C:\\Therm\\", "Therm.EXE"});
   seed("program_registry", "three_programs", read(registry));
   seed("program_registry", "empty", QByteArray());
+
+  // ---- the two-state calculator's files: a heating-and-humidifying study in
+  // metric units and a cooling one in English units, saved as the save button
+  // saves them, and the metric one with its computed values emptied (the form
+  // aeriton-calc --psy takes)
+  {
+    using namespace calculator;
+    CalcForm f;
+    newStudy(f);
+    f.text[kFlow] = QStringLiteral("1,000.00");
+    chooseRelHumidity(f, true);
+    f.text[kTDBin] = QStringLiteral("20.00");
+    f.text[kRHin] = QStringLiteral("30.00");
+    chooseRelHumidity(f, false);
+    f.text[kTDBout] = QStringLiteral("22.00");
+    f.text[kRHout] = QStringLiteral("50.00");
+    f.title = QStringLiteral("Αίθουσα Α, ύγρανση \"χειμώνα\"");
+    if (calcButton(f).kind == CalcOutcome::Done) {
+      PsyFile p = saveAsFile(f);
+      seed("psy_file", "metric_winter", psyFileBytes(p));
+      for (int b : {kTWBin, kWin, kHin, kTWBout, kWout, kHout, kSens, kLat}) p.values[b] = 0;
+      seed("psy_file", "metric_batch_input", psyFileBytes(p));
+    }
+    CalcForm e;
+    newStudy(e);
+    switchUnits(e, false);
+    e.text[kFlow] = QStringLiteral("1,000.00");
+    chooseWetBulb(e, true);
+    e.text[kTDBin] = QStringLiteral("80.00");
+    e.text[kTWBin] = QStringLiteral("67.00");
+    chooseRelHumidity(e, false);
+    e.text[kTDBout] = QStringLiteral("60.00");
+    e.text[kRHout] = QStringLiteral("90.00");
+    e.title = QStringLiteral("Ψυκτικό στοιχείο ΚΚΜ-2");
+    if (calcButton(e).kind == CalcOutcome::Done)
+      seed("psy_file", "english_summer", psyFileBytes(saveAsFile(e)));
+  }
+
+  // ---- the designer register, open and protected ------------------------------------------
+  {
+    using namespace designer;
+    const QStringList names = {QStringLiteral("Γ. Παπαδόπουλος, Μηχ. Μηχανικός"),
+                               QStringLiteral("Ε. Νικολάου"), QStringLiteral("K. Smith")};
+    seed("clients_register", "open", encodeRegister({names, QString()}));
+    seed("clients_register", "protected", encodeRegister({names, QStringLiteral("Κλειδί7")}));
+    seed("clients_register", "empty", QByteArray());
+  }
 
   // ---- the loads file of the summer run, and odd but valid record text -------------------------
   seed("record_text", "numbers",

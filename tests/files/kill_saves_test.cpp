@@ -4,7 +4,8 @@
 // half-written file, never missing once it existed.
 //
 // The study with its title file and "PSY_RES.TMP", the recent load studies,
-// the study index, the remembered study folder and the program registry.
+// the study index, the remembered study folder, the program registry and the
+// designer register.
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,7 @@
 #include "files/RecentFiles.h"
 #include "files/StudyFileCore.h"
 #include "files/StudyIndex.h"
+#include "register/ClientRegister.h"
 #include "shell/ProgramRegistry.h"
 #include "shell/Season.h"
 #include "study/AppFolder.h"
@@ -183,6 +185,20 @@ TEST_F(KillSaves, RegistryRecordsAreAlwaysWhole) {
   for (int round = 0; round < 50; ++round) {
     ready += saveAndKill(QStringLiteral("registry"), fx.folder(), rng) ? 1 : 0;
     expectOneOf(path, files, round);
+  }
+  EXPECT_EQ(ready, 50);
+}
+
+// The designer register, rewritten whole, is always one of its two versions.
+TEST_F(KillSaves, DesignerRegisterIsAlwaysWhole) {
+  Allowed registers;
+  for (int which : {0, 1})
+    registers.push_back(
+        designer::encodeRegister({test::saveLoopDesigners(which), test::saveLoopPassword(which)}));
+  int ready = 0;
+  for (int round = 0; round < 50; ++round) {
+    ready += saveAndKill(QStringLiteral("designers"), fx.folder(), rng) ? 1 : 0;
+    expectOneOf(designer::registerPath(), registers, round);
   }
   EXPECT_EQ(ready, 50);
 }

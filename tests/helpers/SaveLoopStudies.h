@@ -3,6 +3,7 @@
 // that kills it, so that both know the only contents a file may have.
 
 #include <QString>
+#include <QStringList>
 
 #include "study/StudyState.h"
 
@@ -37,6 +38,18 @@ inline StudyState saveLoopStudy(int which) {
 // The registry folders the helper records in turn.
 inline QString saveLoopRegistryFolder(int which) {
   return which ? QStringLiteral("C:\\Programs\\Aeriton B\\") : QStringLiteral("D:\\Aeriton\\");
+}
+
+// The designer registers the helper writes in turn: three names without a
+// password, four with one.
+inline QStringList saveLoopDesigners(int which) {
+  QStringList names = {QStringLiteral("Γ. Παπαδόπουλος"), QStringLiteral("Ε. Νικολάου"),
+                       QStringLiteral("Κ. Ιωάννου")};
+  if (which) names << QStringLiteral("Δ. Αλεξίου");
+  return names;
+}
+inline QString saveLoopPassword(int which) {
+  return which ? QStringLiteral("Κλειδί") : QString();
 }
 
 }  // namespace aeriton::test

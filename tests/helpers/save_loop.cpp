@@ -12,6 +12,8 @@
 //   orvo      "~orvo.psy" emptied, then completed by the season window's check
 //   registry  FOLDER/OrvoProgs.log: the program recorded with the two folders
 //             of SaveLoopStudies.h in turn
+//   designers "CLIENTS.ORV" written with the two registers of
+//             SaveLoopStudies.h in turn
 // "ready" goes to standard output once the first round is done.
 
 #include <QCoreApplication>
@@ -23,6 +25,7 @@
 #include "files/RecentFiles.h"
 #include "files/StudyFileCore.h"
 #include "files/StudyIndex.h"
+#include "register/ClientRegister.h"
 #include "shell/ProgramRegistry.h"
 #include "shell/Season.h"
 #include "study/AppFolder.h"
@@ -54,6 +57,9 @@ bool round(const char* mode, long long n) {
     return shell::registerProgram(appfolder::path(QStringLiteral("OrvoProgs.log")), e) ==
            shell::RegistryOutcome::Updated;
   }
+  if (std::strcmp(mode, "designers") == 0)
+    return designer::writeRegister(designer::registerPath(),
+                                   {test::saveLoopDesigners(which), test::saveLoopPassword(which)});
   return false;
 }
 
