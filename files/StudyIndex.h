@@ -58,7 +58,8 @@ int MakeCurrentStudiesFile(const QString& folder, const QString& pattern, QStrin
 // Reads every record of "Studies.std" (an incomplete last record is ignored).
 std::vector<StudyRecord> readStudiesFile();
 
-// The bytes of one index record.
+// The bytes of one index record. The title is written trimmed, with control
+// characters as blanks, so that it reads back as it was written.
 QByteArray studyRecordBytes(const StudyRecord& record);
 
 // One line of the study list: "(0003.) Office" - the record number padded
