@@ -22,7 +22,9 @@ if ((${#targets[@]} == 0)); then
   for f in fuzz/targets/*.cpp; do targets+=("$(basename "$f" .cpp)"); done
 fi
 
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+# A short allocation context and quarantine keep the runs fast; a finding is
+# replayed under the full options of the test preset anyway.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:malloc_context_size=8:quarantine_size_mb=16"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 for t in "${targets[@]}"; do
