@@ -28,10 +28,14 @@ QString readStudyTitle(const QString& studyPath, const QString& companionExt, bo
   if (companionExt.isEmpty()) return QString();
   const QString path = findExistingFile(replaceLastFour(studyPath, companionExt));
   if (path.isEmpty()) return QString();
-  auto reader = RecordReader::fromFile(path);
-  if (!reader) return QString();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return QString();
+  // The title is the first field of a two-line file: what lies beyond the
+  // first few kilobytes of a file in a listed folder is never read into
+  // memory, however large the file.
+  RecordReader reader(file.read(kMaxTitleFileBytes));
   QString title;
-  if (!reader->atEnd()) reader->readString(title);
+  if (!reader.atEnd()) reader.readString(title);
   if (found) *found = true;
   return title.trimmed();
 }

@@ -114,3 +114,14 @@ TEST(StudyIndex, TitleWithControlCharactersReadsBackAsWritten) {
   EXPECT_EQ(back[0].title, QStringLiteral("Κατοικία   β"));
   EXPECT_EQ(studyRecordBytes(back[0]), bytes);
 }
+
+// A huge title file in a listed folder gives its title from its first bytes.
+TEST(StudyIndex, TitleOfAHugeTitleFileComesFromItsFirstBytes) {
+  test::ProgramFolderFixture fx;
+  test::writeAll(fx.path("big.AIR"), "study");
+  test::writeAll(fx.path("big.TAS"),
+                 toCp1253(QStringLiteral("\"Μεγάλο\",\"WATT\"\r\n")) + QByteArray(3 << 20, 'z'));
+  bool found = false;
+  EXPECT_EQ(readStudyTitle(fx.path("big.AIR"), ".TAS", &found), QStringLiteral("Μεγάλο"));
+  EXPECT_TRUE(found);
+}
