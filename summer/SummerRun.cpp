@@ -146,6 +146,15 @@ RunOutcome calculateData(const QByteArray& dataBytes, StudyState& s,
     s.SummerFlow = givenSummerFlow;
     s.SupplyTempShown = s.DB_S;
   }
+  // The files write NaN and infinity as 0, which no reader can tell from a
+  // real 0: a value that could not be formed (a state far outside the
+  // saturation table in a data file that no screen checked) refuses the
+  // study instead of being written as a number.
+  if (!resultsFinite(s)) {
+    RunOutcome bad = refused(kCodeDivisionByZero, divisionByZeroMessage());
+    bad.heating = result.heating;
+    return bad;
+  }
   s.Unsaved = true;
   return out;
 }

@@ -101,6 +101,15 @@ RunOutcome finish(const QByteArray& dataBytes, StudyState& s, const ContinueQues
     s.FreshFlow = entered.FreshValue;
   }
   s.SupplyTempShown = s.DB_S;
+  // The files write NaN and infinity as 0, which no reader can tell from a
+  // real 0: a value that could not be formed (a room far outside the
+  // saturation table in a data file that no screen checked gives no relative
+  // humidity) refuses the study as a state outside the table.
+  if (!resultsFinite(s)) {
+    CalculateResult outside;
+    outside.code = kCodeOutOfRange;
+    return refused(kCodeOutOfRange, outside, english);
+  }
   RunOutcome out;
   out.results = resultsFileBytes(s);
   s.Unsaved = true;

@@ -42,7 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const QStringList before = session.names();
   if (session.isProtected()) {
-    const QString wrong = session.password() + QStringLiteral("x");
+    // A password differing in its first character (one differing only past
+    // the field's 20 characters is the same password).
+    QString wrong = session.password();
+    wrong[0] = wrong[0] == QLatin1Char('x') ? QLatin1Char('y') : QLatin1Char('x');
     FUZZ_CHECK(session.givePassword(wrong) == kMsgWrongPassword);
     FUZZ_CHECK(session.append(QStringLiteral("Νέος Μελετητής")) == kMsgNoPassword);
     FUZZ_CHECK(fuzz::readProgramFile(QStringLiteral("CLIENTS.ORV")) == input);
