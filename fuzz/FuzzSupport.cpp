@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -98,3 +99,10 @@ void fail(const char* file, int line, const char* what) {
 }
 
 }  // namespace aeriton::fuzz
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  // The user's regional settings, as the program takes them at start: the
+  // files must read and write the same under a decimal comma.
+  std::setlocale(LC_ALL, "");
+  return 0;
+}

@@ -45,3 +45,6 @@ inline const char* kPartSeparator = "=====\n";
 
 // Every target defines this entry (libFuzzer's).
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+// Defined once for all targets: takes the regional settings of the
+// environment (LC_ALL, LANG), as the program does at start.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);

@@ -34,6 +34,7 @@ bool runFile(const QString& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  LLVMFuzzerInitialize(&argc, &argv);
   int inputs = 0;
   bool ok = true;
   for (int i = 1; i < argc; ++i) {
