@@ -1,6 +1,7 @@
 #include "files/FileBrowser.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "files/FileData.h"
@@ -22,13 +23,36 @@ bool isFolder(const QString& path) {
 
 }  // namespace
 
-QString defaultDataFolder() {
-  const QString fallback = appfolder::path(QString::fromLatin1(kDefaultStudySubfolder) + '/');
-  auto reader = RecordReader::fromFile(appfolder::path(kDefaultPathFileName));
-  if (!reader || reader->atEnd()) return fallback;
+RememberedFolderFile readRememberedFolderFile() {
+  RememberedFolderFile out;
+  const QFileInfo info(appfolder::path(kDefaultPathFileName));
+  if (!info.exists()) return out;
+  out.exists = true;
+  QFile file(info.absoluteFilePath());
+  if (!info.isFile() || info.size() > kMaxRememberedFolderBytes ||
+      !file.open(QIODevice::ReadOnly)) {
+    out.damaged = true;
+    return out;
+  }
+  RecordReader reader(file.read(kMaxRememberedFolderBytes));
   QString folder;
-  if (!reader->readString(folder) || folder.trimmed().isEmpty()) return fallback;
-  return appendBackslash(folder.trimmed());
+  if (!reader.readString(folder)) return out;  // empty: no folder remembered yet
+  folder = folder.trimmed();
+  for (const QChar c : folder) {
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::ReplacementCharacter) {
+      out.damaged = true;
+      return out;
+    }
+  }
+  out.folder = folder;
+  return out;
+}
+
+QString defaultDataFolder() {
+  const RememberedFolderFile remembered = readRememberedFolderFile();
+  if (remembered.folder.isEmpty())
+    return appfolder::path(QString::fromLatin1(kDefaultStudySubfolder) + '/');
+  return appendBackslash(remembered.folder);
 }
 
 QString defaultStudyFolder() {

@@ -14,9 +14,24 @@ inline const char* kDefaultStudySubfolder = "AIRFiles";
 // The sub-folder of the data folder that holds the study files.
 inline const char* kStudyFilesSubfolder = "AIR";
 
+// "~orvo.psy" holds a path, a few hundred bytes; a larger file is damaged and
+// is not read into memory.
+constexpr qint64 kMaxRememberedFolderBytes = 64 * 1024;
+
+// What "~orvo.psy" holds: its first field, trimmed. `damaged` when the file
+// has content that is no folder: larger than the bound above, unreadable (a
+// folder in its place), or a first field with control characters or bytes of
+// no character (binary garbage, a foreign encoding); the folder is then empty.
+struct RememberedFolderFile {
+  bool exists = false;
+  bool damaged = false;
+  QString folder;
+};
+RememberedFolderFile readRememberedFolderFile();
+
 // The data folder: the first field of "~orvo.psy", with a trailing separator;
-// the program folder + "AIRFiles/" when the file is missing, empty or
-// unreadable.
+// the program folder + "AIRFiles/" when the file is missing, empty,
+// unreadable or damaged.
 QString defaultDataFolder();
 // The default study folder: the "AIR" sub-folder of the data folder
 // ("<program folder>/AIRFiles/AIR/" by default), written with the data

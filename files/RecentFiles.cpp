@@ -41,7 +41,7 @@ std::vector<QByteArray> rawLines(const QByteArray& bytes) {
 
 QByteArray readRecentBytes(bool* ok) {
   QFile file(recentPath());
-  if (!file.open(QIODevice::ReadOnly)) {
+  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxRecentFilesBytes) {
     *ok = false;
     return QByteArray();
   }

@@ -11,6 +11,10 @@ namespace aeriton::files {
 
 inline const char* kRecentFilesName = "RecentFiles.txt";
 inline const char* kRecentScratchName = "RecentFiles.@@@";
+// The companion program keeps a few dozen paths. A larger file is no recent
+// list: it is neither read into memory nor rewritten (nothing of it is lost
+// by a removal cut short).
+constexpr qint64 kMaxRecentFilesBytes = 4 << 20;
 // Width to which the file name is padded in the list.
 constexpr int kRecentNameWidth = 64;
 
@@ -24,8 +28,8 @@ bool recentFilesExist();
 
 // The entries of "RecentFiles.txt" (Windows-1253 text, CR LF / LF / CR line
 // ends). Each non-blank line is one path, read whole: a comma belongs to the
-// path. A line written as a quoted string loses its quotes. A missing file
-// gives an empty list.
+// path. A line written as a quoted string loses its quotes. A missing file,
+// or one larger than kMaxRecentFilesBytes, gives an empty list.
 std::vector<RecentEntry> readRecentFiles();
 
 // The list line of a path: the file name padded with blanks to 64 characters,

@@ -30,10 +30,6 @@ bool lineStructureIs(const QByteArray& bytes, int line13Fields) {
   return true;
 }
 
-bool validCode(int code) {
-  return code == 0 || code == 1 || code == 32;
-}
-
 // Reads a file that must be a small regular file.
 bool readSmallFile(const QString& path, QByteArray& bytes, QString* error) {
   QFileInfo info(path);
@@ -134,12 +130,8 @@ StudyFileCheck inspectStudyFile(const QString& path, const StudyState& base) {
     check.error = QStringLiteral("οι γραμμές του αρχείου δεν έχουν τη διάταξη μελέτης");
     return check;
   }
-  if ((s.FreshMode != QLatin1String("C") && s.FreshMode != QLatin1String("P")) ||
-      !validCode(s.MetricCode) || !validCode(s.EnglishCode) ||
-      kindIndexOfFlags(s.KindMix, s.KindRecirc, s.KindFresh, s.FreshLoads) < 0) {
-    check.error = QStringLiteral("μη αποδεκτές τιμές στις γραμμές 10 και 11");
-    return check;
-  }
+  // The reader has refused foreign codes (kind, flags, fresh-air mode, unit
+  // codes), naming their line.
   check.layout = older ? StudyLayout::Older : StudyLayout::Current;
   check.values = s;
   // The older layout is written anew with the same values; line 1 keeps the

@@ -56,8 +56,9 @@ struct StudyFileCheck {
 
 // Reads and checks a study file without changing anything. Besides the field
 // types, the line structure must be that of one of the two layouts (so that a
-// truncated file is never taken for an older one), the fresh-air mode "C" or
-// "P", the unit codes 0, 1 or 32 and the kind flags one of the four kinds.
+// truncated file is never taken for an older one), line 1 one of the four kind
+// codes, the kind flags one of the four kinds, the fresh-air mode "C" or "P"
+// and the unit codes one of the pairs 1/0, 0/1, 32/32.
 StudyFileCheck inspectStudyFile(const QString& path, const StudyState& base);
 
 // CheckForFileValidity: reads the file once; a file of the older layout is

@@ -28,18 +28,36 @@ QString readStudyTitle(const QString& studyPath, const QString& companionExt, bo
   if (companionExt.isEmpty()) return QString();
   const QString path = findExistingFile(replaceLastFour(studyPath, companionExt));
   if (path.isEmpty()) return QString();
-  auto reader = RecordReader::fromFile(path);
-  if (!reader) return QString();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return QString();
+  // The title is the first field of a two-line file: what lies beyond the
+  // first few kilobytes of a file in a listed folder is never read into
+  // memory, however large the file.
+  RecordReader reader(file.read(kMaxTitleFileBytes));
   QString title;
-  if (!reader->atEnd()) reader->readString(title);
+  if (!reader.atEnd()) reader.readString(title);
   if (found) *found = true;
   return title.trimmed();
 }
 
+namespace {
+
+// A title as the list shows it: control characters (a damaged title file, NUL
+// bytes the record reader would take for padding) become blanks, and the
+// blanks at either end go.
+QString listedTitle(const QString& title) {
+  QString t = title;
+  for (QChar& c : t)
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QLatin1Char(' ');
+  return t.trimmed();
+}
+
+}  // namespace
+
 QByteArray studyRecordBytes(const StudyRecord& r) {
   QByteArray rec(kStudyRecordLength, ' ');
   fixedrec::putInt16(rec, kIndexOffset, static_cast<int16_t>(r.index));
-  rec.replace(kTitleOffset, kTitleWidth, fixedrec::text(r.title.trimmed(), kTitleWidth));
+  rec.replace(kTitleOffset, kTitleWidth, fixedrec::text(listedTitle(r.title), kTitleWidth));
   rec.replace(kFolderOffset, kFolderWidth, fixedrec::text(r.folder, kFolderWidth));
   rec.replace(kFileNameOffset, kFileNameWidth, fixedrec::text(r.fileName, kFileNameWidth));
   rec.replace(kDateOffset, kDateWidth, fixedrec::text(r.date, kDateWidth));

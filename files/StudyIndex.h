@@ -43,6 +43,9 @@ struct StudyRecord {
 // compared without regard to case, sorted by name without regard to case.
 QStringList studyFiles(const QString& folder, const QString& pattern);
 
+// A title file holds a title and a load unit; only its first bytes are read.
+constexpr qint64 kMaxTitleFileBytes = 64 * 1024;
+
 // The first field of the title file beside the study file (`companionExt`
 // ".TAS" or ".TAW" in place of the last four characters). *found is false
 // (and the title empty) when there is no title file or it cannot be read.
@@ -58,7 +61,8 @@ int MakeCurrentStudiesFile(const QString& folder, const QString& pattern, QStrin
 // Reads every record of "Studies.std" (an incomplete last record is ignored).
 std::vector<StudyRecord> readStudiesFile();
 
-// The bytes of one index record.
+// The bytes of one index record. The title is written trimmed, with control
+// characters as blanks, so that it reads back as it was written.
 QByteArray studyRecordBytes(const StudyRecord& record);
 
 // One line of the study list: "(0003.) Office" - the record number padded

@@ -102,7 +102,9 @@ bool decodeField(const QByteArray& field, QString& text) {
   plain = trimSpaces(plain);
   for (char c : plain)
     if (!isTextByte(static_cast<unsigned char>(c))) return false;
-  text = fromCp1253(plain);
+  // Trimmed as the writer trims it: a name padded with no-break spaces (0xA0)
+  // must neither look longer than it is nor change when the file is written.
+  text = fromCp1253(plain).trimmed();
   return true;
 }
 

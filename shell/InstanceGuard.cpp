@@ -21,13 +21,20 @@ bool InstanceGuard::acquire() {
   // must never let a second copy in because its lock file has grown old.
   lock_->setStaleLockTime(0);
   held_ = lock_->tryLock(0);
+  withoutLock_ = false;
+  lockError_.clear();
   if (!held_) {
     // A lock file that cannot even be created (unwritable folder) does not
     // prove that another copy runs; only a lock held by a living process does.
-    if (lock_->error() != QLockFile::LockFailedError)
+    if (lock_->error() != QLockFile::LockFailedError) {
       held_ = true;
-    else
+      withoutLock_ = true;
+      lockError_ = lock_->error() == QLockFile::PermissionError
+                       ? QStringLiteral("δεν επιτρέπεται η εγγραφή στον φάκελο")
+                       : QStringLiteral("το αρχείο δεν μπόρεσε να δημιουργηθεί");
+    } else {
       lock_.reset();
+    }
   }
   return held_;
 }
@@ -36,6 +43,7 @@ void InstanceGuard::release() {
   if (lock_ && lock_->isLocked()) lock_->unlock();
   lock_.reset();
   held_ = false;
+  withoutLock_ = false;
 }
 
 QString InstanceGuard::defaultLockPath() {

@@ -24,6 +24,11 @@ class InstanceGuard {
   // another running copy holds it.
   bool acquire();
   bool held() const { return held_; }
+  // True when acquire() went on without a lock because the lock file could
+  // not be created at all (its folder cannot be written, the disk is full):
+  // a second copy would not be stopped. lockError() says why.
+  bool withoutLock() const { return withoutLock_; }
+  QString lockError() const { return lockError_; }
   // Gives the lock up (the destructor does it too).
   void release();
 
@@ -37,6 +42,8 @@ class InstanceGuard {
   QString path_;
   std::unique_ptr<QLockFile> lock_;
   bool held_ = false;
+  bool withoutLock_ = false;
+  QString lockError_;
 };
 
 }  // namespace aeriton::shell

@@ -68,7 +68,7 @@ RegistryOutcome registerProgram(const QString& path, const RegistryEntry& entry,
   // The shared data folder may not exist yet on a fresh account.
   const QString dir = QFileInfo(path).absolutePath();
   if (!QDir().mkpath(dir)) {
-    if (error) *error = QStringLiteral("cannot create folder %1").arg(dir);
+    if (error) *error = QStringLiteral("ο φάκελος %1 δεν μπορεί να δημιουργηθεί").arg(dir);
     return RegistryOutcome::Skipped;
   }
   FixedRecordFile file(path, kRegistryRecordLength);
@@ -89,7 +89,7 @@ RegistryOutcome registerProgram(const QString& path, const RegistryEntry& entry,
   RegistryOutcome outcome = RegistryOutcome::Updated;
   if (target == 0) {
     if (file.recordCount() >= kMaxRegistryRecords) {
-      if (error) *error = QStringLiteral("registry too large");
+      if (error) *error = QStringLiteral("το μητρώο είναι υπερβολικά μεγάλο");
       return RegistryOutcome::Skipped;
     }
     target = file.recordCount() + 1;

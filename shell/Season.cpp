@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "files/FileBrowser.h"
 #include "study/AppFolder.h"
 #include "study/ExchangeFiles.h"
 #include "study/RecordText.h"
@@ -20,24 +21,24 @@ Season seasonOfFlags(const StudyState& s) {
 }
 
 QString readRememberedFolder() {
-  const QString path = appfolder::path(QString::fromLatin1(kRememberedFolderFile));
-  auto reader = RecordReader::fromFile(path);
-  if (!reader) return QString();
-  QString folder;
-  if (!reader->readString(folder)) return QString();
-  return folder.trimmed();
+  return files::readRememberedFolderFile().folder;
 }
 
-bool ensureRememberedFolderFile(QString* error) {
-  if (!readRememberedFolder().isEmpty()) return true;
+bool ensureRememberedFolderFile(QString* error, bool* repaired) {
+  if (repaired) *repaired = false;
+  const files::RememberedFolderFile remembered = files::readRememberedFolderFile();
+  if (!remembered.folder.isEmpty()) return true;
   const QString studies = appfolder::folder() + QString::fromLatin1(kStudyFolderName) + '/';
   // The folder is only a starting point for the file dialog: failing to create
   // it is not worth stopping for, the dialog copes with a missing folder.
   QDir().mkpath(studies + QString::fromLatin1(kStudyFilesFolderName));
   RecordWriter w;
   w.str(studies).endLine();
-  return writeFileAtomically(appfolder::path(QString::fromLatin1(kRememberedFolderFile)), w.bytes(),
-                             error);
+  if (!writeFileAtomically(appfolder::path(QString::fromLatin1(kRememberedFolderFile)), w.bytes(),
+                           error))
+    return false;
+  if (repaired) *repaired = remembered.damaged;
+  return true;
 }
 
 }  // namespace aeriton::shell

@@ -23,16 +23,18 @@ inline constexpr const char* kRememberedFolderFile = "~orvo.psy";
 inline constexpr const char* kStudyFolderName = "AIRFiles";
 
 // The folder recorded in "~orvo.psy", or an empty text when the file is
-// missing, empty or holds no text value.
+// missing, empty, damaged or holds no text value.
 QString readRememberedFolder();
 
 // The sub-folder of the data folder where the study files go.
 inline constexpr const char* kStudyFilesFolderName = "AIR";
 
-// Makes sure "~orvo.psy" names a folder: when it is missing, empty or
-// unreadable it is written with the program folder followed by "AIRFiles/",
-// and that folder with its "AIR" study folder is created when missing. Returns false (with *error)
-// only when the file had to be written and could not be.
-bool ensureRememberedFolderFile(QString* error = nullptr);
+// Makes sure "~orvo.psy" names a folder: when it is missing, empty, damaged
+// or unreadable it is written with the program folder followed by
+// "AIRFiles/", and that folder with its "AIR" study folder is created when
+// missing. *repaired is set when a damaged file was replaced (the user is
+// told). Returns false (with *error) only when the file had to be written and
+// could not be.
+bool ensureRememberedFolderFile(QString* error = nullptr, bool* repaired = nullptr);
 
 }  // namespace aeriton::shell

@@ -51,6 +51,10 @@ inline const char* kResultsFileName = "PSY_RES.TMP";
 
 QByteArray dataFileBytes(const StudyState& s);
 QByteArray resultsFileBytes(const StudyState& s);
+// True when every number the file would hold is finite: the writers put 0 in
+// place of NaN or infinity, so a calculation checks this before it writes.
+bool dataFinite(const StudyState& s);
+bool resultsFinite(const StudyState& s);
 
 // Outcome of reading an exchange or study file.
 struct ReadResult {
@@ -61,7 +65,15 @@ struct ReadResult {
   explicit operator bool() const { return ok; }
 };
 
-// Reads PSY_DAT.TMP bytes into the study (inputs only).
+// Both readers refuse, naming the line, a file whose coded fields hold a value
+// no screen writes: a kind code other than "AAA_NA", "AA_100", "NA_PAF",
+// "NA_DPF"; kind flags that name no kind (exactly one of mixing, full
+// recirculation, full fresh air; the sub-kind 2 or 1 with full fresh air, else
+// 0); a fresh-air mode other than "C" or "P"; unit codes other than the pairs
+// 1/0, 0/1 and 32/32. Nothing of a refused file reaches the study.
+
+// Reads PSY_DAT.TMP bytes into the study (inputs only). The kind code must
+// agree with the flags, and "P" is given only for mixing.
 ReadResult readDataFile(const QByteArray& bytes, StudyState& s);
 // Reads a results/study file. A file whose line 13 holds the older 8 values
 // (raised dry bulb, wet bulb, RH, enthalpy, grains, reheat, new flow, new coil

@@ -55,12 +55,14 @@ RecordWriter& RecordWriter::str(const QString& text) {
 
 RecordWriter& RecordWriter::single(float value) {
   separate();
+  if (!std::isfinite(value)) ++nonFinite_;
   buffer_.append(formatSingle(value));
   return *this;
 }
 
 RecordWriter& RecordWriter::dbl(double value) {
   separate();
+  if (!std::isfinite(value)) ++nonFinite_;
   buffer_.append(formatDouble(value));
   return *this;
 }

@@ -34,11 +34,15 @@ class RecordWriter {
   RecordWriter& endLine();
 
   const QByteArray& bytes() const { return buffer_; }
+  // Numbers that were NaN or infinite (written as 0, which no reader can tell
+  // from a real 0): a writer of results checks this before the file is used.
+  int nonFiniteCount() const { return nonFinite_; }
 
  private:
   void separate();
   QByteArray buffer_;
   bool lineStart_ = true;
+  int nonFinite_ = 0;
 };
 
 struct RecordField {

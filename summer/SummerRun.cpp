@@ -1,6 +1,7 @@
 #include "summer/SummerRun.h"
 
 #include <QFile>
+#include <cmath>
 
 #include "study/AppFolder.h"
 #include "study/ExchangeFiles.h"
@@ -50,6 +51,25 @@ QByteArray loadsFileBytes(double sensibleKcal, double latentKcal) {
   RecordWriter w;
   w.dbl(sensibleKcal).dbl(latentKcal).endLine();
   return w.bytes();
+}
+
+bool readLoadsFile(const QByteArray& bytes, double& sensibleKcal, double& latentKcal,
+                   QString* error) {
+  RecordReader r(bytes);
+  double sens = 0, lat = 0;
+  const bool read = r.readDouble(sens) && r.readDouble(lat);
+  // The loads become singles of the study: a value beyond their range would
+  // turn into an infinity there.
+  constexpr double kSingleMax = 3.4028234663852886e38;
+  if (!read || std::fabs(sens) > kSingleMax || std::fabs(lat) > kSingleMax) {
+    if (error)
+      *error =
+          QStringLiteral("%1: γραμμή %2").arg(QString::fromLatin1(kLoadsFileName)).arg(r.line());
+    return false;
+  }
+  sensibleKcal = sens;
+  latentKcal = lat;
+  return true;
 }
 
 void prepareStudy(const SummerRunInput& in, double sensibleKcal, double latentKcal, StudyState& s) {
@@ -126,6 +146,15 @@ RunOutcome calculateData(const QByteArray& dataBytes, StudyState& s,
     s.SummerFlow = givenSummerFlow;
     s.SupplyTempShown = s.DB_S;
   }
+  // The files write NaN and infinity as 0, which no reader can tell from a
+  // real 0: a value that could not be formed (a state far outside the
+  // saturation table in a data file that no screen checked) refuses the
+  // study instead of being written as a number.
+  if (!resultsFinite(s)) {
+    RunOutcome bad = refused(kCodeDivisionByZero, divisionByZeroMessage());
+    bad.heating = result.heating;
+    return bad;
+  }
   s.Unsaved = true;
   return out;
 }
@@ -140,12 +169,11 @@ RunOutcome runCalculation(const SummerRunInput& in, StudyState& s,
     return refused(kCodeBadData, badDataMessage(error), error);
   double sensBack = 0, latBack = 0;
   {
-    auto reader = RecordReader::fromFile(loadsPath, &error);
-    if (!reader || !reader->readDouble(sensBack) || !reader->readDouble(latBack)) {
-      if (error.isEmpty())
-        error = QStringLiteral("%1: γραμμή 1").arg(QString::fromLatin1(kLoadsFileName));
+    QFile f(loadsPath);
+    if (!f.open(QIODevice::ReadOnly))
+      return refused(kCodeBadData, badDataMessage(f.errorString()), f.errorString());
+    if (!readLoadsFile(f.readAll(), sensBack, latBack, &error))
       return refused(kCodeBadData, badDataMessage(error), error);
-    }
   }
   prepareStudy(in, sensBack, latBack, s);
 

@@ -50,6 +50,10 @@ double loadToKcal(double value, const QString& loadUnit);
 
 // The one line of "SUM_KCALH.tmp": both loads in kcal/h, as doubles.
 QByteArray loadsFileBytes(double sensibleKcal, double latentKcal);
+// Reads it back: two numbers that a single can hold (the study keeps its loads
+// as singles). False, with the reason in *error, for anything else.
+bool readLoadsFile(const QByteArray& bytes, double& sensibleKcal, double& latentKcal,
+                   QString* error = nullptr);
 
 // Steps 2 to 5: fills the study's inputs from the screen values and the loads
 // read back (kcal/h), ready for "PSY_DAT.TMP".

@@ -44,6 +44,16 @@ bool stateOf(float DB, float WB, float& W, float& Gr, float& h) {
   return std::isfinite(h);
 }
 
+// The rooms cannot be kept drier than the air they receive: the room takes the
+// outdoor humidity ratio; its relative humidity and enthalpy follow at the
+// room dry bulb (the wet bulb stays as entered).
+void roomTakesOutdoorHumidity(StudyState& s) {
+  s.SpaW = s.EnvW;
+  s.SpaGr = s.EnvGr;
+  s.Spa_h = psy::Enthalpy(s.SpaDB, s.SpaW);
+  s.SpaRH = vapourPressureFromW(s.SpaW) / psy::SatPressure(s.SpaDB) * 100.0f;
+}
+
 bool readFile(const QString& path, QByteArray& bytes, QString& error) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) {
@@ -91,6 +101,15 @@ RunOutcome finish(const QByteArray& dataBytes, StudyState& s, const ContinueQues
     s.FreshFlow = entered.FreshValue;
   }
   s.SupplyTempShown = s.DB_S;
+  // The files write NaN and infinity as 0, which no reader can tell from a
+  // real 0: a value that could not be formed (a room far outside the
+  // saturation table in a data file that no screen checked gives no relative
+  // humidity) refuses the study as a state outside the table.
+  if (!resultsFinite(s)) {
+    CalculateResult outside;
+    outside.code = kCodeOutOfRange;
+    return refused(kCodeOutOfRange, outside, english);
+  }
   RunOutcome out;
   out.results = resultsFileBytes(s);
   s.Unsaved = true;
@@ -168,12 +187,19 @@ CalculateResult Calculate(const QByteArray& dataBytes, StudyState& s, const Cont
     // dry bulb (the wet bulb stays as entered), and the fresh air brings no
     // latent load.
     if (s.FreshLatLoad < 0.0f) {
-      s.SpaW = s.EnvW;
-      s.SpaGr = s.EnvGr;
-      s.Spa_h = psy::Enthalpy(s.SpaDB, s.SpaW);
-      s.SpaRH = vapourPressureFromW(s.SpaW) / psy::SatPressure(s.SpaDB) * 100.0f;
+      roomTakesOutdoorHumidity(s);
       s.FreshLatLoad = 0;
     }
+  } else if (s.EnvW > s.SpaW) {
+    // 100 % fresh air more humid than the room design, for the same reason:
+    // the unit has no coil that could dry it. Left at the room's design
+    // humidity the supply state would be drier than the heated outdoor air at
+    // the same enthalpy - a humidifier taking water out (negative water), a
+    // coil outlet below the supply temperature, even below the outdoor air,
+    // and a heating capacity short by the latent heat of the difference. The
+    // supply air keeps the outdoor humidity: no humidification, and the coil
+    // heats the outdoor air straight to the supply temperature.
+    roomTakesOutdoorHumidity(s);
   }
 
   // 9-11. The heating calculation; relative humidities come back in per cent.

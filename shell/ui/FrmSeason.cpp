@@ -1,5 +1,6 @@
 #include "shell/ui/FrmSeason.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -88,10 +89,13 @@ FrmSeason::FrmSeason(QWidget* parent) : QDialog(parent) {
 
   // Loading the window: the file dialog needs a remembered study folder.
   QString error;
-  if (!ensureRememberedFolderFile(&error)) {
-    showMessage(folderFileNotWrittenMessage(
-        appfolder::path(QString::fromLatin1(kRememberedFolderFile)), error));
-  }
+  bool repaired = false;
+  const QString file =
+      QDir::toNativeSeparators(appfolder::path(QString::fromLatin1(kRememberedFolderFile)));
+  if (!ensureRememberedFolderFile(&error, &repaired))
+    showMessage(folderFileNotWrittenMessage(file, error));
+  else if (repaired)
+    showMessage(folderFileRepairedMessage(file, QDir::toNativeSeparators(readRememberedFolder())));
 }
 
 void FrmSeason::showEvent(QShowEvent* e) {

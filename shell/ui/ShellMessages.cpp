@@ -60,4 +60,44 @@ Message folderFileNotWrittenMessage(const QString& path, const QString& reason) 
       MsgIcon::Exclamation);
 }
 
+Message noInstanceLockMessage(const QString& path, const QString& reason) {
+  return okMessage(
+      kMsgNoInstanceLock, QStringLiteral("...! ΠΡΟΣΟΧΗ !..."),
+      QStringLiteral("Δεν ήταν δυνατή η δημιουργία του αρχείου που εμποδίζει δεύτερο αντίγραφο "
+                     "του προγράμματος:") +
+          kNewLine + path + kNewLine + reason + kNewLine +
+          QStringLiteral("Το πρόγραμμα συνεχίζει· μην το ανοίξετε δεύτερη φορά μέχρι να κλείσει."),
+      MsgIcon::Exclamation);
+}
+
+Message registryNotWrittenMessage(const QString& path, const QString& reason) {
+  return okMessage(
+      kMsgRegistryNotWritten, QStringLiteral("...! ΠΡΟΣΟΧΗ !..."),
+      QStringLiteral(
+          "Δεν ήταν δυνατή η καταγραφή του προγράμματος στο κοινό μητρώο προγραμμάτων:") +
+          kNewLine + path + kNewLine + reason + kNewLine +
+          QStringLiteral(
+              "Το πρόγραμμα συνεχίζει· τα άλλα προγράμματα του κατασκευαστή ίσως δεν το βρουν."),
+      MsgIcon::Exclamation);
+}
+
+Message programFolderNotWritableMessage(const QString& path, const QString& reason) {
+  return okMessage(
+      kMsgProgramFolderNotWritable, QStringLiteral("...! ΠΡΟΣΟΧΗ !..."),
+      QStringLiteral("Ο φάκελος του προγράμματος δεν μπορεί να γραφτεί:") + kNewLine + path +
+          kNewLine + reason + kNewLine +
+          QStringLiteral("Οι υπολογισμοί και το άνοιγμα μελετών γράφουν εκεί τα αρχεία ανταλλαγής "
+                         "τους και δεν θα είναι δυνατά. Εγκαταστήστε το πρόγραμμα σε φάκελο "
+                         "όπου επιτρέπεται η εγγραφή."),
+      MsgIcon::Exclamation);
+}
+
+Message folderFileRepairedMessage(const QString& path, const QString& folder) {
+  return okMessage(kMsgFolderFileRepaired, QStringLiteral("...! ΠΡΟΣΟΧΗ !..."),
+                   QStringLiteral("Το αρχείο με τον φάκελο των μελετών ήταν κατεστραμμένο:") +
+                       kNewLine + path + kNewLine +
+                       QStringLiteral("Ο φάκελος των μελετών ορίστηκε ξανά:") + kNewLine + folder,
+                   MsgIcon::Exclamation);
+}
+
 }  // namespace aeriton::shell

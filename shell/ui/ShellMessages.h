@@ -12,6 +12,10 @@ inline constexpr int kMsgExitConfirm = -92;
 inline constexpr int kMsgExitOrChange = -93;
 inline constexpr int kMsgTitleFileNotWritten = 94;
 inline constexpr int kMsgFolderFileNotWritten = 95;
+inline constexpr int kMsgNoInstanceLock = 96;
+inline constexpr int kMsgRegistryNotWritten = 97;
+inline constexpr int kMsgProgramFolderNotWritable = 98;
+inline constexpr int kMsgFolderFileRepaired = 99;
 
 // A second copy of the program was started.
 Message secondInstanceMessage();
@@ -23,5 +27,15 @@ Message exitOrChangeMessage();
 Message titleFileNotWrittenMessage(const QString& path, const QString& reason);
 // The remembered study folder file could not be created.
 Message folderFileNotWrittenMessage(const QString& path, const QString& reason);
+// The lock file that keeps a second copy out could not be created (temporary
+// or runtime folder not writable, disk full): the program runs without it.
+Message noInstanceLockMessage(const QString& path, const QString& reason);
+// The maker's shared program registry could not be written.
+Message registryNotWrittenMessage(const QString& path, const QString& reason);
+// The program folder (where the exchange files of every calculation go)
+// cannot be written.
+Message programFolderNotWritableMessage(const QString& path, const QString& reason);
+// A damaged remembered study folder file was written anew with the default.
+Message folderFileRepairedMessage(const QString& path, const QString& folder);
 
 }  // namespace aeriton::shell

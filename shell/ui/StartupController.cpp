@@ -1,6 +1,9 @@
 #include "shell/ui/StartupController.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 
 #include "engine/NumberEntry.h"
@@ -10,6 +13,7 @@
 #include "shell/ui/ShellApi.h"
 #include "shell/ui/ShellMessages.h"
 #include "study/AppFolder.h"
+#include "study/ExchangeFiles.h"
 #include "study/StudyState.h"
 
 namespace aeriton::shell {
@@ -23,6 +27,7 @@ int StartupController::run() {
   if (options_.showTitleWindow) showTitleWindow();
   recordInRegistry();
   removeLeftoverFiles();
+  checkProgramFolder();
   const Season season = chooseSeason();
   if (season != Season::None) runDataScreens(season);
   removeTemporaryFiles();
@@ -31,9 +36,14 @@ int StartupController::run() {
 }
 
 bool StartupController::checkSingleInstance() {
-  if (guard_.acquire()) return true;
-  showMessage(secondInstanceMessage());
-  return false;
+  if (!guard_.acquire()) {
+    showMessage(secondInstanceMessage());
+    return false;
+  }
+  if (guard_.withoutLock())
+    showMessage(
+        noInstanceLockMessage(QDir::toNativeSeparators(guard_.lockPath()), guard_.lockError()));
+  return true;
 }
 
 void StartupController::detectNumberSeparators() {
@@ -50,12 +60,37 @@ RegistryOutcome StartupController::recordInRegistry() {
                             registryFolderText(appfolder::folder()), registryExecutableName()};
   // A registry the user may not write (a file in the root of the system drive
   // on a current Windows) is no reason to refuse to start: it is skipped.
-  registry_ = registerProgram(registryPath(), entry);
+  QString error;
+  registry_ = registerProgram(registryPath(), entry, &error);
+  if (registry_ == RegistryOutcome::Skipped)
+    showMessage(registryNotWrittenMessage(QDir::toNativeSeparators(registryPath()), error));
   return registry_;
 }
 
 void StartupController::removeLeftoverFiles() {
   removeTemporaryFiles();
+}
+
+bool StartupController::checkProgramFolder() {
+  // Every calculation writes "PSY_DAT.TMP" and "PSY_RES.TMP" here, and a study
+  // opens through "PSY_RES.TMP": a folder that takes no file (a read-only
+  // installation, a full disk) is better named now than at the first
+  // calculation. The probe is one of the program's own temporary files.
+  const QString probe = appfolder::path(QStringLiteral("AERITON.TMP"));
+  QString reason;
+  const bool written = writeFileAtomically(probe, QByteArray("Aeriton\r\n"), &reason);
+  if (written) QFile::remove(probe);
+  // A leftover that could not be removed (a folder in place of an exchange
+  // file) blocks the calculations just as well.
+  QStringList blocked;
+  for (const QString& name : temporaryFileNames())
+    if (QFileInfo::exists(appfolder::path(name))) blocked << name;
+  if (written && blocked.isEmpty()) return true;
+  if (!blocked.isEmpty())
+    reason = QStringLiteral("δεν αφαιρούνται: %1").arg(blocked.join(QStringLiteral(", ")));
+  showMessage(
+      programFolderNotWritableMessage(QDir::toNativeSeparators(appfolder::folder()), reason));
+  return false;
 }
 
 Season StartupController::chooseSeason() {

@@ -5,7 +5,8 @@
 //   2. learn the number separators of the user's locale;
 //   3. show the title window;
 //   4. record the program in the maker's program registry;
-//   5. remove temporary files left by an earlier run;
+//   5. remove temporary files left by an earlier run, and make sure the
+//      program folder can take the exchange files of the calculations;
 //   6. ask for the season (with the exit confirmation when none is chosen);
 //   7. open the season's data screen, and after a season change go back to 6.
 
@@ -57,12 +58,17 @@ class StartupController {
   int run();
 
   // ---- the steps ---------------------------------------------------------
-  // False (after the refusal message) when another copy already runs.
+  // False (after the refusal message) when another copy already runs. When
+  // the lock cannot be created at all the program goes on and says so.
   bool checkSingleInstance();
   void detectNumberSeparators();
   void showTitleWindow();
+  // A registry that cannot be written is skipped with a notice.
   RegistryOutcome recordInRegistry();
   void removeLeftoverFiles();
+  // Writes and removes a probe file in the program folder; false (after a
+  // notice naming the folder) when the calculations could not write there.
+  bool checkProgramFolder();
   // The season loop: the season window until a season is chosen, or None
   // when the user confirms leaving the program.
   Season chooseSeason();

@@ -78,3 +78,16 @@ TEST(RecentFiles, RemovalCountsEntriesNotBlankLines) {
   ASSERT_TRUE(removeRecentFile(1));  // the second entry, C:\b.KLD, on line 4
   EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "\r\nC:\\a.KLD\r\n\r\n");
 }
+
+// A "RecentFiles.txt" far larger than any recent list is neither read nor
+// rewritten: the list is empty and a removal leaves the file as it was.
+TEST(RecentFiles, OversizedListIsLeftAlone) {
+  test::ProgramFolderFixture fx;
+  QByteArray big = "C:\\Kalyx\\a.KLD\r\n";
+  big += QByteArray(static_cast<int>(kMaxRecentFilesBytes), 'x');
+  test::writeAll(fx.path("RecentFiles.txt"), big);
+  EXPECT_TRUE(recentFilesExist());
+  EXPECT_TRUE(readRecentFiles().empty());
+  EXPECT_FALSE(removeRecentFile(0));
+  EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")).size(), big.size());
+}

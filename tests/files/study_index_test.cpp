@@ -94,3 +94,34 @@ TEST(StudyIndex, UnwritableIndexIsReportedNotHalfWritten) {
   EXPECT_FALSE(error.isEmpty());
   EXPECT_TRUE(readStudiesFile().empty());
 }
+
+// A title with control characters and NUL bytes (a damaged title file) is
+// written with blanks in their place, so that the index reads back the title
+// it was written with.
+TEST(StudyIndex, TitleWithControlCharactersReadsBackAsWritten) {
+  test::ProgramFolderFixture fx;
+  StudyRecord r;
+  r.index = 1;
+  r.title = QStringLiteral("Κατοικία ") + QChar(0) + QChar(0) + QStringLiteral("β") + QChar(0x0B) +
+            QChar(0);
+  r.folder = "/d/";
+  r.fileName = "a.AIR";
+  const QByteArray bytes = studyRecordBytes(r);
+  EXPECT_EQ(bytes.mid(2, 14), toCp1253(QStringLiteral("Κατοικία   β  ")));
+  test::writeAll(fx.path("Studies.std"), bytes);
+  const auto back = readStudiesFile();
+  ASSERT_EQ(back.size(), 1u);
+  EXPECT_EQ(back[0].title, QStringLiteral("Κατοικία   β"));
+  EXPECT_EQ(studyRecordBytes(back[0]), bytes);
+}
+
+// A huge title file in a listed folder gives its title from its first bytes.
+TEST(StudyIndex, TitleOfAHugeTitleFileComesFromItsFirstBytes) {
+  test::ProgramFolderFixture fx;
+  test::writeAll(fx.path("big.AIR"), "study");
+  test::writeAll(fx.path("big.TAS"),
+                 toCp1253(QStringLiteral("\"Μεγάλο\",\"WATT\"\r\n")) + QByteArray(3 << 20, 'z'));
+  bool found = false;
+  EXPECT_EQ(readStudyTitle(fx.path("big.AIR"), ".TAS", &found), QStringLiteral("Μεγάλο"));
+  EXPECT_TRUE(found);
+}

@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 #include "register/ClientRegister.h"
 #include "register/Scramble.h"
+#include "study/Cp1253.h"
 
 using namespace aeriton;
 using namespace aeriton::designer;
@@ -48,6 +49,20 @@ TEST_F(RegisterFile, WrittenAndReadBack) {
   EXPECT_EQ(r.contents.password, c.password);
   // The temporary copy is gone once the file is in place.
   EXPECT_EQ(QDir(program.folder()).entryList(QDir::Files), QStringList{"CLIENTS.ORV"});
+}
+
+// A name padded with no-break spaces (0xA0) reads trimmed, as it is written:
+// it does not look longer than it is, and writing the register keeps it.
+TEST_F(RegisterFile, NamePaddedWithNoBreakSpacesReadsTrimmed) {
+  const QByteArray field =
+      scramble(toCp1253(QStringLiteral("Ε. Νικολάου")) + QByteArray(kNameWidth - 11, '\xA0'));
+  const QByteArray record = QByteArray("\x01\x00", 2) + field + QByteArray(kPasswordWidth, ' ');
+  test::writeAll(path(), record);
+  const ReadResult r = readRegister(path());
+  ASSERT_EQ(r.status, ReadStatus::Ok);
+  EXPECT_EQ(r.contents.names, QStringList{QStringLiteral("Ε. Νικολάου")});
+  ASSERT_TRUE(writeRegister(path(), r.contents));
+  EXPECT_EQ(readRegister(path()).contents.names, r.contents.names);
 }
 
 TEST_F(RegisterFile, OnlyRecordOnesPasswordCounts) {
