@@ -30,6 +30,16 @@ QString spaRH() {
 QString sensLoad() {
   return QStringLiteral("ΣΥΝΟΛΙΚΟ ΑΙΣΘΗΤΟ ΦΟΡΤΙΟ ΧΩΡΩΝ..........................................");
 }
+QString unitsCaption() {
+  return QStringLiteral("ΜΟΝΑΔΕΣ ΤΗΣ ΜΕΛΕΤΗΣ");
+}
+QString kindCaption() {
+  return QStringLiteral("ΕΙΔΟΣ ΣΥΣΤΗΜΑΤΟΣ ΚΛΙΜΑΤΙΣΜΟΥ..........................................");
+}
+QString kindyCaption() {
+  return QStringLiteral(
+      "ΛΕΙΤΟΥΡΓΙΑ ΤΟ ΚΑΛΟΚΑΙΡΙ..................................................");
+}
 QString coilOutLabel() {
   return QStringLiteral("Θερμοκρασία Εξόδου από το Στοιχείο");
 }
