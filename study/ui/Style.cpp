@@ -283,7 +283,16 @@ QChar keyTwin(QChar letter) {
 void setMnemonic(QAbstractButton* button, const QString& text, QChar letter) {
   QString shown = text;
   shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-  const int at = shown.indexOf(letter);
+  // The letter where it begins a word ("Σύστημα" rather than "ΑγγλοΣαξωνικό"),
+  // else its first place.
+  int at = -1;
+  for (int i = shown.indexOf(letter); i >= 0; i = shown.indexOf(letter, i + 1)) {
+    if (at < 0) at = i;
+    if (i == 0 || !shown.at(i - 1).isLetter()) {
+      at = i;
+      break;
+    }
+  }
   if (at >= 0) shown.insert(at, QLatin1Char('&'));
   button->setText(shown);
 }

@@ -28,13 +28,13 @@
 //  - Message boxes are as wide as their title and their longest line: a unit
 //    or "..." never wraps onto a line of its own.
 
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QList>
 #include <QString>
 
 class QAbstractButton;
-class QGridLayout;
-class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -87,9 +87,9 @@ QLabel* unitLabel(QWidget* parent, const char* objectName, const QStringList& fi
 // widest of them and of `alsoFits` (texts they take later).
 void alignCaptions(const QList<QWidget*>& captions, const QStringList& alsoFits = {});
 
-// Sets a button's caption with an Alt mnemonic on the first `letter` of it
-// (the caption shown is `text`; the letter is underlined). A letter that is
-// not in the caption leaves it without one.
+// Sets a button's caption with an Alt mnemonic on `letter` (the caption shown
+// is `text`; the letter is underlined where it begins a word, else where it
+// first stands). A letter that is not in the caption leaves it without one.
 void setMnemonic(QAbstractButton* button, const QString& text, QChar letter);
 // The caption without its mnemonic marker.
 QString plainText(const QAbstractButton* button);
