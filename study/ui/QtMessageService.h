@@ -33,10 +33,11 @@ class MessageDialog : public QDialog {
   // The answer a key gives in this box (Ok when the key means nothing here).
   bool answerForKey(QChar key, MsgAnswer& answer) const;
   QLabel* textLabel() const { return text_; }
+  // Escape and the window frame: the safest answer the box offers.
+  void reject() override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void reject() override;
 
  private:
   void finish(MsgAnswer a);

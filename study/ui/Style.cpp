@@ -127,8 +127,9 @@ class MnemonicTwins : public QObject {
       found = b;
     }
     if (!found) return false;
+    // As the button's own mnemonic does: the button shows pressed, then clicks.
     found->setFocus(Qt::ShortcutFocusReason);
-    found->click();
+    found->animateClick();
     return true;
   }
 };
@@ -339,8 +340,13 @@ class FixOnShow : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Show) {
       auto* w = static_cast<QWidget*>(watched);
-      if (QLayout* l = w->layout()) l->activate();
-      w->setFixedSize(w->sizeHint().expandedTo(w->minimumSizeHint()).expandedTo(w->size()));
+      QLayout* l = w->layout();
+      if (l) l->activate();
+      const QSize size = w->sizeHint().expandedTo(w->minimumSizeHint()).expandedTo(w->size());
+      // From now on the layout arranges the window's contents but no longer
+      // sizes the window itself.
+      if (l) l->setSizeConstraint(QLayout::SetNoConstraint);
+      w->setFixedSize(size);
       watched->removeEventFilter(this);
       deleteLater();
     }
