@@ -49,6 +49,29 @@ QLineEdit[aeritonRole="noload"] {
   background: #000080;
   color: #ffffff;
 }
+QLabel[aeritonRole="result"] {
+  background: #ffff80;
+  color: #000000;
+  border: 1px solid #9aa6b6;
+  padding: 1px 6px;
+}
+QLineEdit[aeritonRole="cooling"], QLabel[aeritonRole="cooling"] {
+  background: #80ffff;
+  color: #000000;
+  font-weight: bold;
+}
+QLineEdit[aeritonRole="heating"], QLabel[aeritonRole="heating"] {
+  background: #ff8080;
+  color: #000000;
+  font-weight: bold;
+}
+QLabel[aeritonRole="cooling"], QLabel[aeritonRole="heating"] {
+  padding: 2px 6px;
+}
+QLineEdit[aeritonRole="locked"] {
+  background: #d4d0c8;
+  color: #000000;
+}
 QLabel[aeritonRole="title"] {
   color: #000080;
   font-weight: bold;
@@ -63,8 +86,8 @@ QLabel[aeritonRole="hint"] {
   color: #505050;
 }
 QPushButton {
-  min-height: 22px;
-  padding: 3px 10px;
+  min-height: 20px;
+  padding: 2px 10px;
 }
 QPushButton[aeritonRole="primary"] {
   font-weight: bold;
@@ -171,6 +194,12 @@ QString roleName(Role role) {
       return QStringLiteral("hint");
     case Role::Primary:
       return QStringLiteral("primary");
+    case Role::Cooling:
+      return QStringLiteral("cooling");
+    case Role::Heating:
+      return QStringLiteral("heating");
+    case Role::Locked:
+      return QStringLiteral("locked");
   }
   return QString();
 }

@@ -16,7 +16,8 @@
 //  - Box colours: entry white; computed and locked light yellow (#FFFF80, the
 //    program's computed-box colour) and out of the Tab order; the room-load box
 //    yellow (#FFFF00) while the kind of system uses the loads and dark blue
-//    (#000080) while it does not; result boxes light yellow.
+//    (#000080) while it does not; result boxes light yellow; a load taken out
+//    of the air light cyan (#80FFFF), one put into it light red (#FF8080).
 //  - Buttons are one height; the action a window is for is bold (Primary). The
 //    buttons of a window sit in rows at its bottom, equal in width
 //    (equalButtons). The main buttons carry an Alt mnemonic (setMnemonic) that
@@ -64,6 +65,9 @@ enum class Role {
   Wait,      // the notice shown while a calculation runs
   Hint,      // a quiet explanatory line
   Primary,   // the button of the action the window is for
+  Cooling,   // a load taken out of the air (the calculator's &HFFFF80)
+  Heating,   // a load put into the air (the calculator's &H8080FF)
+  Locked,    // a text box locked until an action opens it (grey)
 };
 // Gives a widget its role (the "aeritonRole" property the sheet selects on).
 void setRole(QWidget* widget, Role role);
