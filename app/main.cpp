@@ -5,7 +5,6 @@
 // title window, program registry, leftover files, season window, data screen.
 #include <QApplication>
 #include <QDialog>
-#include <clocale>
 
 #include "shell/ProgramInfo.h"
 #include "shell/ui/ShellApi.h"
@@ -33,10 +32,6 @@ QDialog* winterScreen(QWidget* parent) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  // QApplication switches the C library to the user's locale; the record files
-  // are written and read with the C library's number routines and always use
-  // "." (the screens take their separators from QLocale, not from here).
-  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QString::fromLatin1(kProgramName));
   QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
   // The program lives as long as its start-up runs: the modal windows come and

@@ -307,7 +307,9 @@ void FrmPsyDat::buildLayout() {
   // runs, so that nothing moves.
   cmdAeriton_ = new QPushButton(this);
   cmdAeriton_->setObjectName(QStringLiteral("CmdAeriton"));
-  style::setMnemonic(cmdAeriton_, QStringLiteral("ΨΥΧΡΟΜΕΤΡΙΚΟΙ ΥΠΟΛΟΓΙΣΜΟΙ"), QChar(u'Ψ'));
+  // Alt+Υ (Alt+Y on the Latin layout): the calculation, as on the winter screen
+  // (where Alt+A .. D choose the given values) and the calculator.
+  style::setMnemonic(cmdAeriton_, QStringLiteral("ΨΥΧΡΟΜΕΤΡΙΚΟΙ ΥΠΟΛΟΓΙΣΜΟΙ"), QChar(u'Υ'));
   style::setRole(cmdAeriton_, style::Role::Primary);
   txtWait_ = new QLabel(QStringLiteral(".. Περιμένετε .."), this);
   txtWait_->setObjectName(QStringLiteral("TxtWait"));

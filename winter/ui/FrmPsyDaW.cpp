@@ -323,7 +323,8 @@ void FrmPsyDaW::buildLayout() {
   // The waiting notice shows over the calculate button while the calculation
   // runs, so that nothing moves.
   cmdAeriton_ = makeButton(this, "CmdAeriton", QString());
-  style::setMnemonic(cmdAeriton_, texts::cmdAeriton(), QChar(u'Ψ'));
+  // Alt+Υ (Alt+Y): not Ψ, whose key is the C of Alt+C below.
+  style::setMnemonic(cmdAeriton_, texts::cmdAeriton(), QChar(u'Υ'));
   style::setRole(cmdAeriton_, style::Role::Primary);
   // Enter on the calculate button (where the load field's Enter leads) calculates.
   cmdAeriton_->setAutoDefault(true);
@@ -896,7 +897,12 @@ void FrmPsyDaW::keyPressEvent(QKeyEvent* event) {
 }
 
 bool FrmPsyDaW::handleScreenKey(QKeyEvent* event, QObject* target) {
-  const int key = event->key();
+  int key = event->key();
+  // With the Greek layout the keys A .. D give Α, Β, Ψ, Δ: the same keys.
+  if (key > 0x0370 && key < 0x0400) {
+    const QChar latin = style::keyTwin(QChar(key));
+    if (!latin.isNull() && latin.unicode() < 0x80) key = latin.unicode();
+  }
   const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
                                                            Qt::AltModifier | Qt::MetaModifier);
   if (key == Qt::Key_F2 && (mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {

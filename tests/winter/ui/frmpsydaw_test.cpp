@@ -423,7 +423,8 @@ TEST_F(WinterScreenTest, SavedStudyReopensAsEnteredAndRecalculatesToTheSameFile)
   // The wet bulbs were computed from the humidities: locked, in the computed colour.
   for (const char* name : {"TxtEnvWB", "TxtSpaWB"}) {
     EXPECT_TRUE(box(name)->isReadOnly()) << name;
-    EXPECT_TRUE(box(name)->styleSheet().contains("#ffff80")) << name;
+    box(name)->ensurePolished();
+    EXPECT_EQ(box(name)->palette().color(QPalette::Base).name(), "#ffff80") << name;
     EXPECT_FALSE(box(name)->text().isEmpty()) << name;
   }
   for (const char* name : {"TxtEnvRH", "TxtSpaRH"}) {
@@ -485,7 +486,8 @@ TEST_F(WinterScreenTest, ListsAndDefaultsShownOnLoad) {
 
 TEST_F(WinterScreenTest, TitleButtonWritesTheClimateAndLoadAsShown) {
   // "PSDATA.TMP": the outdoor state, the room state, the load, as the boxes
-  // show them, in quotes, one record per line.
+  // show them but in the files' own form ("." and no grouping), in quotes,
+  // one record per line.
   fillMetric();
   QTimer::singleShot(0, [] {
     if (QWidget* w = QApplication::activeModalWidget()) w->close();
@@ -498,7 +500,7 @@ TEST_F(WinterScreenTest, TitleButtonWritesTheClimateAndLoadAsShown) {
   EXPECT_EQ(shown("TxtSens"), "10,000");
   EXPECT_FALSE(shown("TxtEnvWB").isEmpty());
   EXPECT_EQ(data, "\"0.0\",\"" + shown("TxtEnvWB") + "\",\"80.0\"\r\n\"20.0\",\"" +
-                      shown("TxtSpaWB") + "\",\"40.0\"\r\n\"10,000\"\r\n");
+                      shown("TxtSpaWB") + "\",\"40.0\"\r\n\"10000\"\r\n");
 }
 
 TEST_F(WinterScreenTest, TabSkipsComputedBoxesAndStartsWithTheUnits) {
@@ -562,6 +564,30 @@ TEST_F(WinterScreenTest, WindowKeepsItsSizeAfterACalculation) {
   QApplication::processEvents();
   EXPECT_EQ(screen->size(), size);
   EXPECT_FALSE(widget("TxtWait")->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WinterScreenTest, AltKeysWorkWithEitherKeyboardLayout) {
+  // The Greek layout gives Ψ on the C key: Alt+Ψ chooses the room's wet bulb
+  // as Alt+C does. Alt+Y (Υ) calculates, with either layout.
+  fillMetric();
+  box("TxtSpaDB")->setFocus();
+  QTest::sendKeyEvent(QTest::Click, box("TxtSpaDB"), static_cast<Qt::Key>(0x03A8),
+                      QStringLiteral("ψ"), Qt::AltModifier);
+  // The wet bulb is now the entry and the humidity the computed box.
+  EXPECT_TRUE(box("TxtSpaRH")->isReadOnly());
+  EXPECT_FALSE(box("TxtSpaWB")->isReadOnly());
+  click("CmdRHx");
+  type("TxtSpaRH", "40");
+  auto* calc = screen->findChild<QPushButton*>("CmdAeriton");
+  EXPECT_EQ(calc->text(), QString::fromUtf8("ΨΥΧΡΟΜΕΤΡΙΚΟΙ &ΥΠΟΛΟΓΙΣΜΟΙ"));
+  box("TxtAmount")->setFocus();
+  QTest::keyClick(box("TxtAmount"), Qt::Key_Y, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return resultsOpened == 1; }, 3000));
+  EXPECT_TRUE(folder.messages.shown().empty());
 }
 
 }  // namespace
