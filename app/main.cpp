@@ -10,6 +10,7 @@
 #include "shell/ui/ShellApi.h"
 #include "shell/ui/StartupController.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 #include "summer/ui/FrmPsyDat.h"
 #include "summer/ui/StudyFileActions.h"
 #include "winter/ui/FrmPSDiagram.h"
@@ -36,6 +37,8 @@ int main(int argc, char** argv) {
   // The program lives as long as its start-up runs: the modal windows come and
   // go, and the last one closing must not end it half-way.
   QApplication::setQuitOnLastWindowClosed(false);
+  // One look and one keyboard for every window (study/ui/Style.h).
+  style::applyApplicationStyle();
 
   QtMessageService service;
   setMessageService(&service);

@@ -343,9 +343,10 @@ QString ResultsView::format(ResultField f) const {
       return QStringLiteral("0.00");
     case ResultField::DB_T:
     case ResultField::WB_T:
-      return up ? QStringLiteral("#,##0.00") : QStringLiteral("0.00");
     case ResultField::H_T:
-      return up ? QStringLiteral("#,##0.0") : QStringLiteral("0.00");
+      // After a raise the enthalpy keeps the two decimals of every other
+      // enthalpy on the screen (the record holds it to 0.01).
+      return up ? QStringLiteral("#,##0.00") : QStringLiteral("0.00");
     case ResultField::FlowRate:
       return QStringLiteral("#,###,##0.0");
     case ResultField::Power:

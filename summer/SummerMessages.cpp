@@ -1,6 +1,9 @@
 #include "summer/SummerMessages.h"
 
+#include <cmath>
+
 #include "engine/NumberEntry.h"
+#include "summer/SummerChecks.h"
 
 namespace aeriton::summer {
 
@@ -8,6 +11,15 @@ namespace {
 
 Message refusal(int code, const QString& text) {
   return okMessage(code, refusalTitle(), text);
+}
+
+// A bound as the refusals write it: whole numbers without decimals.
+QString boundText(float v) {
+  if (v == std::floor(v)) return QString::number(static_cast<long long>(v));
+  return LocaleNumberText(v);
+}
+QString degrees(float v, bool fahrenheit) {
+  return boundText(v) + (fahrenheit ? QStringLiteral(" [°F]") : QStringLiteral(" [°C]"));
 }
 
 Message question(int code, const QString& text) {
@@ -56,11 +68,6 @@ QString fieldControlName(Field f) {
   return QString();
 }
 
-bool isMessagesPSCode(int code) {
-  return code == kRaisedSupplyQuestion ||
-         (code >= kFreshAirExcessive && code <= kOutdoorDB && code != -9);
-}
-
 Message messagesPS(int code, UnitPair units, float raisedTemp, bool raisedMetric) {
   const bool f = englishWording(units);
   switch (code) {
@@ -79,26 +86,29 @@ Message messagesPS(int code, UnitPair units, float raisedTemp, bool raisedMetric
       m.title = QStringLiteral("*** Π Ρ Ο Σ Ο Χ Η *** ");
       return m;
     }
+    // The range refusals quote the bounds CheckForLimits applies
+    // (summer/SummerChecks.h), never other figures.
     case kNeedTempDifference:
       return refusal(code,
-                     f ? QStringLiteral("... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει την "
-                                        "Θερμοκρασία Χώρων, κατά 9 [°F] ΤΟΥΛΑΧΙΣΤΟΝ ...")
-                       : QStringLiteral("... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει την "
-                                        "Θερμοκρασία Χώρων, κατά 5 [°C] ΤΟΥΛΑΧΙΣΤΟΝ ..."));
+                     QStringLiteral("... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει "
+                                    "την Θερμοκρασία Χώρων, κατά %1 ΤΟΥΛΑΧΙΣΤΟΝ ...")
+                         .arg(degrees(f ? limits::kMinDifferenceF : limits::kMinDifferenceC, f)));
     case kRoomRHRange:
-      return refusal(code, QStringLiteral("... Σχετική Υγρασία Χώρων, μεταξύ 35 % και 100 % ..."));
+      return refusal(code, QStringLiteral("... Σχετική Υγρασία Χώρων, μεταξύ %1 % και %2 % ...")
+                               .arg(boundText(limits::kRoomRHMin), boundText(limits::kRoomRHMax)));
     case kRoomDBRange:
-      return refusal(code,
-                     f ? QStringLiteral("... Θερμοκρασία Χώρων, μεταξύ 65 [°F] και 92 [°F] ...")
-                       : QStringLiteral("... Θερμοκρασία Χώρων, μεταξύ 18 [°C] και 33 [°C] ..."));
+      return refusal(code, QStringLiteral("... Θερμοκρασία Χώρων, μεταξύ %1 και %2 ...")
+                               .arg(degrees(f ? limits::kRoomDBMinF : limits::kRoomDBMinC, f),
+                                    degrees(f ? limits::kRoomDBMaxF : limits::kRoomDBMaxC, f)));
     case kOutdoorRHRange:
-      return refusal(
-          code, QStringLiteral("... Σχετική Υγρασία Περιβάλλοντος, μεταξύ 30 % και 100 % ..."));
+      return refusal(code,
+                     QStringLiteral("... Σχετική Υγρασία Περιβάλλοντος, μεταξύ %1 % και %2 % ...")
+                         .arg(boundText(limits::kOutdoorRHMin), boundText(limits::kOutdoorRHMax)));
     case kOutdoorDBRange:
-      return refusal(
-          code,
-          f ? QStringLiteral("... Θερμοκρασία Περιβάλλοντος, μεταξύ 68 [°F] και 130 [°F] ...")
-            : QStringLiteral("... Θερμοκρασία Περιβάλλοντος, μεταξύ 20 [°C] και 54 [°C] ..."));
+      return refusal(code,
+                     QStringLiteral("... Θερμοκρασία Περιβάλλοντος, μεταξύ %1 και %2 ...")
+                         .arg(degrees(f ? limits::kOutdoorDBMinF : limits::kOutdoorDBMinC, f),
+                              degrees(f ? limits::kOutdoorDBMaxF : limits::kOutdoorDBMaxC, f)));
     case kUnsavedQuestion: {
       // Two lines after an empty one; the question is centred under the notice.
       const QString notice = QStringLiteral("!! Υπάρχουν Δεδομένα, που ΔΕΝ έχουν < σωθεί > !!");
@@ -134,35 +144,6 @@ Message messagesPS(int code, UnitPair units, float raisedTemp, bool raisedMetric
   return Message{};
 }
 
-Field focusAfterPS(int code) {
-  switch (code) {
-    case kRoomRHRange:
-      return Field::SpaRH;
-    case kRoomDBRange:
-      return Field::SpaDB;
-    case kOutdoorRHRange:
-      return Field::EnvRH;
-    case kOutdoorDBRange:
-      return Field::EnvDB;
-    case kSensibleLoad:
-      return Field::Sens;
-    case kRoomRH:
-      return Field::SpaRH;
-    case kRoomWB:
-      return Field::SpaWB;
-    case kRoomDB:
-      return Field::SpaDB;
-    case kOutdoorRH:
-      return Field::EnvRH;
-    case kOutdoorWB:
-      return Field::EnvWB;
-    case kOutdoorDB:
-      return Field::EnvDB;
-    default:
-      return Field::None;
-  }
-}
-
 Message psMessage(int code) {
   if (code < kNoSpaces || code > kNoFreshPerCent) return Message{};
   Message m;
@@ -175,17 +156,6 @@ Message psMessage(int code) {
   m.defaultButton = MsgAnswer::Ok;
   m.beeps = 2;
   return m;
-}
-
-Field focusAfterPSMessage(int code) {
-  switch (code) {
-    case kNoFreshAmount:
-      return Field::Amount;
-    case kNoFreshPerCent:
-      return Field::PerCent;
-    default:
-      return Field::None;
-  }
 }
 
 Message missingTitleMessage() {

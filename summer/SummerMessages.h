@@ -1,8 +1,8 @@
 #pragma once
 // The messages of the summer data screen, as Message values for the shared
 // message service: the refusal and question table (MessagesPS, negative codes)
-// and the missing-entry notices (PSMessage, codes 1-3), each with the field
-// that receives the focus afterwards.
+// and the missing-entry notices (PSMessage, codes 1-3). The checks
+// (summer/SummerChecks.h) name the field that receives the focus afterwards.
 
 #include <QString>
 
@@ -41,21 +41,16 @@ QString fieldControlName(Field f);
 // Title of the refusals of the data screen.
 QString refusalTitle();
 
-// True for the codes that MessagesPS knows.
-bool isMessagesPSCode(int code);
 // MessagesPS: the message of a negative code. `units` selects the °C or °F
-// wording of -10, -12, -14 ((0, 1) is °F, anything else °C).
+// wording of -10, -12, -14 ((0, 1) is °F, anything else °C). The range
+// refusals -10 .. -14 name the bounds that CheckForLimits applies.
 // `raisedTemp` and `raisedMetric` fill the -100 question.
 Message messagesPS(int code, UnitPair units = UnitPair{}, float raisedTemp = 0,
                    bool raisedMetric = true);
-// Field that receives the focus after a MessagesPS code (None for questions
-// and -14, -15).
-Field focusAfterPS(int code);
 
 // PSMessage: the notices of codes 1-3 (a code outside 1..3 gives an empty
 // message with code 0).
 Message psMessage(int code);
-Field focusAfterPSMessage(int code);
 
 // Refusal of a calculation without a study title (the title window opens next).
 Message missingTitleMessage();

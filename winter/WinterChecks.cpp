@@ -23,19 +23,11 @@ bool above(double v, double bound) {
   return v > bound + kSlack;
 }
 
-// The limits of a winter study in the two unit systems.
-struct Limits {
-  double envDBLow, envDBHigh, spaDBLow, spaDBHigh, difference, envWBLow, spaWBLow;
-};
-// Outdoor −20 .. 15 °C, room 15 .. 33 °C, the room at least 5 °C above the
-// outdoor air, wet bulbs from −12 °C outdoors and 10 °C in the rooms; the same
-// temperatures in °F (−12 °C is 10.4 °F).
-constexpr Limits kMetric{-20, 15, 15, 33, 5, -12, 10};
-constexpr Limits kEnglish{-4, 59, 59, 92, 9, 10.4, 50};
-constexpr double kEnvRHLow = 30, kSpaRHLow = 35, kRHHigh = 100;
+constexpr WinterLimits kMetric{-20, 15, 15, 33, 5, -12, 10};
+constexpr WinterLimits kEnglish{-4, 59, 59, 92, 9, 10.4, 50};
 
-const Limits& limitsOf(int unitIndex) {
-  return fahrenheitUnits(unitIndex) ? kEnglish : kMetric;
+const WinterLimits& limitsOf(int unitIndex) {
+  return winterLimits(fahrenheitUnits(unitIndex));
 }
 
 CheckResult fail(int code, Field focus, std::vector<Field> cleared, bool english = false) {
@@ -55,6 +47,10 @@ double toC(float f) {
 }
 
 }  // namespace
+
+const WinterLimits& winterLimits(bool english) {
+  return english ? kEnglish : kMetric;
+}
 
 QString loadUnitCode(int unitIndex) {
   static const char* kCodes[kUnitCount] = {"WATT", "KCAL", "KW", "RT", "BTUh", "BTU"};
@@ -135,7 +131,7 @@ bool humidityFromWetBulb(double db, double wb, bool fahrenheit, double& rhPercen
 
 CheckResult CheckForLimits(const WinterEntries& e) {
   const bool english = fahrenheitUnits(e.unitIndex);
-  const Limits& L = limitsOf(e.unitIndex);
+  const WinterLimits& L = limitsOf(e.unitIndex);
   if (below(e.envDB, L.envDBLow) || above(e.envDB, L.envDBHigh))
     return fail(kCodeEnvDB, Field::EnvDB, {Field::EnvDB, Field::EnvWB}, english);
   if (below(e.envRH, kEnvRHLow) || above(e.envRH, kRHHigh))
@@ -153,7 +149,7 @@ CheckResult CheckForLimits(const WinterEntries& e) {
 
 CheckResult CheckPSValues(const WinterEntries& e) {
   const bool english = fahrenheitUnits(e.unitIndex);
-  const Limits& L = limitsOf(e.unitIndex);
+  const WinterLimits& L = limitsOf(e.unitIndex);
   if (!e.envWBPlaceholder && below(e.envWB, L.envWBLow))
     return fail(kCodeEnvWB, Field::EnvWB, {}, english);
   if (!e.spaWBPlaceholder && below(e.spaWB, L.spaWBLow))

@@ -113,6 +113,17 @@ struct CheckResult {
   explicit operator bool() const { return code != 0; }
 };
 
+// The limits of a winter study, inclusive, in the study's unit system: outdoor
+// −20 .. 15 °C, room 15 .. 33 °C, the room at least 5 °C above the outdoor
+// air, wet bulbs from −12 °C outdoors and 10 °C in the rooms; the same
+// temperatures in °F (−12 °C is 10.4 °F). The range messages quote them.
+struct WinterLimits {
+  double envDBLow, envDBHigh, spaDBLow, spaDBHigh, difference, envWBLow, spaWBLow;
+};
+const WinterLimits& winterLimits(bool english);
+// Relative humidity limits, per cent (both unit systems).
+constexpr double kEnvRHLow = 30, kSpaRHLow = 35, kRHHigh = 100;
+
 // The limits of a winter study (-10 .. -14), the first violation only.
 CheckResult CheckForLimits(const WinterEntries& e);
 // The wet bulbs and the load (-2, -5, -7).

@@ -1,6 +1,23 @@
 #include "winter/WinterTexts.h"
 
+#include <cmath>
+
+#include "engine/NumberEntry.h"
+#include "winter/WinterChecks.h"
+
 namespace aeriton::winter::texts {
+namespace {
+
+// A limit as the messages write it: whole numbers without decimals.
+QString boundText(double v) {
+  if (v == std::floor(v)) return QString::number(static_cast<long long>(v));
+  return LocaleNumberText(v);
+}
+QString degrees(double v, bool english) {
+  return boundText(v) + (english ? QStringLiteral(" [°F]") : QStringLiteral(" [°C]"));
+}
+
+}  // namespace
 
 QString caption() {
   return QStringLiteral("ΨΥΧΡΟΜΕΤΡΙΚΟΙ ΥΠΟΛΟΓΙΣΜΟΙ ΑΕΡΟΣ - ΠΕΡΙΟΔΟΣ ΧΕΙΜΩΝΑ");
@@ -29,6 +46,16 @@ QString spaRH() {
 }
 QString sensLoad() {
   return QStringLiteral("ΣΥΝΟΛΙΚΟ ΑΙΣΘΗΤΟ ΦΟΡΤΙΟ ΧΩΡΩΝ..........................................");
+}
+QString unitsCaption() {
+  return QStringLiteral("ΜΟΝΑΔΕΣ ΤΗΣ ΜΕΛΕΤΗΣ");
+}
+QString kindCaption() {
+  return QStringLiteral("ΕΙΔΟΣ ΣΥΣΤΗΜΑΤΟΣ ΚΛΙΜΑΤΙΣΜΟΥ..........................................");
+}
+QString kindyCaption() {
+  return QStringLiteral(
+      "ΛΕΙΤΟΥΡΓΙΑ ΤΟ ΚΑΛΟΚΑΙΡΙ..................................................");
 }
 QString coilOutLabel() {
   return QStringLiteral("Θερμοκρασία Εξόδου από το Στοιχείο");
@@ -137,27 +164,30 @@ QString spaWBRefused() {
 QString sensRefused() {
   return QStringLiteral("... Το Συνολικό Αισθητό Φορτίο των Χώρων, ΔΕΝ γίνεται Δεκτό ...");
 }
+// The range messages quote the limits the checks apply (winter/WinterChecks.h).
 QString envDBRange(bool english) {
-  return english ? QStringLiteral("... Θερμοκρασία Περιβάλλοντος, μεταξύ -4 [°F] και 59 [°F] ...")
-                 : QStringLiteral("... Θερμοκρασία Περιβάλλοντος, μεταξύ -20 [°C] και 15 [°C] ...");
+  const WinterLimits& L = winterLimits(english);
+  return QStringLiteral("... Θερμοκρασία Περιβάλλοντος, μεταξύ %1 και %2 ...")
+      .arg(degrees(L.envDBLow, english), degrees(L.envDBHigh, english));
 }
 QString envRHRange() {
-  return QStringLiteral("... Σχετική Υγρασία Περιβάλλοντος, μεταξύ 30 % και 100 % ...");
+  return QStringLiteral("... Σχετική Υγρασία Περιβάλλοντος, μεταξύ %1 % και %2 % ...")
+      .arg(boundText(kEnvRHLow), boundText(kRHHigh));
 }
 QString spaDBRange(bool english) {
-  return english ? QStringLiteral("... Θερμοκρασία Χώρων, μεταξύ 59 [°F] και 92 [°F] ...")
-                 : QStringLiteral("... Θερμοκρασία Χώρων, μεταξύ 15 [°C] και 33 [°C] ...");
+  const WinterLimits& L = winterLimits(english);
+  return QStringLiteral("... Θερμοκρασία Χώρων, μεταξύ %1 και %2 ...")
+      .arg(degrees(L.spaDBLow, english), degrees(L.spaDBHigh, english));
 }
 QString spaRHRange() {
-  return QStringLiteral("... Σχετική Υγρασία Χώρων, μεταξύ 35 % και 100 % ...");
+  return QStringLiteral("... Σχετική Υγρασία Χώρων, μεταξύ %1 % και %2 % ...")
+      .arg(boundText(kSpaRHLow), boundText(kRHHigh));
 }
 QString difference(bool english) {
-  return english ? QStringLiteral(
-                       "... Η Θερμοκρασία Χώρων, πρέπει να υπερβαίνει την Θερμοκρασία "
-                       "Περιβάλλοντος, κατά 9 [°F] ΤΟΥΛΑΧΙΣΤΟΝ ...")
-                 : QStringLiteral(
-                       "... Η Θερμοκρασία Χώρων, πρέπει να υπερβαίνει την Θερμοκρασία "
-                       "Περιβάλλοντος, κατά 5 [°C] ΤΟΥΛΑΧΙΣΤΟΝ ...");
+  return QStringLiteral(
+             "... Η Θερμοκρασία Χώρων, πρέπει να υπερβαίνει την Θερμοκρασία "
+             "Περιβάλλοντος, κατά %1 ΤΟΥΛΑΧΙΣΤΟΝ ...")
+      .arg(degrees(winterLimits(english).difference, english));
 }
 QString missingTitle() {
   return QStringLiteral(" ... ΠΡΟΣΟΧΗ !... ");

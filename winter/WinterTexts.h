@@ -16,6 +16,9 @@ QString spaDB();
 QString spaWB();
 QString spaRH();
 QString sensLoad();
+QString unitsCaption();     // LblUnits
+QString kindCaption();      // LblKind
+QString kindyCaption();     // LblKindy
 QString coilOutLabel();     // LblTo
 QString perCelsius();       // "σε [ °C ]"
 QString perFahrenheit();    // "σε [ °F ]"

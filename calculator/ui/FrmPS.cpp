@@ -29,19 +29,12 @@
 #include "study/MessageService.h"
 #include "study/StudyState.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 
 namespace aeriton::calculator {
 namespace {
 
 const QString kValueFormat = QStringLiteral("#,##0.00");
-
-// Screen colours: a computed box (&H80FFFF), a load taken out of the air
-// (&HFFFF80) and one put into it (&H8080FF).
-const QString kComputedStyle = QStringLiteral("background-color: #ffff80; color: black;");
-const QString kCoolingStyle =
-    QStringLiteral("background-color: #80ffff; color: black; font-weight: bold;");
-const QString kHeatingStyle =
-    QStringLiteral("background-color: #ff8080; color: black; font-weight: bold;");
 
 FrmPS::FileChooser& fileChooser() {
   static FrmPS::FileChooser chooser;
@@ -68,17 +61,16 @@ NumericBox* makeBox(QWidget* parent, int index) {
   b->setObjectName(boxName(index));
   b->setFormat(kValueFormat);
   b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  b->setFixedWidth(110);
+  b->setFixedWidth(style::kBoxWidth);
   return b;
 }
 
+// Wide enough for the longest caption of either system, so that a change of
+// units never moves the columns.
 QLabel* makeUnit(QWidget* parent, const char* name) {
-  auto* l = new QLabel(parent);
-  l->setObjectName(QLatin1String(name));
-  // Wide enough for the longest caption of either system, so that a change of
-  // units never moves the columns.
-  l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("Grains/Lib")) + 8);
-  return l;
+  return style::unitLabel(parent, name,
+                          {QStringLiteral("Grains/Lib"), QStringLiteral("Kcal/Kg"),
+                           QStringLiteral("Btu/Lib"), QStringLiteral("Kcal/h")});
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) {
@@ -125,6 +117,7 @@ FrmPS::FrmPS(QWidget* parent) : QDialog(parent) {
   push();
   box(kFlow)->setFocus();
   centreWindow(this);
+  style::fixSizeOnShow(this);
 }
 
 FrmPS::~FrmPS() = default;
@@ -133,39 +126,40 @@ FrmPS::~FrmPS() = default;
 
 void FrmPS::buildLayout() {
   auto* root = new QVBoxLayout(this);
-  root->setSpacing(8);
+  root->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  root->setSpacing(style::kSpacing);
+  QList<QWidget*> captions;
+  auto caption = [&captions](QWidget* parent, const QString& text) {
+    QLabel* l = style::caption(text, parent);
+    captions << l;
+    return l;
+  };
 
-  // Study title and designer.
-  auto* titleBox = new QGroupBox(QStringLiteral(" ΘΕΜΑ-ΤΙΤΛΟΣ ΤΗΣ ΜΕΛΕΤΗΣ "), this);
-  auto* titleRow = new QHBoxLayout(titleBox);
-  lblThema_ = new QLabel(titleBox);
+  // Study title and designer. The title label and its box share one place: a
+  // click on the label opens the box.
+  auto* titleBox = style::section(QStringLiteral(" ΘΕΜΑ-ΤΙΤΛΟΣ ΤΗΣ ΜΕΛΕΤΗΣ "), this, "FraThema");
+  auto* titleRow = style::sectionGrid(titleBox);
+  lblThema_ = new style::TitleLabel(titleBox);
   lblThema_->setObjectName(QStringLiteral("LblThema"));
-  lblThema_->setFrameShape(QFrame::Panel);
-  lblThema_->setFrameShadow(QFrame::Sunken);
-  lblThema_->setMinimumHeight(26);
-  lblThema_->setStyleSheet(QStringLiteral("background-color: white; padding: 2px 6px;"));
-  lblThema_->setCursor(Qt::IBeamCursor);
   lblThema_->setToolTip(QStringLiteral("Πατήστε για να γράψετε το Θέμα της Μελέτης"));
-  QFont bold = lblThema_->font();
-  bold.setBold(true);
-  lblThema_->setFont(bold);
   lblThema_->installEventFilter(this);
   txtThema_ = new QLineEdit(titleBox);
   txtThema_->setObjectName(QStringLiteral("TxtThema"));
-  txtThema_->setMinimumHeight(26);
-  txtThema_->setFont(bold);
   txtThema_->hide();
   txtThema_->installEventFilter(this);
-  auto* cmdClient = makeButton(titleBox, "Cmd_Client", QStringLiteral(" Μελετητής "));
+  auto* cmdClient = makeButton(titleBox, "Cmd_Client", QString());
+  style::setMnemonic(cmdClient, QStringLiteral(" Μελετητής "), QChar(u'Μ'));
   cmdClient->setToolTip(QStringLiteral("Μητρώο Μελετητών: ο Μελετητής που τυπώνεται"));
-  titleRow->addWidget(lblThema_, 1);
-  titleRow->addWidget(txtThema_, 1);
-  titleRow->addWidget(cmdClient);
+  titleRow->addWidget(lblThema_, 0, 0);
+  titleRow->addWidget(txtThema_, 0, 0);
+  titleRow->addWidget(cmdClient, 0, 1);
+  titleRow->setColumnStretch(0, 1);
   root->addWidget(titleBox);
 
   // Units and air flow.
-  auto* unitsBox = new QGroupBox(QStringLiteral(" ΣΥΣΤΗΜΑ ΜΟΝΑΔΩΝ - ΠΑΡΟΧΗ ΑΕΡΑ "), this);
-  auto* unitsRow = new QHBoxLayout(unitsBox);
+  auto* unitsBox =
+      style::section(QStringLiteral(" ΣΥΣΤΗΜΑ ΜΟΝΑΔΩΝ - ΠΑΡΟΧΗ ΑΕΡΑ "), this, "FraUnits");
+  auto* ug = style::sectionGrid(unitsBox);
   optMetric_ = new QRadioButton(QStringLiteral("Μετρικό Σύστημα"), unitsBox);
   optMetric_->setObjectName(QStringLiteral("OptMetric"));
   optEnglish_ = new QRadioButton(QStringLiteral("Αγγλοσαξονικό Σύστημα"), unitsBox);
@@ -173,24 +167,28 @@ void FrmPS::buildLayout() {
   auto* group = new QButtonGroup(this);
   group->addButton(optMetric_);
   group->addButton(optEnglish_);
-  unitsRow->addWidget(optMetric_);
-  unitsRow->addWidget(optEnglish_);
-  unitsRow->addSpacing(60);
-  unitsRow->addWidget(new QLabel(QStringLiteral("Παροχή Αέρα"), unitsBox));
+  auto* options = new QHBoxLayout;
+  options->setSpacing(16);
+  options->addWidget(optMetric_);
+  options->addWidget(optEnglish_);
+  options->addStretch(1);
+  ug->addWidget(caption(unitsBox, QStringLiteral("ΣΥΣΤΗΜΑ ΜΟΝΑΔΩΝ")), 0, 0);
+  ug->addLayout(options, 0, 1, 1, 3);
   boxes_[kFlow] = makeBox(unitsBox, kFlow);
-  unitsRow->addWidget(boxes_[kFlow]);
   lblUNFlow_ = makeUnit(unitsBox, "LblUNFlow");
-  unitsRow->addWidget(lblUNFlow_);
-  unitsRow->addStretch(1);
+  ug->addWidget(caption(unitsBox, QStringLiteral("ΠΑΡΟΧΗ ΑΕΡΑ..................................")),
+                1, 0);
+  ug->addWidget(boxes_[kFlow], 1, 1);
+  ug->addWidget(lblUNFlow_, 1, 2);
+  ug->setColumnStretch(3, 1);
   root->addWidget(unitsBox);
 
-  // The two states side by side.
-  auto makeState = [this](const QString& caption, bool inlet) {
+  // The two states, one under the other, as on the data screens.
+  QList<QPushButton*> stateButtons;
+  auto makeState = [&](const QString& title, bool inlet) {
     const int db = inlet ? kTDBin : kTDBout;
-    auto* group = new QGroupBox(caption, this);
-    auto* g = new QGridLayout(group);
-    g->setHorizontalSpacing(8);
-    g->setVerticalSpacing(6);
+    auto* group = style::section(title, this, inlet ? "FraInlet" : "FraOutlet");
+    auto* g = style::sectionGrid(group);
     for (int i = 0; i < 5; ++i) boxes_[db + i] = makeBox(group, db + i);
     QLabel*& dbUnit = lblTemp_[inlet ? 0 : 2];
     QLabel*& wbUnit = lblTemp_[inlet ? 1 : 3];
@@ -200,103 +198,115 @@ void FrmPS::buildLayout() {
     QLabel* hUnit = makeUnit(group, inlet ? "LblUNHin" : "LblUNHout");
     (inlet ? lblUNWin_ : lblUNWout_) = wUnit;
     (inlet ? lblUNHin_ : lblUNHout_) = hUnit;
+    // The same captions as the data screens' buttons that choose the given value.
     QPushButton* cmdWB =
-        makeButton(group, inlet ? "CmdWBin" : "CmdWBout", QStringLiteral("Δίνεται η Υ.Θ."));
-    cmdWB->setToolTip(QStringLiteral(
-        "Καθορισμός της Θερμοκρασίας Υγρού Θερμομέτρου: η Σχετική Υγρασία θα υπολογισθεί"));
-    QPushButton* cmdRH =
-        makeButton(group, inlet ? "CmdRHin" : "CmdRHout", QStringLiteral("Δίνεται η Σ.Υ."));
-    cmdRH->setToolTip(QStringLiteral(
-        "Καθορισμός της Σχετικής Υγρασίας: η Θερμοκρασία Υγρού Θερμομέτρου θα υπολογισθεί"));
+        makeButton(group, inlet ? "CmdWBin" : "CmdWBout",
+                   QStringLiteral(" Καθορισμός της Θερμοκρασίας Υγρού Θερμομέτρου "));
+    QPushButton* cmdRH = makeButton(group, inlet ? "CmdRHin" : "CmdRHout",
+                                    QStringLiteral(" Καθορισμός της Σχετικής Υγρασίας "));
     QPushButton* cmdCH = makeButton(group, inlet ? "CmdCH1" : "CmdCH2", toKJButtonText());
     // Hidden on English screens without moving the columns.
-    QSizePolicy keep = cmdCH->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    cmdCH->setSizePolicy(keep);
+    style::keepSpaceWhenHidden(cmdCH);
     (inlet ? cmdWBin_ : cmdWBout_) = cmdWB;
     (inlet ? cmdRHin_ : cmdRHout_) = cmdRH;
     (inlet ? cmdCH1_ : cmdCH2_) = cmdCH;
-    auto* rhUnit = new QLabel(QStringLiteral("%"), group);
-    const QString captions[5] = {QStringLiteral("Θερμοκρασία Ξηρού Θερμομέτρου (Ξ.Θ.)"),
-                                 QStringLiteral("Θερμοκρασία Υγρού Θερμομέτρου (Υ.Θ.)"),
-                                 QStringLiteral("Σχετική Υγρασία (Σ.Υ.)"),
-                                 QStringLiteral("Απόλυτη Υγρασία"), QStringLiteral("Ενθαλπία")};
+    stateButtons << cmdWB << cmdRH << cmdCH;
+    auto* rhUnit = makeUnit(group, nullptr);
+    rhUnit->setText(QStringLiteral("%"));
+    const QString captionTexts[5] = {
+        QStringLiteral("ΘΕΡΜΟΚΡΑΣΙΑ ΞΗΡΟΥ ΘΕΡΜΟΜΕΤΡΟΥ (Ξ.Θ.)..........."),
+        QStringLiteral("ΘΕΡΜΟΚΡΑΣΙΑ ΥΓΡΟΥ ΘΕΡΜΟΜΕΤΡΟΥ (Υ.Θ.)..........."),
+        QStringLiteral("ΣΧΕΤΙΚΗ ΥΓΡΑΣΙΑ (Σ.Υ.)..........................................."),
+        QStringLiteral("ΑΠΟΛΥΤΗ ΥΓΡΑΣΙΑ................................................."),
+        QStringLiteral("ΕΝΘΑΛΠΙΑ............................................................")};
     QLabel* units[5] = {dbUnit, wbUnit, rhUnit, wUnit, hUnit};
     QPushButton* actions[5] = {nullptr, cmdWB, cmdRH, nullptr, cmdCH};
     for (int i = 0; i < 5; ++i) {
-      g->addWidget(new QLabel(captions[i], group), i, 0);
+      g->addWidget(caption(group, captionTexts[i]), i, 0);
       g->addWidget(boxes_[db + i], i, 1);
       g->addWidget(units[i], i, 2);
-      if (actions[i]) g->addWidget(actions[i], i, 3);
+      if (actions[i]) g->addWidget(actions[i], i, 3, Qt::AlignLeft);
     }
-    g->setColumnStretch(0, 1);
+    g->setColumnStretch(3, 1);
     return group;
   };
-  auto* statesRow = new QHBoxLayout;
-  statesRow->addWidget(makeState(QStringLiteral(" ΚΑΤΑΣΤΑΣΗ ΕΙΣΟΔΟΥ ΤΟΥ ΑΕΡΑ "), true));
-  statesRow->addWidget(makeState(QStringLiteral(" ΚΑΤΑΣΤΑΣΗ ΕΞΟΔΟΥ ΤΟΥ ΑΕΡΑ "), false));
-  root->addLayout(statesRow);
+  root->addWidget(makeState(QStringLiteral(" ΚΑΤΑΣΤΑΣΗ ΕΙΣΟΔΟΥ ΤΟΥ ΑΕΡΑ "), true));
+  root->addWidget(makeState(QStringLiteral(" ΚΑΤΑΣΤΑΣΗ ΕΞΟΔΟΥ ΤΟΥ ΑΕΡΑ "), false));
+  style::equalButtons(stateButtons, false);
 
   // Loads.
-  auto* loadsBox = new QGroupBox(QStringLiteral(" ΦΟΡΤΙΑ ΤΗΣ ΜΕΤΑΒΟΛΗΣ "), this);
-  auto* lg = new QGridLayout(loadsBox);
+  auto* loadsBox = style::section(QStringLiteral(" ΦΟΡΤΙΑ ΤΗΣ ΜΕΤΑΒΟΛΗΣ "), this, "FraLoads");
+  auto* lg = style::sectionGrid(loadsBox);
   boxes_[kSens] = makeBox(loadsBox, kSens);
   boxes_[kLat] = makeBox(loadsBox, kLat);
-  boxes_[kSens]->setFixedWidth(130);
-  boxes_[kLat]->setFixedWidth(130);
   lblUNsens_ = makeUnit(loadsBox, "LblUNsens");
   lblUNlat_ = makeUnit(loadsBox, "LblUNlat");
-  lg->addWidget(new QLabel(QStringLiteral("Αισθητό Φορτίο"), loadsBox), 0, 0);
+  lg->addWidget(
+      caption(loadsBox, QStringLiteral("ΑΙΣΘΗΤΟ ΦΟΡΤΙΟ.......................................")), 0,
+      0);
   lg->addWidget(boxes_[kSens], 0, 1);
   lg->addWidget(lblUNsens_, 0, 2);
-  lg->addWidget(new QLabel(QStringLiteral("Λανθάνον Φορτίο"), loadsBox), 1, 0);
+  lg->addWidget(
+      caption(loadsBox, QStringLiteral("ΛΑΝΘΑΝΟΝ ΦΟΡΤΙΟ.....................................")), 1,
+      0);
   lg->addWidget(boxes_[kLat], 1, 1);
   lg->addWidget(lblUNlat_, 1, 2);
   cmdKcalH_ = makeButton(loadsBox, "CmdKcalH", QStringLiteral("Kcal/h"));
   cmdWatts_ = makeButton(loadsBox, "CmdWatts", QStringLiteral("Watts"));
   cmdKWatts_ = makeButton(loadsBox, "CmdKWatts", QStringLiteral("Kw"));
+  style::equalButtons({cmdKcalH_, cmdWatts_, cmdKWatts_}, false);
   auto* unitButtons = new QHBoxLayout;
   unitButtons->addWidget(new QLabel(QStringLiteral("Φορτία σε :"), loadsBox));
   unitButtons->addWidget(cmdKcalH_);
   unitButtons->addWidget(cmdWatts_);
   unitButtons->addWidget(cmdKWatts_);
-  lg->setColumnMinimumWidth(3, 30);
-  lg->addLayout(unitButtons, 0, 4);
+  unitButtons->addStretch(1);
+  lg->addLayout(unitButtons, 0, 3);
   auto* legend = new QHBoxLayout;
   auto* cooling = new QLabel(QStringLiteral(" Ψύξη / Αφύγρανση "), loadsBox);
-  cooling->setStyleSheet(kCoolingStyle + QStringLiteral(" padding: 2px 6px;"));
+  style::setRole(cooling, style::Role::Cooling);
   auto* heating = new QLabel(QStringLiteral(" Θέρμανση / Ύγρανση "), loadsBox);
-  heating->setStyleSheet(kHeatingStyle + QStringLiteral(" padding: 2px 6px;"));
+  style::setRole(heating, style::Role::Heating);
   legend->addWidget(cooling);
   legend->addWidget(heating);
   legend->addStretch(1);
-  lg->addLayout(legend, 1, 4);
-  lg->setColumnStretch(5, 1);
+  lg->addLayout(legend, 1, 3);
+  lg->setColumnStretch(3, 1);
   root->addWidget(loadsBox);
 
-  // Buttons.
-  cmdCalc_ = makeButton(this, "CmdCalc", QStringLiteral("Υπολογισμός"));
-  QFont calcFont = cmdCalc_->font();
-  calcFont.setBold(true);
-  cmdCalc_->setFont(calcFont);
-  cmdCalc_->setMinimumHeight(36);
+  style::alignCaptions(captions);
+
+  // Buttons: the calculation on a row of its own, the others in one row below.
+  cmdCalc_ = makeButton(this, "CmdCalc", QString());
+  style::setMnemonic(cmdCalc_, QStringLiteral("Υπολογισμός"), QChar(u'Υ'));
+  style::setRole(cmdCalc_, style::Role::Primary);
+  cmdCalc_->setMinimumHeight(style::kButtonHeight + 4);
   // Enter on the calculate button presses it.
   cmdCalc_->setAutoDefault(true);
+  root->addSpacing(style::kSpacing);
   root->addWidget(cmdCalc_);
   auto* fileRow = new QHBoxLayout;
+  fileRow->setSpacing(style::kSpacing);
   struct B {
     const char* name;
     const char* text;
+    char16_t mnemonic;
   };
-  const B fileButtons[] = {
-      {"CmdNew", "Νέα Μελέτη"},  {"CmdOpen", "Άνοιγμα Αρχείου"},  {"CmdSave", "Αποθήκευση"},
-      {"CmdXL", "Αρχείο Excel"}, {"CmdPreview", "Προεπισκόπηση"}, {"CmdPrint", "Εκτύπωση"},
-      {"CmdExit", "ΕΞΟΔΟΣ"}};
+  const B fileButtons[] = {{"CmdNew", "Νέα Μελέτη", u'Ν'},
+                           {"CmdOpen", "Άνοιγμα Αρχείου", u'Ά'},
+                           {"CmdSave", "Αποθήκευση", u'θ'},
+                           {"CmdXL", "Αρχείο Excel", u'x'},
+                           {"CmdPreview", "Προεπισκόπηση", u'Π'},
+                           {"CmdPrint", "Εκτύπωση", u'κ'},
+                           {"CmdExit", "ΕΞΟΔΟΣ", u'Ε'}};
+  QList<QPushButton*> row;
   for (const B& b : fileButtons) {
-    auto* button = makeButton(this, b.name, QString::fromUtf8(b.text));
-    button->setMinimumHeight(32);
-    fileRow->addWidget(button);
+    auto* button = makeButton(this, b.name, QString());
+    style::setMnemonic(button, QString::fromUtf8(b.text), QChar(b.mnemonic));
+    fileRow->addWidget(button, 1);
+    row << button;
   }
+  style::equalButtons(row);
   root->addLayout(fileRow);
 
   connect(cmdClient, &QPushButton::clicked, this, &FrmPS::Cmd_Client_Click);
@@ -363,16 +373,17 @@ void FrmPS::push() {
     nb->setReadOnly(computed);
     nb->setAcceptKeys(!computed);
     nb->setFocusPolicy(computed ? Qt::NoFocus : Qt::StrongFocus);
-    nb->setStyleSheet(computed ? kComputedStyle : QString());
+    style::setRole(nb, computed ? style::Role::Computed : style::Role::Entry);
   }
-  for (int b : {kWin, kHin, kWout, kHout}) box(b)->setStyleSheet(kComputedStyle);
-  auto loadStyle = [](LoadColour c) {
-    return c == LoadColour::Cooling   ? kCoolingStyle
-           : c == LoadColour::Heating ? kHeatingStyle
-                                      : kComputedStyle;
+  for (int b : {kWin, kHin, kWout, kHout}) style::setRole(box(b), style::Role::Computed);
+  // A load taken out of the air (&HFFFF80), one put into it (&H8080FF).
+  auto loadRole = [](LoadColour c) {
+    return c == LoadColour::Cooling   ? style::Role::Cooling
+           : c == LoadColour::Heating ? style::Role::Heating
+                                      : style::Role::Computed;
   };
-  box(kSens)->setStyleSheet(loadStyle(form_.sensColour));
-  box(kLat)->setStyleSheet(loadStyle(form_.latColour));
+  style::setRole(box(kSens), loadRole(form_.sensColour));
+  style::setRole(box(kLat), loadRole(form_.latColour));
 
   lblUNFlow_->setText(flowCaption(form_));
   for (QLabel* l : lblTemp_) l->setText(temperatureCaption(form_));

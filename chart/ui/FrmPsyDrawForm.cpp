@@ -21,6 +21,7 @@
 #include "study/AppFolder.h"
 #include "study/MessageService.h"
 #include "study/StudyState.h"
+#include "study/ui/Style.h"
 
 namespace aeriton::chart {
 namespace {
@@ -153,8 +154,9 @@ frmPsyDrawForm::frmPsyDrawForm(QWidget* parent) : QDialog(parent) {
   auto* spacer = new QWidget(bar);
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   bar->addWidget(spacer);
-  auto* close = new QPushButton(u8("Κλείσιμο"), bar);
+  auto* close = new QPushButton(bar);
   close->setObjectName("CmdClose");
+  style::setMnemonic(close, u8("Κλείσιμο"), QChar(u'Κ'));
   close->setAutoDefault(false);
   bar->addWidget(close);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -178,12 +180,9 @@ frmPsyDrawForm::frmPsyDrawForm(QWidget* parent) : QDialog(parent) {
     values_[i] = new QLabel(QStringLiteral("---"), panel);
     values_[i]->setObjectName(QString::fromLatin1(kRows[i].value));
     values_[i]->setAlignment(Qt::AlignCenter);
-    values_[i]->setFrameShape(QFrame::Panel);
-    values_[i]->setFrameShadow(QFrame::Sunken);
-    values_[i]->setMinimumWidth(90);
-    QFont f = values_[i]->font();
-    f.setBold(true);
-    values_[i]->setFont(f);
+    // Read-outs are drawn as the result boxes of the other screens.
+    style::setRole(values_[i], style::Role::Result);
+    values_[i]->setMinimumWidth(style::kBoxWidth);
     grid->addWidget(captions_[i], 0, i);
     grid->addWidget(values_[i], 1, i, Qt::AlignHCenter);
     grid->setColumnStretch(i, 1);

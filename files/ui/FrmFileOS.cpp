@@ -21,12 +21,14 @@
 #include "study/MessageService.h"
 #include "study/StudyState.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 
 namespace aeriton::files {
 namespace {
 
 constexpr const char* kParentFolder = "..";
 constexpr int kMissingFileCode = 40;
+constexpr int kNoFileNameCode = 46;
 
 QString uiText(const char* utf8) {
   return QString::fromUtf8(utf8);
@@ -40,61 +42,79 @@ FrmFileOS::FrmFileOS(QWidget* parent, const QString& pattern, bool createMode)
   setModal(true);
   setWindowTitle(createMode ? uiText(text::kCreateCaption) : QStringLiteral("Άνοιγμα Αρχείου"));
 
-  auto* nameLabel = new QLabel(uiText(text::kFileNameLabel));
+  // The file: its name, the study files of the folder, the pattern.
+  auto* fileBox = style::section(QStringLiteral(" ΑΡΧΕΙΟ ΜΕΛΕΤΗΣ "), this, "FraFile");
+  auto* nameLabel = new QLabel(uiText(text::kFileNameLabel), fileBox);
   nameLabel->setObjectName("LblFileName");
-  name_ = new QLineEdit;
+  name_ = new QLineEdit(fileBox);
   name_->setObjectName("TxtFileName");
+  name_->setPlaceholderText(QStringLiteral("π.χ. Γραφεία") + patternExtension(pattern_));
   nameLabel->setBuddy(name_);
-  files_ = new QListWidget;
+  files_ = new QListWidget(fileBox);
   files_->setObjectName("File1");
-  auto* patternLabel = new QLabel(QStringLiteral("Αρχεία τύπου :  %1").arg(pattern_));
+  auto* patternLabel = new QLabel(QStringLiteral("Αρχεία τύπου :  %1").arg(pattern_), fileBox);
   patternLabel->setObjectName("LblPattern");
-
-  auto* curLabel = new QLabel(uiText(text::kCurrentFolderLabel));
-  curDir_ = new QLabel;
-  curDir_->setObjectName("LblCurDir");
-  curDir_->setWordWrap(true);
-  curDir_->setStyleSheet("QLabel { color: #00007f; font-weight: bold; }");
-  folders_ = new QListWidget;
-  folders_->setObjectName("Dir1");
-  auto* driveLabel = new QLabel(QStringLiteral("Μονάδα Δίσκου :"));
-  drives_ = new QComboBox;
-  drives_->setObjectName("Drive1");
-
-  auto* left = new QVBoxLayout;
+  style::setRole(patternLabel, style::Role::Hint);
+  auto* left = new QVBoxLayout(fileBox);
+  left->setContentsMargins(8, 4, 8, 6);
   left->addWidget(nameLabel);
   left->addWidget(name_);
   left->addWidget(files_, 1);
   left->addWidget(patternLabel);
-  auto* right = new QVBoxLayout;
+
+  // The folder: the current one, its sub-folders, the drive.
+  auto* folderBox = style::section(QStringLiteral(" ΚΑΤΑΛΟΓΟΣ "), this, "FraFolder");
+  auto* curLabel = new QLabel(uiText(text::kCurrentFolderLabel), folderBox);
+  curDir_ = new QLabel(folderBox);
+  curDir_->setObjectName("LblCurDir");
+  curDir_->setWordWrap(true);
+  style::setRole(curDir_, style::Role::Title);
+  folders_ = new QListWidget(folderBox);
+  folders_->setObjectName("Dir1");
+  auto* driveLabel = new QLabel(QStringLiteral("Μονάδα Δίσκου :"), folderBox);
+  drives_ = new QComboBox(folderBox);
+  drives_->setObjectName("Drive1");
+  auto* right = new QVBoxLayout(folderBox);
+  right->setContentsMargins(8, 4, 8, 6);
   right->addWidget(curLabel);
   right->addWidget(curDir_);
   right->addWidget(folders_, 1);
   right->addWidget(driveLabel);
   right->addWidget(drives_);
   auto* lists = new QHBoxLayout;
-  lists->addLayout(left, 1);
-  lists->addLayout(right, 1);
+  lists->setSpacing(style::kSpacing);
+  lists->addWidget(fileBox, 1);
+  lists->addWidget(folderBox, 1);
 
-  auto* titleBox = new QGroupBox(QStringLiteral(" Θέμα-Τίτλος της Μελέτης "));
-  title_ = new QLabel;
+  auto* titleBox = style::section(QStringLiteral(" ΘΕΜΑ-ΤΙΤΛΟΣ ΤΗΣ ΜΕΛΕΤΗΣ "), this, "FraTitle");
+  title_ = new QLabel(titleBox);
   title_->setObjectName("LblStudyTitle");
   title_->setWordWrap(true);
+  style::setRole(title_, style::Role::Title);
   title_->setMinimumHeight(title_->fontMetrics().height() * 2);
   auto* tl = new QVBoxLayout(titleBox);
+  tl->setContentsMargins(8, 4, 8, 6);
   tl->addWidget(title_);
 
-  ok_ = new QPushButton(createMode ? QStringLiteral("Αποθήκευση") : QStringLiteral("Άνοιγμα"));
+  ok_ = new QPushButton(this);
   ok_->setObjectName("CmdOK");
+  style::setMnemonic(ok_, createMode ? QStringLiteral("Αποθήκευση") : QStringLiteral("Άνοιγμα"),
+                     QChar(createMode ? u'Α' : u'Ά'));
+  style::setRole(ok_, style::Role::Primary);
   ok_->setDefault(true);
-  auto* defPath = new QPushButton(QStringLiteral("Προεπιλεγμένος Κατάλογος"));
+  auto* defPath = new QPushButton(this);
   defPath->setObjectName("Cmd_DefaultPath");
-  auto* list = new QPushButton(QStringLiteral("Λίστα Μελετών"));
+  style::setMnemonic(defPath, QStringLiteral("Προεπιλεγμένος Κατάλογος"), QChar(u'Π'));
+  auto* list = new QPushButton(this);
   list->setObjectName("CmdStudies");
+  style::setMnemonic(list, QStringLiteral("Λίστα Μελετών"), QChar(u'Λ'));
   list->setEnabled(!companionExtension(pattern_).isEmpty());
-  auto* exit = new QPushButton(QStringLiteral("Έξοδος"));
+  auto* exit = new QPushButton(this);
   exit->setObjectName("CmdExit");
+  style::setMnemonic(exit, QStringLiteral("Έξοδος"), QChar(u'Έ'));
+  style::equalButtons({ok_, defPath, list, exit});
   auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(style::kSpacing);
   buttons->addWidget(ok_);
   buttons->addWidget(defPath);
   buttons->addWidget(list);
@@ -102,10 +122,12 @@ FrmFileOS::FrmFileOS(QWidget* parent, const QString& pattern, bool createMode)
   buttons->addWidget(exit);
 
   auto* top = new QVBoxLayout(this);
+  top->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  top->setSpacing(style::kSpacing);
   top->addLayout(lists, 1);
   top->addWidget(titleBox);
   top->addLayout(buttons);
-  resize(720, 480);
+  resize(760, 500);
 
   connect(drives_, qOverload<int>(&QComboBox::activated), this, &FrmFileOS::onDriveChosen);
   connect(folders_, &QListWidget::itemActivated, this, &FrmFileOS::onFolderActivated);
@@ -128,6 +150,7 @@ FrmFileOS::FrmFileOS(QWidget* parent, const QString& pattern, bool createMode)
   setFolder(dialogStartFolder());
   name_->setFocus();
   centreWindow(this);
+  style::fixSizeOnShow(this);
 }
 
 void FrmFileOS::fillDrives() {
@@ -213,6 +236,14 @@ void FrmFileOS::onStudyList() {
 void FrmFileOS::onOk() {
   QString path = chosenPath(folder_, name_->text(), pattern_, create_);
   if (path.isEmpty()) {
+    // Nothing typed and nothing chosen: say what is missing.
+    Message m;
+    m.code = kNoFileNameCode;
+    m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !..");
+    m.text = QStringLiteral("... Δεν έχετε δώσει ή επιλέξει το Όνομα του Αρχείου ...");
+    m.icon = MsgIcon::Exclamation;
+    m.beeps = 2;
+    showMessage(m);
     name_->setFocus();
     return;
   }

@@ -14,6 +14,7 @@
 #include "study/AppFolder.h"
 #include "study/MessageService.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 
 namespace aeriton::files {
 
@@ -26,42 +27,63 @@ FrmOpenSave::FrmOpenSave(QWidget* parent, const QString& folder, const QString& 
   setModal(true);
   setWindowTitle(QStringLiteral("Λίστα Μελετών  -  %1").arg(pattern));
 
-  list_ = new QListWidget;
+  auto* listBox = style::section(QStringLiteral(" ΜΕΛΕΤΕΣ ΤΟΥ ΚΑΤΑΛΟΓΟΥ "), this, "FraStudies");
+  list_ = new QListWidget(listBox);
   list_->setObjectName("LstStudies");
   QFont mono = list_->font();
   mono.setFamily(QStringLiteral("DejaVu Sans Mono"));
   mono.setStyleHint(QFont::TypeWriter);
   list_->setFont(mono);
+  auto* ll = new QVBoxLayout(listBox);
+  ll->setContentsMargins(8, 4, 8, 6);
+  ll->addWidget(list_);
 
-  auto* box = new QGroupBox(QStringLiteral(" Στοιχεία της Μελέτης "));
-  title_ = new QLabel;
+  auto* box = style::section(QStringLiteral(" ΣΤΟΙΧΕΙΑ ΤΗΣ ΜΕΛΕΤΗΣ "), this, "FraStudy");
+  title_ = new QLabel(box);
   title_->setObjectName("LblTitle");
   title_->setWordWrap(true);
-  folderLabel_ = new QLabel;
+  style::setRole(title_, style::Role::Title);
+  folderLabel_ = new QLabel(box);
   folderLabel_->setObjectName("LblFolder");
   folderLabel_->setWordWrap(true);
-  fileLabel_ = new QLabel;
+  fileLabel_ = new QLabel(box);
   fileLabel_->setObjectName("LblFile");
-  auto* form = new QFormLayout(box);
-  form->addRow(QStringLiteral("Θέμα :"), title_);
-  form->addRow(QStringLiteral("Κατάλογος :"), folderLabel_);
-  form->addRow(QStringLiteral("Αρχείο :"), fileLabel_);
+  auto* form = style::sectionGrid(box);
+  const QList<QWidget*> captions = {style::caption(QStringLiteral("ΘΕΜΑ :"), box),
+                                    style::caption(QStringLiteral("ΚΑΤΑΛΟΓΟΣ :"), box),
+                                    style::caption(QStringLiteral("ΑΡΧΕΙΟ :"), box)};
+  const QList<QLabel*> values = {title_, folderLabel_, fileLabel_};
+  for (int r = 0; r < captions.size(); ++r) {
+    form->addWidget(captions[r], r, 0, Qt::AlignTop);
+    form->addWidget(values[r], r, 1);
+    // Room for two lines, so that a long title or folder moves nothing.
+    values[r]->setMinimumHeight(values[r]->fontMetrics().height() * (r < 2 ? 2 : 1));
+    values[r]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+  form->setColumnStretch(1, 1);
 
-  auto* open = new QPushButton(QStringLiteral("Επιλογή Μελέτης"));
+  auto* open = new QPushButton(this);
   open->setObjectName("CmdOpenSave");
+  style::setMnemonic(open, QStringLiteral("Επιλογή Μελέτης"), QChar(u'Ε'));
+  style::setRole(open, style::Role::Primary);
   open->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Έξοδος"));
+  auto* cancel = new QPushButton(this);
   cancel->setObjectName("CmdCancel");
+  style::setMnemonic(cancel, QStringLiteral("Έξοδος"), QChar(u'ξ'));
+  style::equalButtons({open, cancel});
   auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(style::kSpacing);
   buttons->addWidget(open);
   buttons->addStretch(1);
   buttons->addWidget(cancel);
 
   auto* top = new QVBoxLayout(this);
-  top->addWidget(list_, 1);
+  top->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  top->setSpacing(style::kSpacing);
+  top->addWidget(listBox, 1);
   top->addWidget(box);
   top->addLayout(buttons);
-  resize(620, 460);
+  resize(640, 480);
 
   connect(list_, &QListWidget::currentRowChanged, this, [this] { showSelected(); });
   connect(list_, &QListWidget::itemDoubleClicked, this, [this] { take(); });
@@ -70,6 +92,7 @@ FrmOpenSave::FrmOpenSave(QWidget* parent, const QString& folder, const QString& 
 
   fill();
   centreWindow(this);
+  style::fixSizeOnShow(this);
 }
 
 void FrmOpenSave::fill() {

@@ -1,5 +1,6 @@
 #include "files/ui/FrmRecFiles.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include "study/MessageService.h"
 #include "study/StudyState.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 
 namespace aeriton::files {
 namespace {
@@ -25,6 +27,7 @@ FrmRecFiles::UnsavedHandler& unsavedHandler() {
 constexpr int kNoRecentFilesCode = 42;
 constexpr int kDeleteQuestionCode = 43;
 constexpr int kDeleteFailedCode = 44;
+constexpr int kRecalledCode = 45;
 
 }  // namespace
 
@@ -37,32 +40,44 @@ FrmRecFiles::FrmRecFiles(QWidget* parent) : QDialog(parent) {
   setModal(true);
   setWindowTitle(QStringLiteral("Πρόσφατα Αρχεία Φορτίων"));
 
-  auto* caption = new QLabel(QStringLiteral("Όνομα Αρχείου / Κατάλογος :"));
-  list_ = new QListWidget;
+  auto* listBox = style::section(QStringLiteral(" ΠΡΟΣΦΑΤΑ ΑΡΧΕΙΑ ΦΟΡΤΙΩΝ "), this, "FraRecent");
+  auto* caption = new QLabel(QStringLiteral("Όνομα Αρχείου / Κατάλογος :"), listBox);
+  list_ = new QListWidget(listBox);
   list_->setObjectName("List1");
   QFont mono = list_->font();
   mono.setFamily(QStringLiteral("DejaVu Sans Mono"));
   mono.setStyleHint(QFont::TypeWriter);
   list_->setFont(mono);
+  auto* ll = new QVBoxLayout(listBox);
+  ll->setContentsMargins(8, 4, 8, 6);
+  ll->addWidget(caption);
+  ll->addWidget(list_, 1);
 
-  auto* recallButton = new QPushButton(QStringLiteral("Ανάκληση"));
+  auto* recallButton = new QPushButton(this);
   recallButton->setObjectName("CmdRecall");
+  style::setMnemonic(recallButton, QStringLiteral("Ανάκληση"), QChar(u'Α'));
+  style::setRole(recallButton, style::Role::Primary);
   recallButton->setDefault(true);
-  auto* deleteButton = new QPushButton(QStringLiteral("Διαγραφή από τη Λίστα"));
+  auto* deleteButton = new QPushButton(this);
   deleteButton->setObjectName("CmdDelete");
-  auto* cancel = new QPushButton(QStringLiteral("Έξοδος"));
+  style::setMnemonic(deleteButton, QStringLiteral("Διαγραφή από τη Λίστα"), QChar(u'Δ'));
+  auto* cancel = new QPushButton(this);
   cancel->setObjectName("CmdCancel");
+  style::setMnemonic(cancel, QStringLiteral("Έξοδος"), QChar(u'Έ'));
+  style::equalButtons({recallButton, deleteButton, cancel});
   auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(style::kSpacing);
   buttons->addWidget(recallButton);
   buttons->addWidget(deleteButton);
   buttons->addStretch(1);
   buttons->addWidget(cancel);
 
   auto* top = new QVBoxLayout(this);
-  top->addWidget(caption);
-  top->addWidget(list_, 1);
+  top->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  top->setSpacing(style::kSpacing);
+  top->addWidget(listBox, 1);
   top->addLayout(buttons);
-  resize(820, 360);
+  resize(820, 380);
 
   connect(recallButton, &QPushButton::clicked, this, &FrmRecFiles::recall);
   connect(list_, &QListWidget::itemDoubleClicked, this, [this] { recall(); });
@@ -71,6 +86,7 @@ FrmRecFiles::FrmRecFiles(QWidget* parent) : QDialog(parent) {
 
   fill();
   centreWindow(this);
+  style::fixSizeOnShow(this);
 }
 
 void FrmRecFiles::fill() {
@@ -148,6 +164,29 @@ void FrmRecFiles::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+Message recalledMessage(const QString& path) {
+  QString season;
+  switch (loadStudySeason(path)) {
+    case LoadSeason::Summer:
+      season = QStringLiteral(" ( Καλοκαίρι )");
+      break;
+    case LoadSeason::Winter:
+      season = QStringLiteral(" ( Χειμώνας )");
+      break;
+    case LoadSeason::Unknown:
+      break;
+  }
+  Message m;
+  m.code = kRecalledCode;
+  m.title = QStringLiteral(" < ΨΥΧΡΟΜΕΤΡΙΚΟΙ  ΥΠΟΛΟΓΙΣΜΟΙ  ΑΕΡΟΣ > ");
+  m.text = QStringLiteral("... Το Αρχείο Φορτίων :\n") + QDir::toNativeSeparators(path) +
+           QStringLiteral("\n... είναι τώρα το τρέχον Αρχείο της Μελέτης") + season +
+           QStringLiteral(" ...");
+  m.icon = MsgIcon::Information;
+  m.beeps = 0;
+  return m;
+}
+
 QString openRecentFiles(QWidget* parent) {
   if (!recentFilesExist()) {
     Message m;
@@ -161,7 +200,9 @@ QString openRecentFiles(QWidget* parent) {
   }
   FrmRecFiles dialog(parent);
   dialog.exec();
-  return dialog.recalled();
+  const QString path = dialog.recalled();
+  if (!path.isEmpty()) showMessage(recalledMessage(path));
+  return path;
 }
 
 }  // namespace aeriton::files

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "study/MessageService.h"
+
 class QListWidget;
 
 namespace aeriton::files {
@@ -39,8 +41,11 @@ class FrmRecFiles : public QDialog {
 };
 
 // The F2 key of the data screens: shows the recent list, or the notice that
-// there is none when "RecentFiles.txt" does not exist. Returns the recalled
-// path (empty when nothing was recalled).
+// there is none when "RecentFiles.txt" does not exist. A recall is confirmed
+// with the notice recalledMessage() (the list closes, so the user sees what
+// happened). Returns the recalled path (empty when nothing was recalled).
 QString openRecentFiles(QWidget* parent);
+// "The load study ... is now the current study file (summer / winter)".
+Message recalledMessage(const QString& path);
 
 }  // namespace aeriton::files

@@ -10,6 +10,7 @@
 #include "register/ClientRegister.h"
 #include "register/RegisterMessages.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 
 namespace aeriton::designer {
 
@@ -19,8 +20,8 @@ FrmCLPass::FrmCLPass(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode) 
   setModal(true);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(18, 16, 18, 14);
-  layout->setSpacing(10);
+  layout->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  layout->setSpacing(style::kSpacing);
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(10);
@@ -57,10 +58,10 @@ FrmCLPass::FrmCLPass(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode) 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("CmdOK"));
   ok_->setDefault(true);
-  ok_->setMinimumWidth(100);
-  auto* cancel = new QPushButton(QStringLiteral("Άκυρο"), this);
+  auto* cancel = new QPushButton(this);
   cancel->setObjectName(QStringLiteral("CmdCancel"));
-  cancel->setMinimumWidth(100);
+  style::setMnemonic(cancel, QStringLiteral("Άκυρο"), QChar(u'Ά'));
+  style::equalButtons({ok_, cancel});
   buttons->addWidget(ok_);
   buttons->addWidget(cancel);
   layout->addLayout(buttons);

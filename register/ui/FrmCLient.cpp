@@ -13,6 +13,7 @@
 #include "register/RegisterMessages.h"
 #include "register/ui/FrmCLPass.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 
 namespace aeriton::designer {
 namespace {
@@ -21,16 +22,11 @@ const QString kChoiceCaption = QStringLiteral("ΕΠΙΛΟΓΗ ΜΕΛΕΤΗΤΗ �
 const QString kNewCaption = QStringLiteral("ΔΩΣΕ ΤΟ ΟΝΟΜΑ ΤΟΥ ΝΕΟΥ ΜΕΛΕΤΗΤΗ");
 const QString kCorrectCaption = QStringLiteral("ΔΙΟΡΘΩΣΗ ΤΟΥ ΟΝΟΜΑΤΟΣ ΜΕΛΕΤΗΤΗ");
 
-// Background of the name box: white while a name is typed, grey while locked.
-const QString kUnlockedStyle = QStringLiteral("QLineEdit { background-color: #FFFFFF; }");
-const QString kLockedStyle = QStringLiteral("QLineEdit { background-color: #D4D0C8; }");
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QChar mnemonic) {
+  auto* b = new QPushButton(parent);
   b->setObjectName(QString::fromLatin1(name));
   b->setAutoDefault(false);
-  b->setMinimumWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("Καταχώρηση στη Λίστα")) +
-                     28);
+  style::setMnemonic(b, caption, mnemonic);
   return b;
 }
 
@@ -42,53 +38,56 @@ FrmCLient::FrmCLient(QWidget* parent, const QString& path) : QDialog(parent), se
   setModal(true);
 
   auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(16, 14, 16, 14);
-  layout->setSpacing(14);
+  layout->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  layout->setSpacing(style::kSpacing);
 
-  auto* left = new QVBoxLayout;
+  auto* box = style::section(QStringLiteral(" ΜΕΛΕΤΗΤΕΣ "), this, "FraNames");
+  auto* left = new QVBoxLayout(box);
+  left->setContentsMargins(8, 4, 8, 6);
   left->setSpacing(6);
-  designer_ = new QLabel(this);
+  designer_ = new QLabel(box);
   designer_->setObjectName(QStringLiteral("Lbl_Designer"));
-  QFont bold = designer_->font();
-  bold.setBold(true);
-  designer_->setFont(bold);
+  style::setRole(designer_, style::Role::Title);
   left->addWidget(designer_);
 
-  auto* listCaption = new QLabel(QStringLiteral("Ονόματα Μελετητών :"), this);
+  auto* listCaption = new QLabel(QStringLiteral("Ονόματα Μελετητών :"), box);
   listCaption->setObjectName(QStringLiteral("Lbl_Names"));
   left->addWidget(listCaption);
-  list_ = new QListWidget(this);
+  list_ = new QListWidget(box);
   list_->setObjectName(QStringLiteral("Lst_Names"));
   list_->setMinimumSize(520, 220);
   listCaption->setBuddy(list_);
   left->addWidget(list_, 1);
 
-  action_ = new QLabel(kChoiceCaption, this);
+  action_ = new QLabel(kChoiceCaption, box);
   action_->setObjectName(QStringLiteral("Lbl_Action"));
   left->addSpacing(6);
   left->addWidget(action_);
   auto* entry = new QHBoxLayout;
-  text_ = new QLineEdit(this);
+  text_ = new QLineEdit(box);
   text_->setObjectName(QStringLiteral("Txt_Client"));
   text_->setMaxLength(kNameWidth);
-  count_ = new QLabel(this);
+  count_ = new QLabel(box);
   count_->setObjectName(QStringLiteral("Lbl_Count"));
   count_->setMinimumWidth(
       count_->fontMetrics().horizontalAdvance(QStringLiteral("< 78 > Χαρακτήρες  ")));
   entry->addWidget(text_, 1);
   entry->addWidget(count_);
   left->addLayout(entry);
-  layout->addLayout(left, 1);
+  layout->addWidget(box, 1);
 
   auto* right = new QVBoxLayout;
-  right->setSpacing(6);
-  auto* cmdNew = button(this, "Cmd_New", QStringLiteral("Νέο Όνομα"));
-  auto* cmdCor = button(this, "Cmd_COR", QStringLiteral("Διόρθωση"));
-  auto* cmdDel = button(this, "Cmd_Del", QStringLiteral("Διαγραφή"));
-  auto* cmdCopy = button(this, "Cmd_Copy", QStringLiteral("Καταχώρηση στη Λίστα"));
-  auto* cmdOk = button(this, "Cmd_OK", QStringLiteral("OK"));
-  auto* cmdLock = button(this, "Cmd_Lock", QStringLiteral("Password"));
-  auto* cmdExit = button(this, "Cmd_Exit", QStringLiteral("Έξοδος"));
+  right->setSpacing(style::kSpacing);
+  right->setContentsMargins(0, 9, 0, 0);
+  auto* cmdNew = button(this, "Cmd_New", QStringLiteral("Νέο Όνομα"), QChar(u'Ν'));
+  auto* cmdCor = button(this, "Cmd_COR", QStringLiteral("Διόρθωση"), QChar(u'Δ'));
+  auto* cmdDel = button(this, "Cmd_Del", QStringLiteral("Διαγραφή"), QChar(u'γ'));
+  auto* cmdCopy = button(this, "Cmd_Copy", QStringLiteral("Καταχώρηση στη Λίστα"), QChar(u'Κ'));
+  auto* cmdOk = button(this, "Cmd_OK", QStringLiteral("OK"), QChar());
+  auto* cmdLock = button(this, "Cmd_Lock", QStringLiteral("Password"), QChar(u'P'));
+  auto* cmdExit = button(this, "Cmd_Exit", QStringLiteral("Έξοδος"), QChar(u'Έ'));
+  style::setRole(cmdOk, style::Role::Primary);
+  style::equalButtons({cmdNew, cmdCor, cmdDel, cmdCopy, cmdOk, cmdLock, cmdExit});
   right->addWidget(cmdNew);
   right->addWidget(cmdCor);
   right->addWidget(cmdDel);
@@ -117,6 +116,7 @@ FrmCLient::FrmCLient(QWidget* parent, const QString& path) : QDialog(parent), se
   showDesigner();
   setMode(Mode::Choice);
   onTextChanged(text_->text());
+  style::fixSizeOnShow(this);
 }
 
 bool FrmCLient::load() {
@@ -161,7 +161,8 @@ void FrmCLient::setMode(Mode mode) {
   mode_ = mode;
   const bool locked = mode == Mode::Choice;
   text_->setReadOnly(locked);
-  text_->setStyleSheet(locked ? kLockedStyle : kUnlockedStyle);
+  // White while a name is typed, grey while locked.
+  style::setRole(text_, locked ? style::Role::Locked : style::Role::Entry);
   action_->setText(mode == Mode::NewName   ? kNewCaption
                    : mode == Mode::Correct ? kCorrectCaption
                                            : kChoiceCaption);

@@ -22,6 +22,7 @@
 #include "study/AppFolder.h"
 #include "study/MessageService.h"
 #include "study/StudyState.h"
+#include "study/ui/Style.h"
 
 namespace aeriton::reports {
 namespace {
@@ -49,7 +50,7 @@ FrmPSPrn::FrmPSPrn(QWidget* parent, const ResultWorkbookInput& input)
   setModal(true);
   setWindowTitle(u8("Εκτύπωση Αποτελεσμάτων"));
 
-  auto* printerBox = new QGroupBox(u8(" Εκτυπωτής "), this);
+  auto* printerBox = style::section(u8(" ΕΚΤΥΠΩΤΗΣ "), this, "FraPrinter");
   printers_ = new QComboBox(printerBox);
   printers_->setObjectName("Cbo_Printers");
   printers_->setMinimumWidth(300);
@@ -58,30 +59,35 @@ FrmPSPrn::FrmPSPrn(QWidget* parent, const ResultWorkbookInput& input)
   copies_->setObjectName("Txt_Copies");
   copies_->setRange(0, 99);
   copies_->setValue(1);
-  auto* pg = new QGridLayout(printerBox);
+  auto* pg = style::sectionGrid(printerBox);
   pg->addWidget(new QLabel(u8("Εκτυπωτής :"), printerBox), 0, 0);
   pg->addWidget(printers_, 0, 1, 1, 2);
   pg->addWidget(new QLabel(u8("Αντίτυπα :"), printerBox), 1, 0);
   pg->addWidget(copies_, 1, 1);
   pg->setColumnStretch(2, 1);
 
-  auto* designerBox = new QGroupBox(u8(" Μελετητής "), this);
+  auto* designerBox = style::section(u8(" ΜΕΛΕΤΗΤΗΣ "), this, "FraDesigner");
   designer_ = new QLabel(designerBox);
   designer_->setObjectName("LblDesigner");
-  auto* client = button(designerBox, "Cmd_Client", u8(" Μελετητές ... "));
+  style::setRole(designer_, style::Role::Title);
+  auto* client = button(designerBox, "Cmd_Client", QString());
+  style::setMnemonic(client, u8(" Μελετητές ... "), QChar(u'Μ'));
   auto* dg = new QHBoxLayout(designerBox);
+  dg->setContentsMargins(8, 4, 8, 6);
   dg->addWidget(designer_, 1);
   dg->addWidget(client);
 
-  auto* fileBox = new QGroupBox(u8(" Αρχείο Φύλλου Εργασίας (.xlsx) "), this);
+  auto* fileBox = style::section(u8(" ΑΡΧΕΙΟ ΦΥΛΛΟΥ ΕΡΓΑΣΙΑΣ (.xlsx) "), this, "FraFile");
   saveFile_ = new QCheckBox(u8("Αποθήκευση σε Αρχείο, αντί για Εκτύπωση"), fileBox);
   saveFile_->setObjectName("Chk_XL");
   fileName_ = new QLabel(fileBox);
   fileName_->setObjectName("LblFName");
   fileName_->setWordWrap(true);
   fileName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  auto* fname = button(fileBox, "Cmd_FName", u8(" Όνομα Αρχείου ... "));
-  auto* fg = new QGridLayout(fileBox);
+  auto* fname = button(fileBox, "Cmd_FName", QString());
+  style::setMnemonic(fname, u8(" Όνομα Αρχείου ... "), QChar(u'Ό'));
+  style::equalButtons({client, fname}, false);
+  auto* fg = style::sectionGrid(fileBox);
   fg->addWidget(saveFile_, 0, 0, 1, 2);
   fg->addWidget(fileName_, 1, 0);
   fg->addWidget(fname, 1, 1, Qt::AlignTop);
@@ -90,15 +96,18 @@ FrmPSPrn::FrmPSPrn(QWidget* parent, const ResultWorkbookInput& input)
   wait_ = new QLabel(u8("... ΠΑΡΑΚΑΛΩ, ΠΕΡΙΜΕΝΕΤΕ ..."), this);
   wait_->setObjectName("LblWait");
   wait_->setAlignment(Qt::AlignCenter);
-  QFont wf = wait_->font();
-  wf.setBold(true);
-  wait_->setFont(wf);
-  wait_->setStyleSheet(QStringLiteral("color: #b91c1c;"));
+  style::setRole(wait_, style::Role::Wait);
+  style::keepSpaceWhenHidden(wait_);
   wait_->setVisible(false);
 
-  preview_ = button(this, "SSCommand1", u8(kPreviewCaption));
-  print_ = button(this, "SSCommand2", u8(kPrintCaption));
-  auto* exit = button(this, "CmdExit", u8(" Έξοδος "));
+  preview_ = button(this, "SSCommand1", QString());
+  style::setMnemonic(preview_, u8(kPreviewCaption), QChar(u'Π'));
+  print_ = button(this, "SSCommand2", QString());
+  style::setMnemonic(print_, u8(kSaveCaption), QChar(u'Α'));
+  auto* exit = button(this, "CmdExit", QString());
+  style::setMnemonic(exit, u8(" Έξοδος "), QChar(u'Έ'));
+  style::setRole(print_, style::Role::Primary);
+  style::equalButtons({preview_, print_, exit});
   print_->setDefault(true);
   connect(preview_, &QPushButton::clicked, this, [this] { SSCommand1_Click(); });
   connect(print_, &QPushButton::clicked, this, [this] { SSCommand2_Click(); });
@@ -113,6 +122,8 @@ FrmPSPrn::FrmPSPrn(QWidget* parent, const ResultWorkbookInput& input)
   buttons->addStretch();
   buttons->addWidget(exit);
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  layout->setSpacing(style::kSpacing);
   layout->addWidget(printerBox);
   layout->addWidget(designerBox);
   layout->addWidget(fileBox);
@@ -122,6 +133,7 @@ FrmPSPrn::FrmPSPrn(QWidget* parent, const ResultWorkbookInput& input)
   refreshDesigner();
   refreshSaveMode();
   setMinimumWidth(520);
+  style::fixSizeOnShow(this);
 }
 
 QString FrmPSPrn::savePath() const {
@@ -142,7 +154,8 @@ void FrmPSPrn::refreshSaveMode() {
   const bool save = saveFile_->isChecked();
   // Either button saves when the box is ticked: one button says so.
   preview_->setVisible(!save);
-  print_->setText(u8(save ? kSaveCaption : kPrintCaption));
+  // Alt+Κ to print (Ε is the exit's), Alt+Α to save.
+  style::setMnemonic(print_, u8(save ? kSaveCaption : kPrintCaption), QChar(save ? u'Α' : u'κ'));
   printers_->setEnabled(!save);
   copies_->setEnabled(!save);
   const QString path = savePath();

@@ -13,6 +13,7 @@
 #include "study/AppFolder.h"
 #include "study/StudyState.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 
 namespace aeriton::shell {
 
@@ -23,42 +24,38 @@ FrmSeason::FrmSeason(QWidget* parent) : QDialog(parent) {
   setModal(true);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(18, 16, 18, 14);
-  layout->setSpacing(12);
+  layout->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  layout->setSpacing(style::kSpacing);
 
   auto* heading =
       new QLabel(QStringLiteral("Επιλέξτε την εποχή των ψυχρομετρικών υπολογισμών"), this);
   heading->setObjectName(QStringLiteral("LblSeason"));
-  QFont hf = heading->font();
-  hf.setPointSize(hf.pointSize() + 1);
-  hf.setBold(true);
-  heading->setFont(hf);
+  style::setRole(heading, style::Role::Title);
   layout->addWidget(heading);
 
-  auto* group = new QGroupBox(QStringLiteral("Εποχή"), this);
-  group->setObjectName(QStringLiteral("FraSeason"));
+  auto* group = style::section(QStringLiteral(" ΕΠΟΧΗ "), this, "FraSeason");
   auto* groupLayout = new QVBoxLayout(group);
-  groupLayout->setSpacing(10);
-  summer_ = new QRadioButton(QStringLiteral("ΘΕΡΟΣ  -  Ψύξη και αφύγρανση (καλοκαίρι)"), group);
+  groupLayout->setContentsMargins(10, 6, 10, 8);
+  groupLayout->setSpacing(4);
+  summer_ = new QRadioButton(group);
   summer_->setObjectName(QStringLiteral("OptSummer"));
-  winter_ = new QRadioButton(QStringLiteral("ΧΕΙΜΩΝΑΣ  -  Θέρμανση και ύγρανση"), group);
+  style::setMnemonic(summer_, QStringLiteral("ΘΕΡΟΣ  -  Ψύξη και αφύγρανση (καλοκαίρι)"),
+                     QChar(u'Θ'));
+  winter_ = new QRadioButton(group);
   winter_->setObjectName(QStringLiteral("OptWinter"));
+  style::setMnemonic(winter_, QStringLiteral("ΧΕΙΜΩΝΑΣ  -  Θέρμανση και ύγρανση"), QChar(u'Χ'));
   auto describe = [group](const char* name, const QString& text) {
     auto* l = new QLabel(text, group);
     l->setObjectName(QString::fromLatin1(name));
     l->setIndent(26);
-    l->setStyleSheet(QStringLiteral("color: #505050;"));
+    style::setRole(l, style::Role::Hint);
     return l;
   };
-  QFont of = summer_->font();
-  of.setBold(true);
-  summer_->setFont(of);
-  winter_->setFont(of);
   groupLayout->addWidget(summer_);
   groupLayout->addWidget(
       describe("LblSummer",
                QStringLiteral("Ψυκτικό στοιχείο, σημείο δρόσου, παροχή προσαγωγής, αναθέρμανση")));
-  groupLayout->addSpacing(4);
+  groupLayout->addSpacing(6);
   groupLayout->addWidget(winter_);
   groupLayout->addWidget(describe(
       "LblWinter", QStringLiteral("Θερμαντικό στοιχείο, ύγρανση, θερμική ισχύς, νερό υγραντήρα")));
@@ -71,14 +68,15 @@ FrmSeason::FrmSeason(QWidget* parent) : QDialog(parent) {
     summer_->setChecked(true);
 
   auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(style::kSpacing);
   buttons->addStretch(1);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("CmdOK"));
   ok->setDefault(true);
-  ok->setMinimumWidth(100);
-  auto* cancel = new QPushButton(QStringLiteral("Άκυρο"), this);
+  auto* cancel = new QPushButton(this);
   cancel->setObjectName(QStringLiteral("CmdCancel"));
-  cancel->setMinimumWidth(100);
+  style::setMnemonic(cancel, QStringLiteral("Άκυρο"), QChar(u'Ά'));
+  style::equalButtons({ok, cancel});
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   layout->addLayout(buttons);
@@ -86,6 +84,7 @@ FrmSeason::FrmSeason(QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &FrmSeason::accept);
   connect(cancel, &QPushButton::clicked, this, &FrmSeason::reject);
   setMinimumWidth(440);
+  style::fixSizeOnShow(this);
 
   // Loading the window: the file dialog needs a remembered study folder.
   QString error;
@@ -101,6 +100,9 @@ FrmSeason::FrmSeason(QWidget* parent) : QDialog(parent) {
 void FrmSeason::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   centreWindow(this);
+  // The arrow keys move between the two seasons from the one that is chosen
+  // (from the other one, Up or Down would seem to do nothing).
+  (winter_->isChecked() ? winter_ : summer_)->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void FrmSeason::accept() {

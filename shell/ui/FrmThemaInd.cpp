@@ -12,6 +12,7 @@
 #include "shell/ui/StartupController.h"
 #include "study/StudyState.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 
 namespace aeriton::shell {
 namespace {
@@ -38,32 +39,39 @@ FrmThemaInd::FrmThemaInd(QWidget* parent) : QDialog(parent) {
   setModal(true);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(16, 14, 16, 12);
-  auto* caption = new QLabel(QStringLiteral("Δώστε το θέμα (τίτλο) της μελέτης:"), this);
+  layout->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  layout->setSpacing(style::kSpacing);
+  auto* box = style::section(QStringLiteral(" ΘΕΜΑ-ΤΙΤΛΟΣ ΤΗΣ ΜΕΛΕΤΗΣ "), this, "FraThema");
+  auto* inner = new QVBoxLayout(box);
+  inner->setContentsMargins(8, 4, 8, 8);
+  auto* caption = new QLabel(QStringLiteral("Δώστε το θέμα (τίτλο) της μελέτης:"), box);
   caption->setObjectName(QStringLiteral("LblCaption"));
-  layout->addWidget(caption);
-  text_ = new QLineEdit(this);
+  inner->addWidget(caption);
+  text_ = new QLineEdit(box);
   text_->setObjectName(QStringLiteral("Text1"));
-  text_->setMinimumWidth(480);
+  text_->setMinimumWidth(520);
   text_->setText(study().Title.trimmed());
   caption->setBuddy(text_);
-  layout->addWidget(text_);
+  inner->addWidget(text_);
+  layout->addWidget(box);
 
   auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(style::kSpacing);
   buttons->addStretch(1);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("CmdOK"));
   ok->setDefault(true);
-  ok->setMinimumWidth(100);
-  auto* cancel = new QPushButton(QStringLiteral("Άκυρο"), this);
+  auto* cancel = new QPushButton(this);
   cancel->setObjectName(QStringLiteral("CmdCancel"));
-  cancel->setMinimumWidth(100);
+  style::setMnemonic(cancel, QStringLiteral("Άκυρο"), QChar(u'Ά'));
+  style::equalButtons({ok, cancel});
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   layout->addLayout(buttons);
 
   connect(ok, &QPushButton::clicked, this, &FrmThemaInd::onOk);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  style::fixSizeOnShow(this);
 }
 
 void FrmThemaInd::showEvent(QShowEvent* e) {

@@ -21,6 +21,7 @@
 #include "study/ExchangeFiles.h"
 #include "study/MessageService.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 #include "summer/Raise.h"
 #include "summer/ResultsTexts.h"
 #include "summer/SummerEntry.h"
@@ -45,9 +46,6 @@ DiagramHandler& diagramHandler() {
   static DiagramHandler handler;
   return handler;
 }
-
-// Background of a computed box (&H80FFFF of the original palette).
-const char* const kComputedStyle = "QLineEdit { background: #FFFF80; color: #000000; }";
 
 // Captions of the outlet rows before any raise.
 const char* const kCoilOutletCaptions[3] = {
@@ -92,13 +90,13 @@ QPixmap coilPicture() {
   return pm;
 }
 
-QLineEdit* makeBox(QWidget* parent, ResultField f, int width = 110) {
+QLineEdit* makeBox(QWidget* parent, ResultField f) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(controlName(f));
   box->setReadOnly(true);
   box->setAlignment(Qt::AlignRight);
-  box->setFixedWidth(width);
-  box->setStyleSheet(QString::fromLatin1(kComputedStyle));
+  box->setFixedWidth(style::kBoxWidth);
+  style::setRole(box, style::Role::Result);
   box->setFocusPolicy(Qt::ClickFocus);
   return box;
 }
@@ -109,22 +107,28 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const char* name = nullp
   return l;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) {
-  auto* b = new QPushButton(text, parent);
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QChar mnemonic) {
+  auto* b = new QPushButton(parent);
   b->setObjectName(QString::fromLatin1(name));
   b->setAutoDefault(false);
+  style::setMnemonic(b, text, mnemonic);
   return b;
 }
 
-// Gives the caption column of several groups one width, so that their value
-// boxes line up; `alsoFits` are texts the captions take later.
-void alignCaptions(const std::vector<QLabel*>& captions, const QStringList& alsoFits = {}) {
-  int width = 0;
-  for (QLabel* l : captions) width = std::max(width, l->fontMetrics().horizontalAdvance(l->text()));
-  if (!captions.empty())
-    for (const QString& t : alsoFits)
-      width = std::max(width, captions.front()->fontMetrics().horizontalAdvance(t));
-  for (QLabel* l : captions) l->setMinimumWidth(width + 12);
+// Every unit the screen can show beside a value: one column width for all.
+QStringList allUnitTexts() {
+  QStringList units;
+  for (const char* t : {texts::kUnitKcalH, texts::kUnitWatts, texts::kUnitKw, texts::kUnitRT,
+                        texts::kUnitBtuH, texts::kUnitM3h, texts::kUnitCfm, texts::kUnitC,
+                        texts::kUnitF, texts::kUnitKcalKg, texts::kUnitKJKg, texts::kUnitBtuLb,
+                        texts::kOAUnitM3h, texts::kOAUnitCfm, texts::kOAUnitPerCent})
+    units << u8(t);
+  units << QStringLiteral("[Kg/h]") << QStringLiteral("[Lb/h]");
+  return units;
+}
+
+QLabel* unitLabel(QWidget* parent, const char* name) {
+  return style::unitLabel(parent, name, allUnitTexts());
 }
 
 }  // namespace
@@ -155,7 +159,19 @@ FrmPSRes::FrmPSRes(QWidget* parent) : QDialog(parent) {
     applyCaptions();
     refresh();
   }
+  // One caption column for both tabs, wide enough for the captions the rows
+  // take later (after a raise, in a heating case); one width for the buttons.
+  QStringList later;
+  for (const char* t : {texts::kRaisedDBCaption, texts::kRaisedWBCaption, texts::kRaisedHCaption,
+                        texts::kWinterTempC, texts::kWinterTempF, texts::kWinterFlowM3,
+                        texts::kWinterFlowCfm, kHeatingPowerCaption, texts::kPowerCaption})
+    later << u8(t);
+  for (const auto* set : {kCoilOutletCaptions, kAfterReheatCaptions, kSupplyCaptions})
+    for (int i = 0; i < 3; ++i) later << u8(set[i]);
+  style::alignCaptions(captions_, later);
+  style::equalButtons(tabButtons_);
   centreWindow(this);
+  style::fixSizeOnShow(this);
 }
 
 FrmPSRes::~FrmPSRes() = default;
@@ -207,13 +223,11 @@ void FrmPSRes::refreshRaiseOnLoad() {
 
 void FrmPSRes::buildUi() {
   setWindowTitle(u8(texts::kCoolingCaption));
-  title_ = makeLabel(this, QString(), "LblThema");
-  QFont tf = title_->font();
-  tf.setBold(true);
-  title_->setFont(tf);
-  title_->setWordWrap(true);
+  auto* title = new style::TitleLabel(this);
+  title->setObjectName("LblThema");
+  title_ = title;
   period_ = makeLabel(this, u8(texts::kCoolingPeriod), "LblPeriod");
-  period_->setFont(tf);
+  style::setRole(period_, style::Role::Title);
 
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("SSTab1");
@@ -221,12 +235,15 @@ void FrmPSRes::buildUi() {
   tabs_->addTab(buildResultsTab(), QStringLiteral("Αποτελέσματα"));
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshUnitLabels(); });
 
-  auto* thema = makeButton(this, "CmdThema", QStringLiteral("Θέμα Μελέτης"));
-  auto* telos = makeButton(this, "CmdTELOS", QStringLiteral("ΤΕΛΟΣ"));
-  connect(thema, &QPushButton::clicked, this, [this] {
+  auto* thema = makeButton(this, "CmdThema", QStringLiteral("Θέμα Μελέτης"), QChar(u'Θ'));
+  auto* telos = makeButton(this, "CmdTELOS", QStringLiteral("ΤΕΛΟΣ"), QChar(u'Τ'));
+  style::equalButtons({thema, telos});
+  auto editTitle = [this] {
     shell::openStudyTitleWindow(this);
     title_->setText(study().Title.trimmed());
-  });
+  };
+  connect(thema, &QPushButton::clicked, this, editTitle);
+  connect(title, &style::TitleLabel::clicked, this, editTitle);
   connect(telos, &QPushButton::clicked, this, [this] { leave(kEndRequested); });
 
   auto* head = new QHBoxLayout;
@@ -237,6 +254,8 @@ void FrmPSRes::buildUi() {
   foot->addStretch();
   foot->addWidget(telos);
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  layout->setSpacing(style::kSpacing);
   layout->addLayout(head);
   layout->addWidget(tabs_);
   layout->addLayout(foot);
@@ -248,53 +267,51 @@ void FrmPSRes::buildUi() {
 
 QWidget* FrmPSRes::buildDataTab() {
   auto* page = new QWidget;
-  auto* states = new QGroupBox(QStringLiteral(" Συνθήκες Σχεδιασμού "), page);
-  auto* g = new QGridLayout(states);
-  std::vector<QLabel*> captions;
-  const auto caption = [&captions](QWidget* parent, const QString& text) {
-    captions.push_back(makeLabel(parent, text));
-    return captions.back();
+  auto* states = style::section(QStringLiteral(" ΣΥΝΘΗΚΕΣ ΣΧΕΔΙΑΣΜΟΥ "), page, "FraStates");
+  auto* g = style::sectionGrid(states);
+  const auto caption = [this](QWidget* parent, const QString& text, const char* name = nullptr) {
+    QLabel* l = style::caption(text, parent, name);
+    captions_.push_back(l);
+    return l;
   };
   g->addWidget(makeLabel(states, QStringLiteral("Ξ.Θ.")), 0, 1, Qt::AlignCenter);
   g->addWidget(makeLabel(states, QStringLiteral("Υ.Θ.")), 0, 2, Qt::AlignCenter);
-  g->addWidget(caption(states, QStringLiteral("Αέρας Περιβάλλοντος (Εξωτερικός) ...............")),
+  g->addWidget(caption(states, QStringLiteral("ΑΕΡΑΣ ΠΕΡΙΒΑΛΛΟΝΤΟΣ (ΕΞΩΤΕΡΙΚΟΣ).................")),
                1, 0);
-  g->addWidget(fields_[int(ResultField::EnvDB)] = makeBox(states, ResultField::EnvDB, 90), 1, 1);
-  g->addWidget(fields_[int(ResultField::EnvWB)] = makeBox(states, ResultField::EnvWB, 90), 1, 2);
-  g->addWidget(makeLabel(states, QString(), "LblEnvUn"), 1, 3);
+  g->addWidget(fields_[int(ResultField::EnvDB)] = makeBox(states, ResultField::EnvDB), 1, 1);
+  g->addWidget(fields_[int(ResultField::EnvWB)] = makeBox(states, ResultField::EnvWB), 1, 2);
+  g->addWidget(unitLabel(states, "LblEnvUn"), 1, 3);
   g->addWidget(
-      caption(states, QStringLiteral("Αέρας Κλιματιζόμενων Χώρων ........................")), 2, 0);
-  g->addWidget(fields_[int(ResultField::SpaDB)] = makeBox(states, ResultField::SpaDB, 90), 2, 1);
-  g->addWidget(fields_[int(ResultField::SpaWB)] = makeBox(states, ResultField::SpaWB, 90), 2, 2);
-  g->addWidget(makeLabel(states, QString(), "LblSpaUn"), 2, 3);
+      caption(states, QStringLiteral("ΑΕΡΑΣ ΚΛΙΜΑΤΙΖΟΜΕΝΩΝ ΧΩΡΩΝ........................")), 2, 0);
+  g->addWidget(fields_[int(ResultField::SpaDB)] = makeBox(states, ResultField::SpaDB), 2, 1);
+  g->addWidget(fields_[int(ResultField::SpaWB)] = makeBox(states, ResultField::SpaWB), 2, 2);
+  g->addWidget(unitLabel(states, "LblSpaUn"), 2, 3);
   g->setColumnStretch(4, 1);
 
-  auto* loads = new QGroupBox(QStringLiteral(" Φορτία Χώρων και Νωπός Αέρας "), page);
-  auto* l = new QGridLayout(loads);
-  l->addWidget(caption(loads, QStringLiteral("Συνολικό Αισθητό Φορτίο Χώρων ...................")),
+  auto* loads = style::section(QStringLiteral(" ΦΟΡΤΙΑ ΧΩΡΩΝ ΚΑΙ ΝΩΠΟΣ ΑΕΡΑΣ "), page, "FraLoads");
+  auto* l = style::sectionGrid(loads);
+  l->addWidget(caption(loads, QStringLiteral("ΣΥΝΟΛΙΚΟ ΑΙΣΘΗΤΟ ΦΟΡΤΙΟ ΧΩΡΩΝ.....................")),
                0, 0);
-  l->addWidget(fields_[int(ResultField::Sens)] = makeBox(loads, ResultField::Sens, 130), 0, 1);
-  l->addWidget(makeLabel(loads, QString(), "LblSensUn"), 0, 2);
-  l->addWidget(caption(loads, QStringLiteral("Συνολικό Λανθάνον Φορτίο Χώρων ..................")),
+  l->addWidget(fields_[int(ResultField::Sens)] = makeBox(loads, ResultField::Sens), 0, 1);
+  l->addWidget(unitLabel(loads, "LblSensUn"), 0, 2);
+  l->addWidget(caption(loads, QStringLiteral("ΣΥΝΟΛΙΚΟ ΛΑΝΘΑΝΟΝ ΦΟΡΤΙΟ ΧΩΡΩΝ...................")),
                1, 0);
-  l->addWidget(fields_[int(ResultField::Lat)] = makeBox(loads, ResultField::Lat, 130), 1, 1);
-  l->addWidget(makeLabel(loads, QString(), "LblLatUn"), 1, 2);
+  l->addWidget(fields_[int(ResultField::Lat)] = makeBox(loads, ResultField::Lat), 1, 1);
+  l->addWidget(unitLabel(loads, "LblLatUn"), 1, 2);
   l->addWidget(
-      caption(loads, QStringLiteral("Νωπός Αέρας ..........................................")), 2,
+      caption(loads, QStringLiteral("ΝΩΠΟΣ ΑΕΡΑΣ.............................................")), 2,
       0);
-  l->addWidget(fields_[int(ResultField::OA)] = makeBox(loads, ResultField::OA, 130), 2, 1);
-  l->addWidget(makeLabel(loads, QString(), "TxtOAUn"), 2, 2);
-  l->addWidget(
-      caption(loads, QStringLiteral("Είδος Συστήματος ....................................")), 3,
-      0);
-  l->addWidget(makeLabel(loads, QString(), "LblKind"), 3, 1, 1, 2);
+  l->addWidget(fields_[int(ResultField::OA)] = makeBox(loads, ResultField::OA), 2, 1);
+  l->addWidget(unitLabel(loads, "TxtOAUn"), 2, 2);
+  l->addWidget(caption(loads, QStringLiteral("ΕΙΔΟΣ ΣΥΣΤΗΜΑΤΟΣ ΚΛΙΜΑΤΙΣΜΟΥ....................")),
+               3, 0);
+  l->addWidget(makeLabel(loads, QString(), "LblKind"), 3, 1, 1, 3);
   l->setColumnStretch(3, 1);
-  alignCaptions(captions);
 
-  auto* dData = makeButton(page, "CmdDData", QStringLiteral("<< Δεδομένα"));
-  auto* units = makeButton(page, "CmdUnitsD", QString());
-  auto* print = makeButton(page, "CmdPrintD", QStringLiteral("Εκτύπωση Δεδομένων"));
-  auto* save = makeButton(page, "CmdSaveD", QStringLiteral("Αποθήκευση Μελέτης"));
+  auto* dData = makeButton(page, "CmdDData", QStringLiteral("<< Δεδομένα"), QChar(u'Δ'));
+  auto* units = makeButton(page, "CmdUnitsD", QString(), QChar());
+  auto* print = makeButton(page, "CmdPrintD", QStringLiteral("Εκτύπωση Δεδομένων"), QChar(u'Ε'));
+  auto* save = makeButton(page, "CmdSaveD", QStringLiteral("Αποθήκευση Μελέτης"), QChar(u'Α'));
   save->setEnabled(saveStudyAvailable());
   connect(print, &QPushButton::clicked, this, [this] { openPrintDialog(); });
   connect(dData, &QPushButton::clicked, this, [this] { leave(QDialog::Accepted); });
@@ -303,9 +320,16 @@ QWidget* FrmPSRes::buildDataTab() {
     if (saveStudy(this)) study().Unsaved = false;
   });
 
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {dData, units, print, save}) buttons->addWidget(b);
+  auto* buttons = new QGridLayout;
+  buttons->setSpacing(style::kSpacing);
+  int column = 0;
+  for (QPushButton* b : {dData, units, print, save}) {
+    buttons->addWidget(b, 0, column++);
+    tabButtons_.push_back(b);
+  }
   auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(style::kSpacing, style::kSpacing, style::kSpacing, style::kSpacing);
+  layout->setSpacing(style::kSpacing);
   layout->addWidget(states);
   layout->addWidget(loads);
   layout->addStretch();
@@ -315,15 +339,15 @@ QWidget* FrmPSRes::buildDataTab() {
 
 QWidget* FrmPSRes::buildResultsTab() {
   auto* page = new QWidget;
-
-  auto* mixed = new QGroupBox(QStringLiteral(" Μίγμα Αέρα στην Είσοδο του Στοιχείου "), page);
-  auto* m = new QGridLayout(mixed);
-  std::vector<QLabel*> captions;
-  const auto caption = [&captions](QWidget* parent, const QString& text,
-                                   const char* name = nullptr) {
-    captions.push_back(makeLabel(parent, text, name));
-    return captions.back();
+  const auto caption = [this](QWidget* parent, const QString& text, const char* name = nullptr) {
+    QLabel* l = style::caption(text, parent, name);
+    captions_.push_back(l);
+    return l;
   };
+
+  auto* mixed =
+      style::section(QStringLiteral(" ΜΙΓΜΑ ΑΕΡΑ ΣΤΗΝ ΕΙΣΟΔΟ ΤΟΥ ΣΤΟΙΧΕΙΟΥ "), page, "FraMixed");
+  auto* m = style::sectionGrid(mixed);
   const struct {
     const char* caption;
     ResultField field;
@@ -339,94 +363,80 @@ QWidget* FrmPSRes::buildResultsTab() {
   int row = 0;
   for (const auto& r : mixedRows) {
     m->addWidget(caption(mixed, u8(r.caption)), row, 0);
-    m->addWidget(fields_[int(r.field)] = makeBox(mixed, r.field, 120), row, 1);
-    m->addWidget(makeLabel(mixed, QString(), r.unit), row, 2);
+    m->addWidget(fields_[int(r.field)] = makeBox(mixed, r.field), row, 1);
+    m->addWidget(unitLabel(mixed, r.unit), row, 2);
     ++row;
   }
   m->setColumnStretch(3, 1);
 
-  auto* outlet = new QGroupBox(QStringLiteral(" Αέρας στην Έξοδο της Μονάδας "), page);
-  auto* o = new QGridLayout(outlet);
+  auto* outlet =
+      style::section(QStringLiteral(" ΑΕΡΑΣ ΣΤΗΝ ΕΞΟΔΟ ΤΗΣ ΜΟΝΑΔΑΣ "), page, "FraOutlet");
+  auto* o = style::sectionGrid(outlet);
   const ResultField outletFields[3] = {ResultField::DB_T, ResultField::WB_T, ResultField::H_T};
   const char* const outletNames[3] = {"LblDB_T", "LblWB_T", "LblH_T"};
   const char* const outletUnits[3] = {"LblDB_TUn", "LblWB_TUn", "LblH_TUn"};
   for (int i = 0; i < 3; ++i) {
     outletCaption_[i] = caption(outlet, QString(), outletNames[i]);
     o->addWidget(outletCaption_[i], i, 0);
-    o->addWidget(fields_[int(outletFields[i])] = makeBox(outlet, outletFields[i], 120), i, 1);
-    o->addWidget(makeLabel(outlet, QString(), outletUnits[i]), i, 2);
+    o->addWidget(fields_[int(outletFields[i])] = makeBox(outlet, outletFields[i]), i, 1);
+    o->addWidget(unitLabel(outlet, outletUnits[i]), i, 2);
   }
   image_ = makeLabel(outlet, QString(), "Image2");
   image_->setPixmap(coilPicture());
   image_->setToolTip(u8(texts::kImageHint));
   image_->setFrameShape(QFrame::Box);
+  image_->setCursor(Qt::PointingHandCursor);
   o->addWidget(image_, 0, 3, 3, 1, Qt::AlignCenter);
   o->setColumnStretch(4, 1);
 
-  auto* unit = new QGroupBox(u8(texts::kGroupCaption), page);
-  unit->setObjectName("FraUnit");
-  auto* u = new QGridLayout(unit);
+  auto* unit = style::section(u8(texts::kGroupCaption), page, "FraUnit");
+  auto* u = style::sectionGrid(unit);
+  u->addWidget(caption(unit, QStringLiteral(
+                                 "ΠΑΡΟΧΗ ΝΩΠΟΥ ΑΕΡΑ............................................")),
+               0, 0);
+  u->addWidget(fields_[int(ResultField::FA)] = makeBox(unit, ResultField::FA), 0, 1);
+  u->addWidget(unitLabel(unit, "TxtFAUn"), 0, 2);
   u->addWidget(
-      caption(unit, QStringLiteral(
-                        "ΠΑΡΟΧΗ ΝΩΠΟΥ "
-                        "ΑΕΡΑ..................................................................")),
-      0, 0);
-  u->addWidget(fields_[int(ResultField::FA)] = makeBox(unit, ResultField::FA, 120), 0, 1);
-  u->addWidget(makeLabel(unit, QString(), "TxtFAUn"), 0, 2);
-  u->addWidget(
-      caption(unit,
-              QStringLiteral(
-                  "ΠΑΡΟΧΗ ΑΕΡΑ ΤΡΟΦΟΔΟΣΙΑΣ ΤΩΝ ΧΩΡΩΝ.......................................")),
-      1, 0);
-  u->addWidget(fields_[int(ResultField::FlowRate)] = makeBox(unit, ResultField::FlowRate, 120), 1,
-               1);
-  u->addWidget(makeLabel(unit, QString(), "TxtFRUn"), 1, 2);
+      caption(unit, QStringLiteral("ΠΑΡΟΧΗ ΑΕΡΑ ΤΡΟΦΟΔΟΣΙΑΣ ΤΩΝ ΧΩΡΩΝ.......................")), 1,
+      0);
+  u->addWidget(fields_[int(ResultField::FlowRate)] = makeBox(unit, ResultField::FlowRate), 1, 1);
+  u->addWidget(unitLabel(unit, "TxtFRUn"), 1, 2);
   powerCaption_ = caption(unit, u8(texts::kPowerCaption), "LblPower");
   u->addWidget(powerCaption_, 2, 0);
-  u->addWidget(fields_[int(ResultField::Power)] = makeBox(unit, ResultField::Power, 120), 2, 1);
-  u->addWidget(makeLabel(unit, QString(), "TxtPUn"), 2, 2);
+  u->addWidget(fields_[int(ResultField::Power)] = makeBox(unit, ResultField::Power), 2, 1);
+  u->addWidget(unitLabel(unit, "TxtPUn"), 2, 2);
   reheatCaption_ = caption(
-      unit,
-      QStringLiteral(
-          "ΑΠΑΡΑΙΤΗΤΗ ΙΣΧΥΣ ΑΝΑΘΕΡΜΑΝΣΗΣ......................................................"),
+      unit, QStringLiteral("ΑΠΑΡΑΙΤΗΤΗ ΙΣΧΥΣ ΑΝΑΘΕΡΜΑΝΣΗΣ........................................"),
       "LblReheat");
   u->addWidget(reheatCaption_, 3, 0);
-  u->addWidget(fields_[int(ResultField::Reheat)] = makeBox(unit, ResultField::Reheat, 120), 3, 1);
-  u->addWidget(makeLabel(unit, QString(), "TxtRehUN"), 3, 2);
+  u->addWidget(fields_[int(ResultField::Reheat)] = makeBox(unit, ResultField::Reheat), 3, 1);
+  u->addWidget(unitLabel(unit, "TxtRehUN"), 3, 2);
   u->setColumnStretch(3, 1);
 
-  winterFrame_ = new QGroupBox(QStringLiteral(" Χειμερινή Λειτουργία "), page);
-  winterFrame_->setObjectName("FraWinter");
-  auto* w = new QGridLayout(winterFrame_);
+  winterFrame_ = style::section(QStringLiteral(" ΧΕΙΜΕΡΙΝΗ ΛΕΙΤΟΥΡΓΙΑ "), page, "FraWinter");
+  auto* w = style::sectionGrid(winterFrame_);
   winterCaption_ = caption(winterFrame_, QString(), "LblWinter");
   w->addWidget(winterCaption_, 0, 0);
-  w->addWidget(fields_[int(ResultField::WinterSpecial)] =
-                   makeBox(winterFrame_, ResultField::WinterSpecial, 120),
-               0, 1);
   w->addWidget(
-      caption(
-          winterFrame_,
-          QStringLiteral("Νερό Υγραντήρων ......................................................")),
+      fields_[int(ResultField::WinterSpecial)] = makeBox(winterFrame_, ResultField::WinterSpecial),
+      0, 1);
+  w->addWidget(
+      caption(winterFrame_,
+              QStringLiteral("ΝΕΡΟ ΥΓΡΑΝΤΗΡΩΝ...................................................")),
       1, 0);
-  w->addWidget(fields_[int(ResultField::Water)] = makeBox(winterFrame_, ResultField::Water, 120), 1,
-               1);
-  w->addWidget(makeLabel(winterFrame_, QString(), "LblWaterUn"), 1, 2);
+  w->addWidget(fields_[int(ResultField::Water)] = makeBox(winterFrame_, ResultField::Water), 1, 1);
+  w->addWidget(unitLabel(winterFrame_, "LblWaterUn"), 1, 2);
   w->setColumnStretch(3, 1);
-  QStringList later;
-  for (const char* t : {texts::kRaisedDBCaption, texts::kRaisedWBCaption, texts::kRaisedHCaption,
-                        texts::kWinterTempC, texts::kWinterFlowM3, kHeatingPowerCaption})
-    later << u8(t);
-  for (const auto* set : {kCoilOutletCaptions, kAfterReheatCaptions, kSupplyCaptions})
-    for (int i = 0; i < 3; ++i) later << u8(set[i]);
-  alignCaptions(captions, later);
 
-  auto* rData = makeButton(page, "CmdRData", QStringLiteral("<< Δεδομένα"));
-  auto* units = makeButton(page, "CmdUnitsR", QString());
-  auto* print = makeButton(page, "CmdPrintR", QStringLiteral("Εκτύπωση Αποτελεσμάτων"));
-  auto* change = makeButton(page, "CmdChangeT", QStringLiteral("Αύξηση Θερμ. Τροφοδοσίας"));
-  auto* fa = makeButton(page, "CmdFA", QStringLiteral("Φορτία Νωπού Αέρα"));
-  auto* dgrm = makeButton(page, "Cmd_Dgrm", QStringLiteral("Διάγραμμα Μονάδας"));
-  auto* plot = makeButton(page, "CmdPSPlot", QStringLiteral("Ψυχρομετρικός Χάρτης"));
+  auto* rData = makeButton(page, "CmdRData", QStringLiteral("<< Δεδομένα"), QChar(u'Δ'));
+  auto* units = makeButton(page, "CmdUnitsR", QString(), QChar());
+  auto* print =
+      makeButton(page, "CmdPrintR", QStringLiteral("Εκτύπωση Αποτελεσμάτων"), QChar(u'Ε'));
+  auto* change =
+      makeButton(page, "CmdChangeT", QStringLiteral("Αύξηση Θερμ. Τροφοδοσίας"), QChar(u'Α'));
+  auto* fa = makeButton(page, "CmdFA", QStringLiteral("Φορτία Νωπού Αέρα"), QChar(u'Φ'));
+  auto* dgrm = makeButton(page, "Cmd_Dgrm", QStringLiteral("Διάγραμμα Μονάδας"), QChar(u'Μ'));
+  auto* plot = makeButton(page, "CmdPSPlot", QStringLiteral("Ψυχρομετρικός Χάρτης"), QChar(u'Ψ'));
   dgrm->setEnabled(static_cast<bool>(diagramHandler()));
   connect(print, &QPushButton::clicked, this, [this] { openPrintDialog(); });
   connect(dgrm, &QPushButton::clicked, this, [this] { showDiagram(); });
@@ -436,30 +446,31 @@ QWidget* FrmPSRes::buildResultsTab() {
   connect(fa, &QPushButton::clicked, this, [this] { showFreshAirLoads(); });
   connect(plot, &QPushButton::clicked, this, [this] { openChartFromResults(this); });
 
-  auto* buttons1 = new QHBoxLayout;
-  for (QPushButton* b : {rData, units, print, change}) buttons1->addWidget(b);
-  auto* buttons2 = new QHBoxLayout;
-  for (QPushButton* b : {fa, dgrm, plot}) buttons2->addWidget(b);
+  auto* buttons = new QGridLayout;
+  buttons->setSpacing(style::kSpacing);
+  int column = 0;
+  for (QPushButton* b : {rData, units, print, change}) buttons->addWidget(b, 0, column++);
+  column = 0;
+  for (QPushButton* b : {fa, dgrm, plot}) buttons->addWidget(b, 1, column++);
+  for (QPushButton* b : {rData, units, print, change, fa, dgrm, plot}) tabButtons_.push_back(b);
   // One line that tells the engineer the fresh air is the drier air: it takes
   // up part (or all) of the room's latent load, and a coil that only cools
   // may serve the unit.
   dryFreshAir_ = makeLabel(page, u8(texts::kFreshAirDrier), "LblFreshAirDrier");
-  QFont notice = dryFreshAir_->font();
-  notice.setBold(true);
-  dryFreshAir_->setFont(notice);
-  dryFreshAir_->setStyleSheet(QStringLiteral("QLabel { color: #00307A; }"));
-  dryFreshAir_->setContentsMargins(2, 0, 0, 6);
+  style::setRole(dryFreshAir_, style::Role::Title);
+  dryFreshAir_->setContentsMargins(2, 0, 0, 2);
   dryFreshAir_->setVisible(false);
 
   auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(style::kSpacing, style::kSpacing, style::kSpacing, style::kSpacing);
+  layout->setSpacing(style::kSpacing);
   layout->addWidget(dryFreshAir_);
   layout->addWidget(mixed);
   layout->addWidget(outlet);
   layout->addWidget(unit);
   layout->addWidget(winterFrame_);
   layout->addStretch();
-  layout->addLayout(buttons1);
-  layout->addLayout(buttons2);
+  layout->addLayout(buttons);
   return page;
 }
 
@@ -506,7 +517,8 @@ void FrmPSRes::refresh() {
       winterCaption_->setText(u8(metricShown ? texts::kWinterTempC : texts::kWinterTempF));
   }
   for (const char* name : {"CmdUnitsD", "CmdUnitsR"})
-    if (auto* b = findChild<QPushButton*>(name)) b->setText(view_->switchCaption());
+    if (auto* b = findChild<QPushButton*>(name))
+      style::setMnemonic(b, view_->switchCaption(), QChar(u'Σ'));
   refreshUnitLabels();
 }
 

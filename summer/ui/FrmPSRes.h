@@ -9,6 +9,7 @@
 // data screen and kEndRequested when the user ends (CmdTELOS).
 
 #include <QDialog>
+#include <QList>
 #include <functional>
 #include <memory>
 
@@ -101,6 +102,8 @@ class FrmPSRes : public QDialog {
   QLabel* reheatCaption_ = nullptr;
   QLabel* dryFreshAir_ = nullptr;  // notice: the fresh air is drier than the room
   QLineEdit* fields_[kFieldCount] = {};
+  QList<QWidget*> captions_;        // one caption column for both tabs
+  QList<QPushButton*> tabButtons_;  // the buttons of the two tabs, one width
 };
 
 }  // namespace aeriton::summer

@@ -10,6 +10,7 @@
 #include "study/AppFolder.h"
 #include "study/ExchangeFiles.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 #include "summer/ResultsTexts.h"
 
 namespace aeriton::summer {
@@ -51,31 +52,36 @@ FrmPSVee::FrmPSVee(float roomDB, float presentOutlet, bool metric, QWidget* pare
   setWindowTitle(QStringLiteral("Αύξηση Θερμοκρασίας Αέρα Τροφοδοσίας"));
   setModal(true);
 
+  auto* box =
+      style::section(QStringLiteral(" ΝΕΑ ΘΕΡΜΟΚΡΑΣΙΑ ΑΕΡΑ ΤΡΟΦΟΔΟΣΙΑΣ "), this, "FraNewTemp");
+  auto* grid = style::sectionGrid(box);
   auto* prompt =
-      new QLabel(QStringLiteral("Νέα Θερμοκρασία Ξ.Θ. του Αέρα Τροφοδοσίας των Χώρων :"), this);
-  prompt->setObjectName("LblPrompt");
-  box_ = new NumericBox(this);
+      style::caption(QStringLiteral("ΘΕΡΜΟΚΡΑΣΙΑ < Ξ.Θ. > ΤΟΥ ΑΕΡΑ ΤΡΟΦΟΔΟΣΙΑΣ ΤΩΝ ΧΩΡΩΝ......"),
+                     box, "LblPrompt");
+  box_ = new NumericBox(box);
   box_->setObjectName("TxtNewTemp");
   box_->setFormat(QStringLiteral("#,##0.0"));
   box_->setAlignment(Qt::AlignRight);
-  box_->setFixedWidth(90);
-  auto* unit = new QLabel(u8(metric ? texts::kVeeUnitC : texts::kVeeUnitF), this);
+  box_->setFixedWidth(style::kBoxWidth);
+  auto* unit = new QLabel(u8(metric ? texts::kVeeUnitC : texts::kVeeUnitF), box);
   unit->setObjectName("LblUnit");
   auto* hint = new QLabel(
       QStringLiteral("Θερμοκρασία Χώρων : %1 %2     Τρέχουσα Θερμοκρασία Τροφοδοσίας : %3 %2")
           .arg(FormatNumber(roomDB, QStringLiteral("#,##0.0")),
                u8(metric ? texts::kVeeUnitC : texts::kVeeUnitF),
                FormatNumber(presentOutlet, QStringLiteral("#,##0.0"))),
-      this);
+      box);
   hint->setObjectName("LblLimits");
+  style::setRole(hint, style::Role::Hint);
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName("CmdOK");
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Άκυρο"), this);
+  auto* cancel = new QPushButton(this);
   cancel->setObjectName("CmdCancel");
+  style::setMnemonic(cancel, QStringLiteral("Άκυρο"), QChar(u'Ά'));
+  style::equalButtons({ok, cancel});
 
-  auto* grid = new QGridLayout;
   grid->addWidget(prompt, 0, 0);
   grid->addWidget(box_, 0, 1);
   grid->addWidget(unit, 0, 2);
@@ -85,13 +91,16 @@ FrmPSVee::FrmPSVee(float roomDB, float presentOutlet, bool metric, QWidget* pare
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
+  layout->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  layout->setSpacing(style::kSpacing);
+  layout->addWidget(box);
   layout->addLayout(buttons);
 
   connect(ok, &QPushButton::clicked, this, [this] { confirm(); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(box_, &NumericBox::enterPressed, this, [this] { confirm(); });
   centreWindow(this);
+  style::fixSizeOnShow(this);
 }
 
 bool FrmPSVee::confirm() {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 
 namespace aeriton::summer {
 
@@ -15,42 +16,50 @@ FrmPsFa::FrmPsFa(const ResultsView& view, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Φορτία Νωπού Αέρα"));
   setModal(true);
 
-  auto* grid = new QGridLayout;
+  auto* box = style::section(QStringLiteral(" ΦΟΡΤΙΑ ΝΩΠΟΥ ΑΕΡΑ "), this, "FraFreshAir");
+  auto* grid = style::sectionGrid(box);
   const struct {
     ResultField field;
     const char* caption;
     const char* unitName;
   } rows[] = {
-      {ResultField::FreshSens, "Αισθητό Φορτίο Νωπού Αέρα ......................", "LblFASensUn"},
-      {ResultField::FreshLat, "Λανθάνον Φορτίο Νωπού Αέρα .....................", "LblFALatUn"},
+      {ResultField::FreshSens, "ΑΙΣΘΗΤΟ ΦΟΡΤΙΟ ΝΩΠΟΥ ΑΕΡΑ......................", "LblFASensUn"},
+      {ResultField::FreshLat, "ΛΑΝΘΑΝΟΝ ΦΟΡΤΙΟ ΝΩΠΟΥ ΑΕΡΑ.....................", "LblFALatUn"},
   };
   int row = 0;
   for (const auto& r : rows) {
-    auto* caption = new QLabel(QString::fromUtf8(r.caption), this);
-    auto* box = new QLineEdit(view.text(r.field), this);
-    box->setObjectName(controlName(r.field));
-    box->setReadOnly(true);
-    box->setAlignment(Qt::AlignRight);
-    box->setFixedWidth(130);
-    box->setStyleSheet(QStringLiteral("QLineEdit { background: #FFFF80; }"));
-    auto* unit = new QLabel(view.loadLabel(), this);
-    unit->setObjectName(QString::fromLatin1(r.unitName));
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(box, row, 1);
+    auto* field = new QLineEdit(view.text(r.field), box);
+    field->setObjectName(controlName(r.field));
+    field->setReadOnly(true);
+    field->setAlignment(Qt::AlignRight);
+    field->setFixedWidth(style::kBoxWidth);
+    field->setFocusPolicy(Qt::ClickFocus);
+    style::setRole(field, style::Role::Result);
+    auto* unit = style::unitLabel(
+        box, r.unitName,
+        {QStringLiteral("[Kcal/h]"), QStringLiteral("[Watts]"), QStringLiteral("[Btu/h]")});
+    unit->setText(view.loadLabel());
+    grid->addWidget(style::caption(QString::fromUtf8(r.caption), box), row, 0);
+    grid->addWidget(field, row, 1);
     grid->addWidget(unit, row, 2);
     ++row;
   }
-  auto* ok = new QPushButton(QStringLiteral("ΕΠΙΣΤΡΟΦΗ"), this);
+  auto* ok = new QPushButton(this);
   ok->setObjectName("CmdOK");
+  style::setMnemonic(ok, QStringLiteral("ΕΠΙΣΤΡΟΦΗ"), QChar(u'Ε'));
   ok->setDefault(true);
+  style::equalButtons({ok});
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok);
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
+  layout->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  layout->setSpacing(style::kSpacing);
+  layout->addWidget(box);
   layout->addLayout(buttons);
   centreWindow(this);
+  style::fixSizeOnShow(this);
 }
 
 }  // namespace aeriton::summer

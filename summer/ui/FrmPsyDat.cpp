@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
+#include <iterator>
 
 #include "engine/NumberEntry.h"
 #include "engine/Psychro.h"
@@ -26,6 +27,7 @@
 #include "study/MessageService.h"
 #include "study/StudyState.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 #include "summer/Raise.h"
 #include "summer/SummerCalc.h"
 #include "summer/SummerChecks.h"
@@ -45,11 +47,38 @@ const QString kAHFormat = QStringLiteral("#,##0.00");
 const QString kLoadFormat = QStringLiteral("#,##0.00");
 const QString kAmountFormat = QStringLiteral("#,##0.0");
 
-// Screen colours: a computed box (&H80FFFF), the load boxes of a kind that
-// uses them (yellow) and of a kind that does not (dark blue).
-const QString kComputedStyle = QStringLiteral("background-color: #ffff80; color: black;");
-const QString kLoadStyle = QStringLiteral("background-color: #ffff00; color: black;");
-const QString kNoLoadStyle = QStringLiteral("background-color: #000080; color: white;");
+// Captions of the screen, in the program's caption style (upper case, dot
+// leaders).
+const QString kTitleCaption = QStringLiteral("ΘΕΜΑ-ΤΙΤΛΟΣ ΤΗΣ ΜΕΛΕΤΗΣ");
+const QString kUnitsCaption = QStringLiteral("ΜΟΝΑΔΕΣ ΤΗΣ ΜΕΛΕΤΗΣ");
+struct StateCaptions {
+  QString db, wb, rh, ah;
+};
+const StateCaptions kOutdoorCaptions = {
+    QStringLiteral("ΘΕΡΜΟΚΡΑΣΙΑ ΞΗΡΟΥ ΘΕΡΜΟΜΕΤΡΟΥ ΠΕΡΙΒΑΛΛΟΝΤΟΣ..............."),
+    QStringLiteral("ΘΕΡΜΟΚΡΑΣΙΑ ΥΓΡΟΥ ΘΕΡΜΟΜΕΤΡΟΥ ΠΕΡΙΒΑΛΛΟΝΤΟΣ.............."),
+    QStringLiteral("ΣΧΕΤΙΚΗ ΥΓΡΑΣΙΑ ΠΕΡΙΒΑΛΛΟΝΤΟΣ..........................................."),
+    QStringLiteral("ΑΠΟΛΥΤΗ ΥΓΡΑΣΙΑ ΠΕΡΙΒΑΛΛΟΝΤΟΣ.........................................."),
+};
+const StateCaptions kRoomCaptions = {
+    QStringLiteral("ΘΕΡΜΟΚΡΑΣΙΑ ΞΗΡΟΥ ΘΕΡΜΟΜΕΤΡΟΥ ΧΩΡΩΝ.........................."),
+    QStringLiteral("ΘΕΡΜΟΚΡΑΣΙΑ ΥΓΡΟΥ ΘΕΡΜΟΜΕΤΡΟΥ ΧΩΡΩΝ............................"),
+    QStringLiteral("ΣΧΕΤΙΚΗ ΥΓΡΑΣΙΑ ΧΩΡΩΝ........................................................"),
+    QStringLiteral("ΑΠΟΛΥΤΗ ΥΓΡΑΣΙΑ ΧΩΡΩΝ......................................................."),
+};
+const QString kSensCaption =
+    QStringLiteral("ΣΥΝΟΛΙΚΟ ΑΙΣΘΗΤΟ ΦΟΡΤΙΟ ΧΩΡΩΝ..........................................");
+const QString kLatCaption =
+    QStringLiteral("ΣΥΝΟΛΙΚΟ ΛΑΝΘΑΝΟΝ ΦΟΡΤΙΟ ΧΩΡΩΝ........................................");
+const QString kKindCaption =
+    QStringLiteral("ΕΙΔΟΣ ΣΥΣΤΗΜΑΤΟΣ ΚΛΙΜΑΤΙΣΜΟΥ..........................................");
+// The buttons that choose the given value of a state (the same on both data
+// screens).
+const QString kCmdWBText = QStringLiteral(" Καθορισμός της Θερμοκρασίας Υγρού Θερμομέτρου ");
+const QString kCmdRHText = QStringLiteral(" Καθορισμός της Σχετικής Υγρασίας ");
+// Absolute humidity units.
+const QString kGramsPerKgUnit = QStringLiteral("[ g/Kg ]");
+const QString kGrainsPerLbUnit = QStringLiteral("[ Grains/Lb ]");
 
 FrmPsyDat::ScreenHook& openStudyHook() {
   static FrmPsyDat::ScreenHook hook;
@@ -71,17 +100,8 @@ NumericBox* makeBox(QWidget* parent, const char* name, const QString& format) {
   box->setObjectName(QLatin1String(name));
   box->setFormat(format);
   box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  box->setMinimumWidth(96);
-  box->setMaximumWidth(120);
+  box->setFixedWidth(style::kBoxWidth);
   return box;
-}
-
-QLabel* makeUnit(QWidget* parent, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  // Wide enough for the longest caption of either unit system, so that a
-  // change of units never moves the columns.
-  l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("[ Grains/Lib ]")) + 6);
-  return l;
 }
 
 bool isPending(const NumericBox* box) {
@@ -134,7 +154,10 @@ FrmPsyDat::FrmPsyDat(QWidget* parent) : QDialog(parent) {
 
   connect(cboUnits_, qOverload<int>(&QComboBox::activated), this, &FrmPsyDat::CboUnits_Click);
   connect(cboKind_, qOverload<int>(&QComboBox::activated), this, &FrmPsyDat::CboKind_Click);
+  // The screen sees its keys before its boxes do: Shift/Ctrl+F2 works from any box.
+  for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
   centreWindow(this);
+  style::fixSizeOnShow(this);
 }
 
 FrmPsyDat::~FrmPsyDat() {
@@ -143,185 +166,180 @@ FrmPsyDat::~FrmPsyDat() {
 
 void FrmPsyDat::buildLayout() {
   auto* root = new QVBoxLayout(this);
-  root->setSpacing(8);
+  root->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  root->setSpacing(style::kSpacing);
+  QList<QWidget*> captions;
+  auto caption = [&captions](QWidget* parent, const QString& text) {
+    QLabel* l = style::caption(text, parent);
+    captions << l;
+    return l;
+  };
 
-  // Study title.
-  auto* titleBox = new QGroupBox(QStringLiteral(" ΘΕΜΑ-ΤΙΤΛΟΣ ΤΗΣ ΜΕΛΕΤΗΣ "), this);
-  auto* titleRow = new QHBoxLayout(titleBox);
-  lblThema_ = new QLabel(titleBox);
-  lblThema_->setObjectName(QStringLiteral("LblThema"));
-  lblThema_->setFrameShape(QFrame::Panel);
-  lblThema_->setFrameShadow(QFrame::Sunken);
-  lblThema_->setMinimumHeight(26);
-  lblThema_->setStyleSheet(QStringLiteral("background-color: white; padding: 2px 6px;"));
-  QFont titleFont = lblThema_->font();
-  titleFont.setBold(true);
-  lblThema_->setFont(titleFont);
-  cmdThema_ = new QPushButton(QStringLiteral(" Θέμα-Τίτλος της Μελέτης "), titleBox);
+  // The study: its title (a click on the title opens the title window) and
+  // its units, which are chosen before anything is typed.
+  auto* studyBox = style::section(QStringLiteral(" ΣΤΟΙΧΕΙΑ ΤΗΣ ΜΕΛΕΤΗΣ "), this, "FraThema");
+  auto* studyGrid = style::sectionGrid(studyBox);
+  auto* title = new style::TitleLabel(studyBox);
+  title->setObjectName(QStringLiteral("LblThema"));
+  lblThema_ = title;
+  cmdThema_ = new QPushButton(studyBox);
   cmdThema_->setObjectName(QStringLiteral("CmdThema"));
-  titleRow->addWidget(lblThema_, 1);
-  titleRow->addWidget(cmdThema_);
-  root->addWidget(titleBox);
-
-  // Load unit (and with it the temperature scale).
-  auto* unitsBox =
-      new QGroupBox(QStringLiteral(" ΜΟΝΑΔΕΣ ΦΟΡΤΙΩΝ, ΘΕΡΜΟΚΡΑΣΙΩΝ ΚΑΙ ΕΝΘΑΛΠΙΑΣ "), this);
-  auto* unitsRow = new QHBoxLayout(unitsBox);
-  cboUnits_ = new QComboBox(unitsBox);
+  style::setMnemonic(cmdThema_, QStringLiteral(" Θέμα-Τίτλος της Μελέτης "), QChar(u'Θ'));
+  studyGrid->addWidget(caption(studyBox, kTitleCaption), 0, 0);
+  studyGrid->addWidget(lblThema_, 0, 1, 1, 2);
+  studyGrid->addWidget(cmdThema_, 0, 3);
+  connect(title, &style::TitleLabel::clicked, this, &FrmPsyDat::CmdThema_Click);
+  cboUnits_ = new QComboBox(studyBox);
   cboUnits_->setObjectName(QStringLiteral("CboUnits"));
-  cboUnits_->setMinimumWidth(340);
-  unitsRow->addWidget(new QLabel(QStringLiteral("Μονάδες της Μελέτης :"), unitsBox));
-  unitsRow->addWidget(cboUnits_);
-  unitsRow->addStretch(1);
-  root->addWidget(unitsBox);
+  studyGrid->addWidget(caption(studyBox, kUnitsCaption), 1, 0);
+  studyGrid->addWidget(cboUnits_, 1, 1);
+  studyGrid->setColumnStretch(2, 1);
+  root->addWidget(studyBox);
 
-  // The two air states side by side.
-  auto makeState = [this](StateBoxes& s, const QString& caption, const char* db, const char* wb,
-                          const char* rh, const char* ah, const char* cmdWB, const char* cmdRH) {
-    auto* box = new QGroupBox(caption, this);
-    auto* g = new QGridLayout(box);
-    g->setHorizontalSpacing(8);
-    g->setVerticalSpacing(6);
-    s.db = makeBox(box, db, kTempFormat);
-    s.wb = makeBox(box, wb, kTempFormat);
-    s.rh = makeBox(box, rh, kTempFormat);
-    s.ah = makeBox(box, ah, kAHFormat);
-    s.dbUnit = makeUnit(box, QString());
-    s.wbUnit = makeUnit(box, QString());
-    s.ahUnit = makeUnit(box, QString());
-    s.cmdWB = new QPushButton(QStringLiteral("Δίνεται η Υ.Θ."), box);
+  // The two air states, one under the other.
+  auto* climate =
+      style::section(QStringLiteral(" ΘΕΡΜΟΚΡΑΣΙΑΚΑ ΚΑΙ ΥΓΡΑΣΙΑΚΑ ΔΕΔΟΜΕΝΑ "), this, "FraClimate");
+  auto* g = style::sectionGrid(climate);
+  const QStringList tempUnits = {style::unitText(QStringLiteral("°C")),
+                                 style::unitText(QStringLiteral("°F"))};
+  const QStringList ahUnits = {kGramsPerKgUnit, kGrainsPerLbUnit};
+  auto addState = [&](StateBoxes& s, int row, const StateCaptions& c, const char* db,
+                      const char* wb, const char* rh, const char* ah, const char* cmdWB,
+                      const char* cmdRH) {
+    s.db = makeBox(climate, db, kTempFormat);
+    s.wb = makeBox(climate, wb, kTempFormat);
+    s.rh = makeBox(climate, rh, kTempFormat);
+    s.ah = makeBox(climate, ah, kAHFormat);
+    s.dbUnit = style::unitLabel(climate, nullptr, tempUnits);
+    s.wbUnit = style::unitLabel(climate, nullptr, tempUnits);
+    s.ahUnit = style::unitLabel(climate, nullptr, ahUnits);
+    s.cmdWB = new QPushButton(kCmdWBText, climate);
     s.cmdWB->setObjectName(QLatin1String(cmdWB));
-    s.cmdWB->setToolTip(
-        QStringLiteral("Καθορισμός της Θερμοκρασίας Υγρού Θερμομέτρου: "
-                       "η Σχετική Υγρασία θα υπολογισθεί"));
-    s.cmdRH = new QPushButton(QStringLiteral("Δίνεται η Σ.Υ."), box);
+    s.cmdRH = new QPushButton(kCmdRHText, climate);
     s.cmdRH->setObjectName(QLatin1String(cmdRH));
-    s.cmdRH->setToolTip(
-        QStringLiteral("Καθορισμός της Σχετικής Υγρασίας: "
-                       "η Θερμοκρασία Υγρού Θερμομέτρου θα υπολογισθεί"));
     s.cmdWB->setAutoDefault(false);
     s.cmdRH->setAutoDefault(false);
-    int r = 0;
-    g->addWidget(new QLabel(QStringLiteral("Θερμοκρασία Ξηρού Θερμομέτρου (Ξ.Θ.)"), box), r, 0);
-    g->addWidget(s.db, r, 1);
-    g->addWidget(s.dbUnit, r, 2);
-    ++r;
-    g->addWidget(new QLabel(QStringLiteral("Θερμοκρασία Υγρού Θερμομέτρου (Υ.Θ.)"), box), r, 0);
-    g->addWidget(s.wb, r, 1);
-    g->addWidget(s.wbUnit, r, 2);
-    g->addWidget(s.cmdWB, r, 3);
-    ++r;
-    g->addWidget(new QLabel(QStringLiteral("Σχετική Υγρασία (Σ.Υ.)"), box), r, 0);
-    g->addWidget(s.rh, r, 1);
-    g->addWidget(makeUnit(box, QStringLiteral("[ % ]")), r, 2);
-    g->addWidget(s.cmdRH, r, 3);
-    ++r;
-    g->addWidget(new QLabel(QStringLiteral("Απόλυτη Υγρασία"), box), r, 0);
-    g->addWidget(s.ah, r, 1);
-    g->addWidget(s.ahUnit, r, 2);
-    g->setColumnStretch(0, 1);
-    s.ah->setReadOnly(true);
-    s.ah->setFocusPolicy(Qt::NoFocus);
+    g->addWidget(caption(climate, c.db), row, 0);
+    g->addWidget(s.db, row, 1);
+    g->addWidget(s.dbUnit, row, 2);
+    g->addWidget(caption(climate, c.wb), row + 1, 0);
+    g->addWidget(s.wb, row + 1, 1);
+    g->addWidget(s.wbUnit, row + 1, 2);
+    g->addWidget(s.cmdWB, row + 1, 3, Qt::AlignLeft);
+    g->addWidget(caption(climate, c.rh), row + 2, 0);
+    g->addWidget(s.rh, row + 2, 1);
+    QLabel* per = style::unitLabel(climate, nullptr, tempUnits);
+    per->setText(style::unitText(QStringLiteral("%")));
+    g->addWidget(per, row + 2, 2);
+    g->addWidget(s.cmdRH, row + 2, 3, Qt::AlignLeft);
+    g->addWidget(caption(climate, c.ah), row + 3, 0);
+    g->addWidget(s.ah, row + 3, 1);
+    g->addWidget(s.ahUnit, row + 3, 2);
     setComputedLook(s.ah, true);
-    return box;
   };
-  auto* statesRow = new QHBoxLayout;
-  statesRow->addWidget(
-      makeState(env_, QStringLiteral(" ΣΥΝΘΗΚΕΣ ΠΕΡΙΒΑΛΛΟΝΤΟΣ (Εξωτερικός Αέρας) "), "TxtEnvDB",
-                "TxtEnvWB", "TxtEnvRH", "TxtEnvAH", "CmdWBn", "CmdRHn"));
-  statesRow->addWidget(makeState(spa_, QStringLiteral(" ΣΥΝΘΗΚΕΣ ΚΛΙΜΑΤΙΖΟΜΕΝΩΝ ΧΩΡΩΝ "),
-                                 "TxtSpaDB", "TxtSpaWB", "TxtSpaRH", "TxtSpaAH", "CmdWBx",
-                                 "CmdRHx"));
-  root->addLayout(statesRow);
+  addState(env_, 0, kOutdoorCaptions, "TxtEnvDB", "TxtEnvWB", "TxtEnvRH", "TxtEnvAH", "CmdWBn",
+           "CmdRHn");
+  g->setRowMinimumHeight(4, 8);
+  addState(spa_, 5, kRoomCaptions, "TxtSpaDB", "TxtSpaWB", "TxtSpaRH", "TxtSpaAH", "CmdWBx",
+           "CmdRHx");
+  g->setColumnStretch(3, 1);
+  style::equalButtons({env_.cmdWB, env_.cmdRH, spa_.cmdWB, spa_.cmdRH}, false);
+  root->addWidget(climate);
 
-  // Loads and fresh air side by side.
-  auto* loadsBox = new QGroupBox(QStringLiteral(" ΦΟΡΤΙΑ ΚΛΙΜΑΤΙΖΟΜΕΝΩΝ ΧΩΡΩΝ "), this);
-  auto* lg = new QGridLayout(loadsBox);
+  // Room loads.
+  auto* loadsBox =
+      style::section(QStringLiteral(" ΦΟΡΤΙΑ ΚΛΙΜΑΤΙΖΟΜΕΝΩΝ ΧΩΡΩΝ "), this, "FraLoads");
+  auto* lg = style::sectionGrid(loadsBox);
   sens_ = makeBox(loadsBox, "TxtSens", kLoadFormat);
   lat_ = makeBox(loadsBox, "TxtLat", kLoadFormat);
-  sens_->setMaximumWidth(140);
-  lat_->setMaximumWidth(140);
-  sensUnit_ = makeUnit(loadsBox, QString());
-  latUnit_ = makeUnit(loadsBox, QString());
-  lg->addWidget(new QLabel(QStringLiteral("Συνολικό Αισθητό Φορτίο Χώρων"), loadsBox), 0, 0);
+  QStringList loadUnits;
+  for (int i = 0; i < kUnitCount; ++i) loadUnits << unitEntry(i).loadCaption;
+  sensUnit_ = style::unitLabel(loadsBox, "LblSensUn", loadUnits);
+  latUnit_ = style::unitLabel(loadsBox, "LblLatUn", loadUnits);
+  lg->addWidget(caption(loadsBox, kSensCaption), 0, 0);
   lg->addWidget(sens_, 0, 1);
   lg->addWidget(sensUnit_, 0, 2);
-  lg->addWidget(new QLabel(QStringLiteral("Συνολικό Λανθάνον Φορτίο Χώρων"), loadsBox), 1, 0);
+  lg->addWidget(caption(loadsBox, kLatCaption), 1, 0);
   lg->addWidget(lat_, 1, 1);
   lg->addWidget(latUnit_, 1, 2);
-  lg->setColumnStretch(0, 1);
+  lg->setColumnStretch(3, 1);
+  root->addWidget(loadsBox);
 
-  auto* freshBox = new QGroupBox(QStringLiteral(" ΝΩΠΟΣ ΑΕΡΑΣ "), this);
-  auto* fg = new QGridLayout(freshBox);
-  optAmount_ = new QRadioButton(QStringLiteral("Ποσότητα Νωπού Αέρα"), freshBox);
+  // Kind of system and fresh air.
+  auto* systemBox =
+      style::section(QStringLiteral(" ΣΥΣΤΗΜΑ ΚΛΙΜΑΤΙΣΜΟΥ ΚΑΙ ΝΩΠΟΣ ΑΕΡΑΣ "), this, "FraSystem");
+  auto* sg = style::sectionGrid(systemBox);
+  cboKind_ = new QComboBox(systemBox);
+  cboKind_->setObjectName(QStringLiteral("CboKind"));
+  sg->addWidget(caption(systemBox, kKindCaption), 0, 0);
+  sg->addWidget(cboKind_, 0, 1, 1, 3);
+  optAmount_ = new QRadioButton(QStringLiteral("Νωπός Αέρας, Ποσότητα"), systemBox);
   optAmount_->setObjectName(QStringLiteral("OptAmount"));
-  optPerCent_ = new QRadioButton(QStringLiteral("Νωπός Αέρας επί τοις % της Παροχής"), freshBox);
+  optPerCent_ = new QRadioButton(QStringLiteral("Νωπός Αέρας επί τοις %"), systemBox);
   optPerCent_->setObjectName(QStringLiteral("OptPerCent"));
+  captions << optAmount_ << optPerCent_;
   auto* modes = new QButtonGroup(this);
   modes->addButton(optAmount_);
   modes->addButton(optPerCent_);
-  amount_ = makeBox(freshBox, "TxtAmount", kAmountFormat);
-  amountUnit_ = makeUnit(freshBox, QString());
-  cboPerC_ = new QComboBox(freshBox);
+  amount_ = makeBox(systemBox, "TxtAmount", kAmountFormat);
+  amountUnit_ = style::unitLabel(
+      systemBox, "LblAmountUn",
+      {style::unitText(QStringLiteral("m³/h")), style::unitText(QStringLiteral("CFM"))});
+  cboPerC_ = new QComboBox(systemBox);
   cboPerC_->setObjectName(QStringLiteral("CboPerC"));
   cboPerC_->setMaxVisibleItems(15);
-  cboPerC_->setMinimumWidth(96);
-  fg->addWidget(optAmount_, 0, 0);
-  fg->addWidget(amount_, 0, 1);
-  fg->addWidget(amountUnit_, 0, 2);
-  fg->addWidget(optPerCent_, 1, 0);
-  fg->addWidget(cboPerC_, 1, 1);
-  fg->addWidget(makeUnit(freshBox, QStringLiteral("[ % ]")), 1, 2);
-  fg->setColumnStretch(0, 1);
+  cboPerC_->setFixedWidth(style::kBoxWidth);
+  sg->addWidget(optAmount_, 1, 0);
+  sg->addWidget(amount_, 1, 1);
+  sg->addWidget(amountUnit_, 1, 2);
+  sg->addWidget(optPerCent_, 2, 0);
+  sg->addWidget(cboPerC_, 2, 1);
+  QLabel* per = style::unitLabel(systemBox, nullptr, {style::unitText(QStringLiteral("%"))});
+  per->setText(style::unitText(QStringLiteral("%")));
+  sg->addWidget(per, 2, 2);
+  sg->setColumnStretch(3, 1);
+  root->addWidget(systemBox);
 
-  auto* lowerRow = new QHBoxLayout;
-  lowerRow->addWidget(loadsBox, 1);
-  lowerRow->addWidget(freshBox, 1);
-  root->addLayout(lowerRow);
+  style::alignCaptions(captions);
 
-  auto* kindBox = new QGroupBox(QStringLiteral(" ΕΙΔΟΣ ΣΥΣΤΗΜΑΤΟΣ ΚΛΙΜΑΤΙΣΜΟΥ "), this);
-  auto* kindRow = new QHBoxLayout(kindBox);
-  cboKind_ = new QComboBox(kindBox);
-  cboKind_->setObjectName(QStringLiteral("CboKind"));
-  cboKind_->setMinimumWidth(380);
-  kindRow->addWidget(
-      new QLabel(QStringLiteral("Σύστημα Κεντρικής Κλιματιστικής Μονάδας :"), kindBox));
-  kindRow->addWidget(cboKind_);
-  kindRow->addStretch(1);
-  root->addWidget(kindBox);
-
-  txtWait_ =
-      new QLabel(QStringLiteral("... ΠΑΡΑΚΑΛΩ ΠΕΡΙΜΕΝΕΤΕ : ΓΙΝΟΝΤΑΙ ΟΙ ΥΠΟΛΟΓΙΣΜΟΙ ..."), this);
+  // Buttons: the calculation on a row of its own, the others in one row below.
+  // The waiting notice shows over the calculate button while the calculation
+  // runs, so that nothing moves.
+  cmdAeriton_ = new QPushButton(this);
+  cmdAeriton_->setObjectName(QStringLiteral("CmdAeriton"));
+  // Alt+Υ (Alt+Y on the Latin layout): the calculation, as on the winter screen
+  // (where Alt+A .. D choose the given values) and the calculator.
+  style::setMnemonic(cmdAeriton_, QStringLiteral("ΨΥΧΡΟΜΕΤΡΙΚΟΙ ΥΠΟΛΟΓΙΣΜΟΙ"), QChar(u'Υ'));
+  style::setRole(cmdAeriton_, style::Role::Primary);
+  txtWait_ = new QLabel(QStringLiteral(".. Περιμένετε .."), this);
   txtWait_->setObjectName(QStringLiteral("TxtWait"));
   txtWait_->setAlignment(Qt::AlignCenter);
-  txtWait_->setStyleSheet(QStringLiteral(
-      "background-color: #000080; color: #ffff00; font-weight: bold; padding: 4px;"));
+  style::setRole(txtWait_, style::Role::Wait);
   txtWait_->setVisible(false);
-  root->addWidget(txtWait_);
-
-  auto* buttons = new QHBoxLayout;
-  cmdAeriton_ = new QPushButton(QStringLiteral("ΨΥΧΡΟΜΕΤΡΙΚΟΙ ΥΠΟΛΟΓΙΣΜΟΙ"), this);
-  cmdAeriton_->setObjectName(QStringLiteral("CmdAeriton"));
-  QFont bold = cmdAeriton_->font();
-  bold.setBold(true);
-  cmdAeriton_->setFont(bold);
-  cmdPSOpen_ = new QPushButton(QStringLiteral("Παλαιό Αρχείο Δεδομένων Καλοκαιριού"), this);
+  cmdPSOpen_ = new QPushButton(this);
   cmdPSOpen_->setObjectName(QStringLiteral("CmdPSOpen"));
-  cmdManual_ = new QPushButton(QStringLiteral("Εγχειρίδιο Προγράμματος"), this);
+  style::setMnemonic(cmdPSOpen_, QStringLiteral(" Παλαιό Αρχείο Δεδομένων Καλοκαιριού "),
+                     QChar(u'Π'));
+  cmdManual_ = new QPushButton(this);
   cmdManual_->setObjectName(QStringLiteral("CmdManual"));
-  ssCommand3_ = new QPushButton(QStringLiteral("ΕΞΟΔΟΣ ΑΠΟ ΤΑ ΔΕΔΟΜΕΝΑ"), this);
+  style::setMnemonic(cmdManual_, QStringLiteral(" Εγχειρίδιο Προγράμματος "), QChar(u'γ'));
+  ssCommand3_ = new QPushButton(this);
   ssCommand3_->setObjectName(QStringLiteral("SSCommand3"));
-  for (QPushButton* b : {cmdAeriton_, cmdPSOpen_, cmdManual_, ssCommand3_, cmdThema_}) {
+  style::setMnemonic(ssCommand3_, QStringLiteral("ΕΞΟΔΟΣ ΑΠΟ ΤΑ ΔΕΔΟΜΕΝΑ"), QChar(u'Ε'));
+  for (QPushButton* b : {cmdAeriton_, cmdPSOpen_, cmdManual_, ssCommand3_, cmdThema_})
     b->setAutoDefault(false);
-    b->setMinimumHeight(34);
-  }
   // Enter on the calculate button (where the Enter chain of the boxes ends)
   // presses it.
   cmdAeriton_->setAutoDefault(true);
-  buttons->addWidget(cmdAeriton_, 2);
-  buttons->addWidget(cmdPSOpen_, 2);
-  buttons->addWidget(cmdManual_, 1);
-  buttons->addWidget(ssCommand3_, 1);
+  cmdAeriton_->setMinimumHeight(style::kButtonHeight + 4);
+  const QList<QPushButton*> others = {cmdPSOpen_, cmdManual_, ssCommand3_};
+  auto* buttons = new QGridLayout;
+  buttons->setSpacing(style::kSpacing);
+  buttons->addWidget(cmdAeriton_, 0, 0, 1, others.size());
+  buttons->addWidget(txtWait_, 0, 0, 1, others.size());
+  for (int i = 0; i < others.size(); ++i) buttons->addWidget(others[i], 1, i);
+  style::equalButtons(others);
+  root->addSpacing(style::kSpacing);
   root->addLayout(buttons);
 
   connect(cmdThema_, &QPushButton::clicked, this, &FrmPsyDat::CmdThema_Click);
@@ -335,15 +353,13 @@ void FrmPsyDat::buildLayout() {
   connect(spa_.cmdWB, &QPushButton::clicked, this, &FrmPsyDat::CmdWBx_Click);
   connect(optAmount_, &QRadioButton::toggled, this, [this] { applyFreshMode(); });
 
-  setTabOrder(env_.db, env_.wb);
-  setTabOrder(env_.wb, env_.rh);
-  setTabOrder(env_.rh, spa_.db);
-  setTabOrder(spa_.db, spa_.wb);
-  setTabOrder(spa_.wb, spa_.rh);
-  setTabOrder(spa_.rh, sens_);
-  setTabOrder(sens_, lat_);
-  setTabOrder(lat_, amount_);
-  setTabOrder(amount_, cmdAeriton_);
+  // Tab order as the screen reads: units, the states, the loads, the system and
+  // its fresh air, the calculation; then the other buttons.
+  QWidget* order[] = {cboUnits_,   env_.db,    env_.wb,     env_.rh,    spa_.db,    spa_.wb,
+                      spa_.rh,     sens_,      lat_,        cboKind_,   optAmount_, amount_,
+                      optPerCent_, cboPerC_,   cmdAeriton_, cmdPSOpen_, cmdManual_, ssCommand3_,
+                      cmdThema_,   env_.cmdWB, env_.cmdRH,  spa_.cmdWB, spa_.cmdRH};
+  for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
 void FrmPsyDat::wireBoxes() {
@@ -370,10 +386,8 @@ bool FrmPsyDat::isFahrenheit() const {
 }
 
 void FrmPsyDat::setComputedLook(NumericBox* box, bool computed) {
-  box->setReadOnly(computed);
+  style::setComputed(box, computed);
   box->setAcceptKeys(!computed);
-  box->setFocusPolicy(computed ? Qt::NoFocus : Qt::StrongFocus);
-  box->setStyleSheet(computed ? kComputedStyle : QString());
 }
 
 // ---- first activation ------------------------------------------------------------
@@ -507,8 +521,8 @@ void FrmPsyDat::showAbsoluteHumidity(StateBoxes& s) {
 
 void FrmPsyDat::applyUnitEntry(int index) {
   const UnitEntry& u = unitEntry(index);
-  const QString t = u.fahrenheit ? QStringLiteral("[ °F ]") : QStringLiteral("[ °C ]");
-  const QString ah = u.fahrenheit ? QStringLiteral("[ Grains/Lib ]") : QStringLiteral("[ g/Kg ]");
+  const QString t = style::unitText(u.fahrenheit ? QStringLiteral("°F") : QStringLiteral("°C"));
+  const QString ah = u.fahrenheit ? kGrainsPerLbUnit : kGramsPerKgUnit;
   for (StateBoxes* s : {&env_, &spa_}) {
     s->dbUnit->setText(t);
     s->wbUnit->setText(t);
@@ -516,7 +530,8 @@ void FrmPsyDat::applyUnitEntry(int index) {
   }
   sensUnit_->setText(u.loadCaption);
   latUnit_->setText(u.loadCaption);
-  amountUnit_->setText(u.fahrenheit ? QStringLiteral("[ CFM ]") : QStringLiteral("[ m³/h ]"));
+  amountUnit_->setText(
+      style::unitText(u.fahrenheit ? QStringLiteral("CFM") : QStringLiteral("m³/h")));
 }
 
 void FrmPsyDat::CboUnits_Click(int index) {
@@ -578,13 +593,13 @@ void FrmPsyDat::CboKind_Click(int index) {
       b->setReadOnly(false);
       b->setAcceptKeys(true);
       b->setFocusPolicy(Qt::StrongFocus);
-      b->setStyleSheet(kLoadStyle);
+      style::setRole(b, style::Role::Load);
     } else {
       b->clear();
       b->setReadOnly(true);
       b->setAcceptKeys(false);
       b->setFocusPolicy(Qt::NoFocus);
-      b->setStyleSheet(kNoLoadStyle);
+      style::setRole(b, style::Role::NoLoad);
     }
   }
   if (!c.loadsUsed) sensSet_ = latSet_ = LoadSet();
@@ -646,13 +661,24 @@ void FrmPsyDat::enterFrom(NumericBox* box) {
   }
 }
 
-void FrmPsyDat::keyPressEvent(QKeyEvent* event) {
+bool FrmPsyDat::handleScreenKey(QKeyEvent* event) {
   if (event->key() == Qt::Key_F2 &&
       (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
     if (recentFilesHook()) recentFilesHook()(this);
     event->accept();
-    return;
+    return true;
   }
+  return false;
+}
+
+bool FrmPsyDat::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && handleScreenKey(static_cast<QKeyEvent*>(event)))
+    return true;
+  return QDialog::eventFilter(watched, event);
+}
+
+void FrmPsyDat::keyPressEvent(QKeyEvent* event) {
+  if (handleScreenKey(event)) return;
   // Escape does not close the data screen: it stays open for the whole run and
   // is left only through its exit button.
   if (event->key() == Qt::Key_Escape) {

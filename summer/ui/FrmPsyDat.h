@@ -66,6 +66,7 @@ class FrmPsyDat : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
@@ -89,6 +90,7 @@ class FrmPsyDat : public QDialog {
     bool outdoor = true;
   };
 
+  bool handleScreenKey(QKeyEvent* event);
   void buildLayout();
   void wireBoxes();
   void firstActivation();

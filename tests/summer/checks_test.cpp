@@ -6,6 +6,7 @@
 #include "study/StudyState.h"
 #include "summer/SummerChecks.h"
 #include "summer/SummerEntry.h"
+#include "summer/SummerMessages.h"
 
 using namespace aeriton;
 using namespace aeriton::summer;
@@ -70,6 +71,47 @@ TEST(Limits, CodeAndField) {
     if (c.code == kRoomDBRange) expected = Field::SpaDB;
     if (c.code == kRoomRHRange) expected = Field::SpaRH;
     EXPECT_EQ(r.field, expected) << c.name;
+  }
+}
+
+// What a range refusal says is what the check does: a value the check accepts
+// lies inside the range the message names, the value it refuses outside.
+TEST(Limits, RefusalTextsNameTheBoundsInForce) {
+  const struct {
+    const char* name;
+    int unitIndex;
+    float outDB, outRH, roomDB, roomRH;  // refused
+    float accepted;                      // the same field, accepted
+    int code;
+  } cases[] = {
+      {"RoomRH85", 0, 36, 25, 24, 85, 80, kRoomRHRange},
+      {"RoomRH34", 0, 36, 25, 26, 34, 35, kRoomRHRange},
+      {"RoomDB9C", 0, 36, 25, 9, 50, 10, kRoomDBRange},
+      {"RoomDB49F", 5, 96.8f, 25, 49, 50, 50, kRoomDBRange},
+      {"RoomDB34C", 0, 45, 25, 34, 50, 33, kRoomDBRange},
+      {"OutdoorRH9", 0, 40, 9, 26, 50, 10, kOutdoorRHRange},
+      {"OutdoorDB19C", 0, 19, 40, 12, 50, 20, kOutdoorDBRange},
+      {"OutdoorDB131F", 5, 131, 25, 78.8f, 50, 130, kOutdoorDBRange},
+  };
+  for (const auto& c : cases) {
+    SummerEntry e = athens();
+    e.unitIndex = c.unitIndex;
+    e.outdoor.db = c.outDB, e.outdoor.rh = c.outRH;
+    e.room.db = c.roomDB, e.room.rh = c.roomRH;
+    ASSERT_EQ(CheckForLimits(e).code, c.code) << c.name;
+    const QString text = messagesPS(c.code, validationUnits(c.unitIndex)).text;
+    // "... μεταξύ LO [°C] και HI [°C] ..." or "... μεταξύ LO % και HI % ...".
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const int at = words.indexOf(QStringLiteral("μεταξύ"));
+    ASSERT_GE(at, 0) << c.name;
+    const double lo = words.value(at + 1).toDouble();
+    const double hi = words.value(at + 4).toDouble();
+    const float refused = c.code == kRoomRHRange      ? c.roomRH
+                          : c.code == kRoomDBRange    ? c.roomDB
+                          : c.code == kOutdoorRHRange ? c.outRH
+                                                      : c.outDB;
+    EXPECT_TRUE(refused < lo || refused > hi) << c.name << ": " << text.toStdString();
+    EXPECT_TRUE(c.accepted >= lo && c.accepted <= hi) << c.name << ": " << text.toStdString();
   }
 }
 

@@ -1,5 +1,5 @@
 // The message tables of the summer data screen: code, title, text, icon,
-// buttons, beeps and the field that gets the focus.
+// buttons and beeps. The range refusals name the bounds the checks apply.
 #include <gtest/gtest.h>
 
 #include "engine/NumberEntry.h"
@@ -16,7 +16,6 @@ struct RefusalCase {
   int code;
   const char* textC;  // °C wording (and the only one for unit-free codes)
   const char* textF;  // °F wording or nullptr
-  Field focus;
 };
 
 // Texts as the user must read them, character for character.
@@ -25,21 +24,22 @@ const RefusalCase kRefusals[] = {
      "... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει την Θερμοκρασία Χώρων, κατά 5 [°C] "
      "ΤΟΥΛΑΧΙΣΤΟΝ ...",
      "... Η Θερμοκρασία Περιβάλλοντος, πρέπει να υπερβαίνει την Θερμοκρασία Χώρων, κατά 9 [°F] "
-     "ΤΟΥΛΑΧΙΣΤΟΝ ...",
-     Field::None},
-    {-13, "... Σχετική Υγρασία Χώρων, μεταξύ 35 % και 100 % ...", nullptr, Field::SpaRH},
-    {-12, "... Θερμοκρασία Χώρων, μεταξύ 18 [°C] και 33 [°C] ...",
-     "... Θερμοκρασία Χώρων, μεταξύ 65 [°F] και 92 [°F] ...", Field::SpaDB},
-    {-11, "... Σχετική Υγρασία Περιβάλλοντος, μεταξύ 30 % και 100 % ...", nullptr, Field::EnvRH},
+     "ΤΟΥΛΑΧΙΣΤΟΝ ..."},
+    // Room RH is refused above 80 %, room dry bulb below 10 °C (50 °F), outdoor
+    // RH below 10 %: the texts say so.
+    {-13, "... Σχετική Υγρασία Χώρων, μεταξύ 35 % και 80 % ...", nullptr},
+    {-12, "... Θερμοκρασία Χώρων, μεταξύ 10 [°C] και 33 [°C] ...",
+     "... Θερμοκρασία Χώρων, μεταξύ 50 [°F] και 92 [°F] ..."},
+    {-11, "... Σχετική Υγρασία Περιβάλλοντος, μεταξύ 10 % και 100 % ...", nullptr},
     {-10, "... Θερμοκρασία Περιβάλλοντος, μεταξύ 20 [°C] και 54 [°C] ...",
-     "... Θερμοκρασία Περιβάλλοντος, μεταξύ 68 [°F] και 130 [°F] ...", Field::EnvDB},
-    {-7, "... Το Συνολικό Αισθητό Φορτίο των Χώρων, ΔΕΝ γίνεται Δεκτό ...", nullptr, Field::Sens},
-    {-6, "... Η Σχετική Υγρασία των Χώρων, ΔΕΝ γίνεται Δεκτή ...", nullptr, Field::SpaRH},
-    {-5, "... Η Θερμοκρασία Υ.Θ. των Χώρων, ΔΕΝ γίνεται Δεκτή ...", nullptr, Field::SpaWB},
-    {-4, "... Η Θερμοκρασία Ξ.Θ. των Χώρων, ΔΕΝ γίνεται Δεκτή ...", nullptr, Field::SpaDB},
-    {-3, "... Η Σχετική Υγρασία του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", nullptr, Field::EnvRH},
-    {-2, "... Η Θερμοκρασία Υ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", nullptr, Field::EnvWB},
-    {-1, "... Η Θερμοκρασία Ξ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", nullptr, Field::EnvDB},
+     "... Θερμοκρασία Περιβάλλοντος, μεταξύ 68 [°F] και 130 [°F] ..."},
+    {-7, "... Το Συνολικό Αισθητό Φορτίο των Χώρων, ΔΕΝ γίνεται Δεκτό ...", nullptr},
+    {-6, "... Η Σχετική Υγρασία των Χώρων, ΔΕΝ γίνεται Δεκτή ...", nullptr},
+    {-5, "... Η Θερμοκρασία Υ.Θ. των Χώρων, ΔΕΝ γίνεται Δεκτή ...", nullptr},
+    {-4, "... Η Θερμοκρασία Ξ.Θ. των Χώρων, ΔΕΝ γίνεται Δεκτή ...", nullptr},
+    {-3, "... Η Σχετική Υγρασία του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", nullptr},
+    {-2, "... Η Θερμοκρασία Υ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", nullptr},
+    {-1, "... Η Θερμοκρασία Ξ.Θ. του Περιβάλλοντος, ΔΕΝ γίνεται Δεκτή ...", nullptr},
 };
 
 TEST(MessagesPS, RefusalsInBothWordings) {
@@ -52,8 +52,6 @@ TEST(MessagesPS, RefusalsInBothWordings) {
     EXPECT_EQ(m.icon, MsgIcon::Critical);
     EXPECT_EQ(m.buttons, MsgButtons::Ok);
     EXPECT_EQ(m.beeps, 2);
-    EXPECT_EQ(focusAfterPS(c.code), c.focus);
-    EXPECT_TRUE(isMessagesPSCode(c.code));
     Message f = messagesPS(c.code, UnitPair{0, 1});
     EXPECT_EQ(f.text, QString::fromUtf8(c.textF ? c.textF : c.textC));
     // The metric temperatures with Btu/h loads keep the °C wording.
@@ -80,7 +78,6 @@ TEST(MessagesPS, RaisedSupplyQuestion) {
   Message g = messagesPS(-100, UnitPair{}, 17.5f, true);
   EXPECT_TRUE(g.text.contains(QString::fromUtf8("στους 17,5 [°C] ...\n"))) << g.text.toStdString();
   setSeparators(Separators{'.', ','});
-  EXPECT_EQ(focusAfterPS(-100), Field::None);
 }
 
 TEST(MessagesPS, UnsavedQuestion) {
@@ -100,7 +97,6 @@ TEST(MessagesPS, UnsavedQuestion) {
 
 TEST(MessagesPS, UnknownCodesGiveNothing) {
   for (int code : {0, -9, -16, -99, 5}) {
-    EXPECT_FALSE(isMessagesPSCode(code)) << code;
     EXPECT_EQ(messagesPS(code).code, 0) << code;
     EXPECT_TRUE(messagesPS(code).text.isEmpty()) << code;
   }
@@ -122,9 +118,6 @@ TEST(PSMessage, MissingEntries) {
     EXPECT_EQ(m.text, QString::fromUtf8("!! Δεν έχετε δώσει την ποσότητα του Νωπού Αέρα !!"));
     EXPECT_EQ(m.icon, MsgIcon::Exclamation);
   }
-  EXPECT_EQ(focusAfterPSMessage(1), Field::None);
-  EXPECT_EQ(focusAfterPSMessage(2), Field::Amount);
-  EXPECT_EQ(focusAfterPSMessage(3), Field::PerCent);
   EXPECT_EQ(psMessage(4).code, 0);
   EXPECT_EQ(psMessage(0).code, 0);
 }

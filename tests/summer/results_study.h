@@ -84,7 +84,12 @@ inline int runSummerStudy(const SummerStudy& in) {
   const summer::CalcResult r = summer::Calculate(dat, s);
   if (!r.ok()) return r.code;
   if (s.MetricCode == 1 || s.MetricCode == 32) summer::Convert_Metric(s);
-  if (s.HeatingProcess) s.SupplyTempShown = s.DB_S;
+  if (s.HeatingProcess) {
+    s.SupplyTempShown = s.DB_S;
+    // As the program does: the file keeps the summer flow that was given (none
+    // here), not the one the heating calculation derived from the coil outlet.
+    s.SummerFlow = 0;
+  }
   if (!writeFileAtomically(appfolder::path(kResultsFileName), resultsFileBytes(s))) return -9998;
   s.Unsaved = true;
   return 0;

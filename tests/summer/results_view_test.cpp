@@ -112,7 +112,8 @@ TEST_F(ResultsViewTest, RaisedSupplyAirReplacesTheOutletFields) {
   ResultsView v(s, "WATT", 0);
   ASSERT_TRUE(v.raised());
   EXPECT_EQ(v.text(ResultField::DB_T), QStringLiteral("21.00"));
-  EXPECT_EQ(v.text(ResultField::H_T), QStringLiteral("63.0"));  // 15.05 × 4.18675, one decimal
+  // 15.05 × 4.18675 = 63.0106: two decimals, as every other enthalpy
+  EXPECT_EQ(v.text(ResultField::H_T), QStringLiteral("63.01"));
   EXPECT_EQ(v.text(ResultField::FlowRate), QStringLiteral("5,972.1"));
   // 23772.6 kcal/h ÷ 0.85985547 = 27647.2 W; (500 + 4794.35) ÷ 0.85985547 = 6157.3 W
   EXPECT_EQ(v.text(ResultField::Power), QStringLiteral("27,647.2"));

@@ -155,9 +155,9 @@ TEST_F(SummerStudyFile, TitleFileWithoutItsUnitOpensInKcalAndIsCompleted) {
   EXPECT_TRUE(study().UnitKcal);
   EXPECT_EQ(test::readAll(dir + "k.TAS"),
             "\"" + toCp1253(QStringLiteral("Μόνο ο τίτλος")) + "\"\r\n\"KCAL\"\r\n");
-  const auto v = summer::summerFormValues();
-  ASSERT_TRUE(v.has_value());
-  EXPECT_EQ(v->sensText, "8,598.56");  // the stored kcal/h as they are
+  // The stored kcal/h as they are, in the load unit that was completed.
+  EXPECT_EQ(study().LoadUnit, "KCAL");
+  EXPECT_NEAR(study().SensLoad, 8598.56, 0.01);
 }
 
 TEST_F(SummerStudyFile, OlderLayoutOpensAndIsRewrittenWithThirteenValues) {

@@ -17,6 +17,7 @@
 #include "reports/ui/WorkbookRunner.h"
 #include "study/StudyState.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 #include "summer/ui/FrmPSRes.h"
 
 namespace aeriton::winter {
@@ -32,15 +33,12 @@ const char* const kLetters[3] = {"M", "T", "S"};
 
 // What each state is, by diagram.
 QString stateCaption(DiagramKind kind, int i) {
-  if (i == 0) return u8("M : Μίγμα Αέρα, πριν από το Στοιχείο");
+  if (i == 0) return u8(" M : ΜΙΓΜΑ ΑΕΡΑ, ΠΡΙΝ ΑΠΟ ΤΟ ΣΤΟΙΧΕΙΟ ");
   if (i == 1)
-    return u8(kind == DiagramKind::Hum ? "T : Μετά το Στοιχείο Θέρμανσης"
-                                       : "T : Μετά το Στοιχείο Ψύξης");
-  return u8(kind == DiagramKind::Hum ? "S : Μετά τους Υγραντήρες" : "S : Μετά την Αναθέρμανση");
+    return u8(kind == DiagramKind::Hum ? " T : ΜΕΤΑ ΤΟ ΣΤΟΙΧΕΙΟ ΘΕΡΜΑΝΣΗΣ "
+                                       : " T : ΜΕΤΑ ΤΟ ΣΤΟΙΧΕΙΟ ΨΥΞΗΣ ");
+  return u8(kind == DiagramKind::Hum ? " S : ΜΕΤΑ ΤΟΥΣ ΥΓΡΑΝΤΗΡΕΣ " : " S : ΜΕΤΑ ΤΗΝ ΑΝΑΘΕΡΜΑΝΣΗ ");
 }
-
-// Background of a computed box (&H80FFFF of the original palette).
-const char* const kComputedStyle = "QLineEdit { background: #FFFF80; color: #000000; }";
 
 enum class Part { CoolingCoil, HeatingCoil, Humidifier };
 
@@ -223,8 +221,8 @@ QLineEdit* field(QWidget* parent, const QString& name, const QString& text) {
   box->setObjectName(name);
   box->setReadOnly(true);
   box->setAlignment(Qt::AlignRight);
-  box->setMinimumWidth(130);
-  box->setStyleSheet(QString::fromLatin1(kComputedStyle));
+  box->setFixedWidth(style::kBoxWidth + 30);  // the value with its unit, "57,716 [KJ/Kg]"
+  style::setRole(box, style::Role::Result);
   box->setFocusPolicy(Qt::ClickFocus);
   return box;
 }
@@ -248,23 +246,18 @@ FrmPSDiagram::FrmPSDiagram(QWidget* parent, const StudyState& results, const QSt
   setWindowTitle(u8("Σχηματική Διάταξη Θερμοκρασιών"));
   buildUi();
   centreWindow(this);
+  style::fixSizeOnShow(this);
 }
 
 void FrmPSDiagram::buildUi() {
   auto* heading = new QLabel(u8("Σχηματική Διάταξη Θερμοκρασιών"), this);
-  QFont hf = heading->font();
-  hf.setBold(true);
-  hf.setPointSizeF(hf.pointSizeF() * 1.3);
-  heading->setFont(hf);
+  style::setRole(heading, style::Role::Title);
   auto* period = new QLabel(
       u8(data_.kind == DiagramKind::Hum ? "(Περίοδος Χειμώνα)" : "(Περίοδος Καλοκαιριού)"), this);
   period->setObjectName("LblPeriod");
-  QFont pf = period->font();
-  pf.setBold(true);
-  period->setFont(pf);
+  style::setRole(period, style::Role::Title);
   auto* title = new QLabel(title_, this);
   title->setObjectName("LblThema");
-  title->setWordWrap(true);
 
   picture_ = new DiagramPicture(this, data_.kind);
 
@@ -273,28 +266,36 @@ void FrmPSDiagram::buildUi() {
   const int n = reports::diagramStateCount(data_.kind);
   for (int i = 0; i < n; ++i) {
     const reports::PointTexts t = reports::pointTexts(data_, *points[i]);
-    auto* group = new QGroupBox(stateCaption(data_.kind, i), this);
+    auto* group = style::section(stateCaption(data_.kind, i), this);
     group->setObjectName(QStringLiteral("Fra_") + QString::fromLatin1(kLetters[i]));
-    auto* form = new QFormLayout(group);
+    auto* form = style::sectionGrid(group);
     const QString s = QString::fromLatin1(kLetters[i]);
-    form->addRow(u8("Θερμοκρασία Ξ.Θ. :"), field(group, "TxtDB_" + s, t.db));
-    form->addRow(u8("Θερμοκρασία Υ.Θ. :"), field(group, "TxtWB_" + s, t.wb));
-    form->addRow(u8("Ενθαλπία :"), field(group, "Txt_h_" + s, t.h));
+    const char* const captions[3] = {"ΘΕΡΜΟΚΡΑΣΙΑ Ξ.Θ...........", "ΘΕΡΜΟΚΡΑΣΙΑ Υ.Θ...........",
+                                     "ΕΝΘΑΛΠΙΑ.........................."};
+    QLineEdit* fields[3] = {field(group, "TxtDB_" + s, t.db), field(group, "TxtWB_" + s, t.wb),
+                            field(group, "Txt_h_" + s, t.h)};
+    for (int r = 0; r < 3; ++r) {
+      form->addWidget(style::caption(u8(captions[r]), group), r, 0);
+      form->addWidget(fields[r], r, 1, Qt::AlignRight);
+    }
+    form->setColumnStretch(0, 1);
     states->addWidget(group, 1);
     stateGroups_.push_back(group);
   }
 
   wait_ = new QLabel(u8("... ΠΑΡΑΚΑΛΩ, ΠΕΡΙΜΕΝΕΤΕ ..."), this);
   wait_->setObjectName("LblWait");
-  QFont wf = wait_->font();
-  wf.setBold(true);
-  wait_->setFont(wf);
-  wait_->setStyleSheet(QStringLiteral("color: #b91c1c;"));
+  style::setRole(wait_, style::Role::Wait);
+  style::keepSpaceWhenHidden(wait_);
   wait_->setVisible(false);
 
-  auto* preview = button(this, "CmdPreview", u8(" Προεπισκόπηση της Εκτύπωσης "));
-  auto* print = button(this, "CmdPrint", u8(" Εκτύπωση "));
-  auto* close = button(this, "SSCommand1", u8(" Έξοδος "));
+  auto* preview = button(this, "CmdPreview", QString());
+  style::setMnemonic(preview, u8(" Προεπισκόπηση της Εκτύπωσης "), QChar(u'Π'));
+  auto* print = button(this, "CmdPrint", QString());
+  style::setMnemonic(print, u8(" Εκτύπωση "), QChar(u'κ'));
+  auto* close = button(this, "SSCommand1", QString());
+  style::setMnemonic(close, u8(" Έξοδος "), QChar(u'Έ'));
+  style::equalButtons({preview, print, close});
   connect(preview, &QPushButton::clicked, this, [this] { CmdPreview_Click(); });
   connect(print, &QPushButton::clicked, this, [this] { CmdPrint_Click(); });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -311,6 +312,8 @@ void FrmPSDiagram::buildUi() {
   buttons->addStretch();
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  layout->setSpacing(style::kSpacing);
   layout->addLayout(head);
   layout->addWidget(title);
   layout->addWidget(picture_, 1);

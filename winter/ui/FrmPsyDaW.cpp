@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "calculator/ui/FrmPS.h"
 #include "engine/NumberEntry.h"
@@ -29,6 +30,7 @@
 #include "study/RecordText.h"
 #include "study/StudyState.h"
 #include "study/ui/QtMessageService.h"
+#include "study/ui/Style.h"
 #include "winter/WinterMessages.h"
 #include "winter/WinterRun.h"
 #include "winter/WinterStudyFile.h"
@@ -50,10 +52,8 @@ namespace {
 const QString kClimateFormat = QStringLiteral("#,##0.0");
 const QString kFlowFormat = QStringLiteral("#,##0.0");
 
-// Screen colours: a computed, locked box (&H80FFFF) and the load box (yellow).
-const QString kComputedStyle = QStringLiteral("background-color: #ffff80; color: black;");
-const QString kLoadStyle = QStringLiteral("background-color: #ffff00; color: black;");
-const QString kLockedLoadStyle = QStringLiteral("background-color: #c0c0c0; color: black;");
+// Load units beside the load box, by unit-list entry.
+const char* const kLoadCaptions[kUnitCount] = {"Watts", "Kcal/h", "Kw", "RT", "Btu/h", "Btu/h"};
 
 constexpr float kM3hPerCfm = 1.7f;
 
@@ -82,7 +82,7 @@ NumericBox* makeBox(QWidget* parent, const char* name, const QString& format) {
   box->setObjectName(QLatin1String(name));
   box->setFormat(format);
   box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  box->setFixedWidth(110);
+  box->setFixedWidth(style::kBoxWidth);
   return box;
 }
 
@@ -154,67 +154,72 @@ FrmPsyDaW::FrmPsyDaW(QWidget* parent) : QDialog(parent) {
   CboKindy_Click(kSummerOtherUnit);
   lblThema_->setText(study().Title.trimmed());
   txtWait_->hide();
+  centreWindow(this);
+  style::fixSizeOnShow(this);
 }
 
 // ---- layout --------------------------------------------------------------------------------
 
 void FrmPsyDaW::buildLayout() {
   auto* root = new QVBoxLayout(this);
-  root->setContentsMargins(14, 12, 14, 12);
-  root->setSpacing(10);
+  root->setContentsMargins(style::kMargin, style::kMargin, style::kMargin, style::kMargin);
+  root->setSpacing(style::kSpacing);
+  QList<QWidget*> captions;
+  auto caption = [&captions](QWidget* parent, const char* name, const QString& text) {
+    QLabel* l = style::caption(text, parent, name);
+    captions << l;
+    return l;
+  };
 
-  // Study title.
-  auto* titleRow = new QHBoxLayout;
-  auto* titleCaption =
-      makeLabel(this, "LblThemaCaption", texts::titleCaption() + QStringLiteral(" :"));
-  lblThema_ = makeLabel(this, "LblThema", QString());
-  lblThema_->setFrameShape(QFrame::Panel);
-  lblThema_->setFrameShadow(QFrame::Sunken);
-  lblThema_->setMinimumWidth(420);
-  QFont bold = lblThema_->font();
-  bold.setBold(true);
-  lblThema_->setFont(bold);
-  cmdThema_ = makeButton(this, "CmdThema", texts::cmdThema());
-  titleRow->addWidget(titleCaption);
-  titleRow->addWidget(lblThema_, 1);
-  titleRow->addWidget(cmdThema_);
-  root->addLayout(titleRow);
-
-  // Units.
-  auto* unitRow = new QHBoxLayout;
-  cboUnits_ = new QComboBox(this);
+  // The study: its title (a click on the title opens the title window) and
+  // its units, which are chosen before anything is typed.
+  auto* studyBox = style::section(QStringLiteral(" ΣΤΟΙΧΕΙΑ ΤΗΣ ΜΕΛΕΤΗΣ "), this, "FraThema");
+  auto* studyGrid = style::sectionGrid(studyBox);
+  auto* title = new style::TitleLabel(studyBox);
+  title->setObjectName(QStringLiteral("LblThema"));
+  lblThema_ = title;
+  cmdThema_ = makeButton(studyBox, "CmdThema", QString());
+  style::setMnemonic(cmdThema_, texts::cmdThema(), QChar(u'Θ'));
+  studyGrid->addWidget(caption(studyBox, "LblThemaCaption", texts::titleCaption()), 0, 0);
+  studyGrid->addWidget(lblThema_, 0, 1, 1, 2);
+  studyGrid->addWidget(cmdThema_, 0, 3);
+  connect(title, &style::TitleLabel::clicked, this, &FrmPsyDaW::CmdThema_Click);
+  cboUnits_ = new QComboBox(studyBox);
   cboUnits_->setObjectName(QStringLiteral("CboUnits"));
-  unitRow->addWidget(makeLabel(this, "LblUnits", QStringLiteral("Μονάδες :")));
-  unitRow->addWidget(cboUnits_, 1);
-  root->addLayout(unitRow);
+  studyGrid->addWidget(caption(studyBox, "LblUnits", texts::unitsCaption()), 1, 0);
+  studyGrid->addWidget(cboUnits_, 1, 1);
+  studyGrid->setColumnStretch(2, 1);
+  root->addWidget(studyBox);
 
   // Climate.
-  auto* climate = new QGroupBox(texts::climateFrame(), this);
-  climate->setObjectName(QStringLiteral("FraClimate"));
-  auto* grid = new QGridLayout(climate);
-  grid->setHorizontalSpacing(8);
-  grid->setVerticalSpacing(5);
+  auto* climate = style::section(texts::climateFrame(), this, "FraClimate");
+  auto* grid = style::sectionGrid(climate);
+  const QStringList tempUnits = {style::unitText(QStringLiteral("°C")),
+                                 style::unitText(QStringLiteral("°F"))};
   struct Row {
     const char* label;
     QString text;
     const char* box;
   };
   auto addState = [&](StateBoxes& s, int row, const Row rows[3], const char* cmdWB,
-                      const char* cmdRH, const char* unitName) {
+                      const char* cmdRH, const char* dbUnit, const char* wbUnit) {
     s.db = makeBox(climate, rows[0].box, kClimateFormat);
     s.wb = makeBox(climate, rows[1].box, kClimateFormat);
     s.rh = makeBox(climate, rows[2].box, kClimateFormat);
     NumericBox* boxes[3] = {s.db, s.wb, s.rh};
     for (int i = 0; i < 3; ++i) {
-      grid->addWidget(makeLabel(climate, rows[i].label, rows[i].text), row + i, 0);
+      grid->addWidget(caption(climate, rows[i].label, rows[i].text), row + i, 0);
       grid->addWidget(boxes[i], row + i, 1);
     }
-    grid->addWidget(makeLabel(climate, unitName, QString()), row, 2);
-    grid->addWidget(makeLabel(climate, "", QStringLiteral("%")), row + 2, 2);
+    grid->addWidget(style::unitLabel(climate, dbUnit, tempUnits), row, 2);
+    grid->addWidget(style::unitLabel(climate, wbUnit, tempUnits), row + 1, 2);
+    QLabel* per = style::unitLabel(climate, nullptr, tempUnits);
+    per->setText(style::unitText(QStringLiteral("%")));
+    grid->addWidget(per, row + 2, 2);
     s.cmdWB = makeButton(climate, cmdWB, texts::cmdWB());
     s.cmdRH = makeButton(climate, cmdRH, texts::cmdRH());
-    grid->addWidget(s.cmdWB, row + 1, 3);
-    grid->addWidget(s.cmdRH, row + 2, 3);
+    grid->addWidget(s.cmdWB, row + 1, 3, Qt::AlignLeft);
+    grid->addWidget(s.cmdRH, row + 2, 3, Qt::AlignLeft);
   };
   const Row envRows[3] = {{"LblEnvDB", texts::envDB(), "TxtEnvDB"},
                           {"LblEnvWB", texts::envWB(), "TxtEnvWB"},
@@ -222,108 +227,136 @@ void FrmPsyDaW::buildLayout() {
   const Row spaRows[3] = {{"LblSpaDB", texts::spaDB(), "TxtSpaDB"},
                           {"LblSpaWB", texts::spaWB(), "TxtSpaWB"},
                           {"LblSpaRH", texts::spaRH(), "TxtSpaRH"}};
-  addState(env_, 0, envRows, "CmdWBn", "CmdRHn", "LblEnvUnit");
+  addState(env_, 0, envRows, "CmdWBn", "CmdRHn", "LblEnvUnit", "LblEnvWBUnit");
   grid->setRowMinimumHeight(3, 8);
-  addState(spa_, 4, spaRows, "CmdWBx", "CmdRHx", "LblSpaUnit");
+  addState(spa_, 4, spaRows, "CmdWBx", "CmdRHx", "LblSpaUnit", "LblSpaWBUnit");
   grid->setColumnStretch(3, 1);
+  style::equalButtons({env_.cmdWB, env_.cmdRH, spa_.cmdWB, spa_.cmdRH}, false);
+  // The keys A-D press the four buttons.
+  env_.cmdWB->setToolTip(QStringLiteral("Πλήκτρο A"));
+  env_.cmdRH->setToolTip(QStringLiteral("Πλήκτρο B"));
+  spa_.cmdWB->setToolTip(QStringLiteral("Πλήκτρο C"));
+  spa_.cmdRH->setToolTip(QStringLiteral("Πλήκτρο D"));
   root->addWidget(climate);
 
   // Load.
-  auto* loadRow = new QHBoxLayout;
-  sens_ = makeBox(this, "TxtSens", QStringLiteral("#,##0"));
-  sensUnit_ = makeLabel(this, "LblSensUnit", QString());
-  sensUnit_->setMinimumWidth(70);
-  loadRow->setSpacing(6);
-  loadRow->addWidget(makeLabel(this, "LblSens", texts::sensLoad()));
-  loadRow->addWidget(sens_);
-  loadRow->addWidget(sensUnit_);
-  loadRow->addStretch(1);
-  root->addLayout(loadRow);
+  auto* loadBox = style::section(QStringLiteral(" ΦΟΡΤΙΑ ΚΛΙΜΑΤΙΖΟΜΕΝΩΝ ΧΩΡΩΝ "), this, "FraLoads");
+  auto* loadGrid = style::sectionGrid(loadBox);
+  sens_ = makeBox(loadBox, "TxtSens", QStringLiteral("#,##0"));
+  QStringList loadUnits;
+  for (const char* u : kLoadCaptions) loadUnits << style::unitText(QString::fromLatin1(u));
+  sensUnit_ = style::unitLabel(loadBox, "LblSensUnit", loadUnits);
+  loadGrid->addWidget(caption(loadBox, "LblSens", texts::sensLoad()), 0, 0);
+  loadGrid->addWidget(sens_, 0, 1);
+  loadGrid->addWidget(sensUnit_, 0, 2);
+  loadGrid->setColumnStretch(3, 1);
+  root->addWidget(loadBox);
 
-  // System.
-  auto* system = new QGroupBox(this);
-  system->setObjectName(QStringLiteral("FraSystem"));
-  auto* sg = new QGridLayout(system);
+  // System, the summer side and the fresh air.
+  auto* system =
+      style::section(QStringLiteral(" ΣΥΣΤΗΜΑ ΚΛΙΜΑΤΙΣΜΟΥ ΚΑΙ ΝΩΠΟΣ ΑΕΡΑΣ "), this, "FraSystem");
+  auto* sg = style::sectionGrid(system);
   cboKind_ = new QComboBox(system);
   cboKind_->setObjectName(QStringLiteral("CboKind"));
   cboKindy_ = new QComboBox(system);
   cboKindy_->setObjectName(QStringLiteral("CboKindy"));
-  sg->addWidget(cboKind_, 0, 0, 1, 4);
-  sg->addWidget(cboKindy_, 1, 0, 1, 4);
+  sg->addWidget(caption(system, "LblKind", texts::kindCaption()), 0, 0);
+  sg->addWidget(cboKind_, 0, 1, 1, 3);
+  sg->addWidget(caption(system, "LblKindy", texts::kindyCaption()), 1, 0);
+  sg->addWidget(cboKindy_, 1, 1, 1, 3);
 
-  lblTo_ = makeLabel(system, "LblTo", texts::coilOutLabel());
+  // The coil outlet temperature and the summer flow share one row: one of them
+  // shows, and nothing below moves when the other is chosen.
+  lblTo_ = caption(system, "LblTo", texts::coilOutLabel());
   cboTo_ = new QComboBox(system);
   cboTo_->setObjectName(QStringLiteral("CboTo"));
-  cboTo_->setFixedWidth(80);
+  cboTo_->setFixedWidth(style::kBoxWidth);
+  cboTo_->setMaxVisibleItems(15);
   tempOut_ = makeBox(system, "TxtTempOut", kClimateFormat);
-  tempOut_->setFixedWidth(80);
-  lblToR_ = makeLabel(system, "LblToR", QString());
-  auto* toRow = new QHBoxLayout;
-  toRow->addWidget(cboTo_);
-  toRow->addWidget(tempOut_);
-  toRow->addWidget(lblToR_);
-  toRow->addStretch(1);
-  sg->addWidget(lblTo_, 2, 0);
-  sg->addLayout(toRow, 2, 1, 1, 3);
-
-  lblSF_ = makeLabel(system, "LblSF", texts::summerFlowLabel());
+  const QStringList rowUnits = {texts::perCelsius(), texts::perFahrenheit(), texts::perM3h(),
+                                texts::perCfm()};
+  lblToR_ = style::unitLabel(system, "LblToR", rowUnits);
+  lblSF_ = caption(system, "LblSF", texts::summerFlowLabel());
   sf_ = makeBox(system, "TxtSF", kFlowFormat);
-  lblSFR_ = makeLabel(system, "LblSFR", QString());
-  auto* sfRow = new QHBoxLayout;
-  sfRow->addWidget(sf_);
-  sfRow->addWidget(lblSFR_);
-  sfRow->addStretch(1);
-  sg->addWidget(lblSF_, 3, 0);
-  sg->addLayout(sfRow, 3, 1, 1, 3);
+  lblSFR_ = style::unitLabel(system, "LblSFR", rowUnits);
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{lblTo_, cboTo_, tempOut_, lblToR_, lblSF_, sf_, lblSFR_})
+    style::keepSpaceWhenHidden(w);
+  sg->addWidget(lblTo_, 2, 0);
+  sg->addWidget(lblSF_, 2, 0);
+  sg->addWidget(cboTo_, 2, 1);
+  sg->addWidget(tempOut_, 2, 1);
+  sg->addWidget(sf_, 2, 1);
+  sg->addWidget(lblToR_, 2, 2);
+  sg->addWidget(lblSFR_, 2, 2);
 
   optAmount_ = new QRadioButton(texts::freshAmount(), system);
   optAmount_->setObjectName(QStringLiteral("OptAmount"));
   optPerCent_ = new QRadioButton(texts::freshPerCent(), system);
   optPerCent_->setObjectName(QStringLiteral("OptPerCent"));
+  captions << optAmount_ << optPerCent_;
   auto* group = new QButtonGroup(this);
   group->addButton(optAmount_);
   group->addButton(optPerCent_);
   amount_ = makeBox(system, "TxtAmount", kFlowFormat);
-  amountUnit_ = makeLabel(system, "LblAmountUnit", QString());
+  amountUnit_ = style::unitLabel(
+      system, "LblAmountUnit",
+      {style::unitText(QStringLiteral("m³/h")), style::unitText(QStringLiteral("CFM"))});
   cboPerC_ = new QComboBox(system);
   cboPerC_->setObjectName(QStringLiteral("CboPerC"));
-  cboPerC_->setFixedWidth(80);
-  auto* amountRow = new QHBoxLayout;
-  amountRow->addWidget(amount_);
-  amountRow->addWidget(amountUnit_);
-  amountRow->addStretch(1);
-  sg->addWidget(optAmount_, 4, 0);
-  sg->addLayout(amountRow, 4, 1, 1, 3);
-  auto* perRow = new QHBoxLayout;
-  perRow->addWidget(cboPerC_);
-  perRow->addStretch(1);
-  sg->addWidget(optPerCent_, 5, 0);
-  sg->addLayout(perRow, 5, 1, 1, 3);
+  cboPerC_->setFixedWidth(style::kBoxWidth);
+  cboPerC_->setMaxVisibleItems(15);
+  sg->addWidget(optAmount_, 3, 0);
+  sg->addWidget(amount_, 3, 1);
+  sg->addWidget(amountUnit_, 3, 2);
+  sg->addWidget(optPerCent_, 4, 0);
+  sg->addWidget(cboPerC_, 4, 1);
+  QLabel* per = style::unitLabel(system, nullptr, {style::unitText(QStringLiteral("%"))});
+  per->setText(style::unitText(QStringLiteral("%")));
+  sg->addWidget(per, 4, 2);
   sg->setColumnStretch(3, 1);
   root->addWidget(system);
 
-  // Waiting text and buttons.
-  txtWait_ = makeLabel(this, "TxtWait", texts::waitText());
-  txtWait_->setAlignment(Qt::AlignCenter);
-  txtWait_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
-  root->addWidget(txtWait_);
+  style::alignCaptions(captions);
 
-  cmdAeriton_ = makeButton(this, "CmdAeriton", texts::cmdAeriton());
+  // Buttons: the calculation on a row of its own, the others in one row below.
+  // The waiting notice shows over the calculate button while the calculation
+  // runs, so that nothing moves.
+  cmdAeriton_ = makeButton(this, "CmdAeriton", QString());
+  // Alt+Υ (Alt+Y): not Ψ, whose key is the C of Alt+C below.
+  style::setMnemonic(cmdAeriton_, texts::cmdAeriton(), QChar(u'Υ'));
+  style::setRole(cmdAeriton_, style::Role::Primary);
   // Enter on the calculate button (where the load field's Enter leads) calculates.
   cmdAeriton_->setAutoDefault(true);
-  cmdAeriton_->setMinimumHeight(34);
-  cmdAeriton_->setFont(bold);
-  root->addWidget(cmdAeriton_);
+  cmdAeriton_->setMinimumHeight(style::kButtonHeight + 4);
+  txtWait_ = makeLabel(this, "TxtWait", texts::waitText());
+  txtWait_->setAlignment(Qt::AlignCenter);
+  style::setRole(txtWait_, style::Role::Wait);
+  cmdPSOpen_ = makeButton(this, "CmdPSOpen", QString());
+  style::setMnemonic(cmdPSOpen_, texts::cmdPSOpen(), QChar(u'Π'));
+  cmdPS_ = makeButton(this, "CmdPS", QString());
+  style::setMnemonic(cmdPS_, texts::cmdPS(), QChar(u'Σ'));
+  cmdManual_ = makeButton(this, "CmdManual", QString());
+  style::setMnemonic(cmdManual_, texts::cmdManual(), QChar(u'γ'));
+  cmdExit_ = makeButton(this, "SSCommand3", QString());
+  style::setMnemonic(cmdExit_, texts::cmdExit(), QChar(u'Ε'));
+  const QList<QPushButton*> others = {cmdPSOpen_, cmdPS_, cmdManual_, cmdExit_};
   auto* buttons = new QGridLayout;
-  cmdPSOpen_ = makeButton(this, "CmdPSOpen", texts::cmdPSOpen());
-  cmdPS_ = makeButton(this, "CmdPS", texts::cmdPS());
-  cmdManual_ = makeButton(this, "CmdManual", texts::cmdManual());
-  cmdExit_ = makeButton(this, "SSCommand3", texts::cmdExit());
-  buttons->addWidget(cmdPSOpen_, 0, 0);
-  buttons->addWidget(cmdPS_, 0, 1);
-  buttons->addWidget(cmdManual_, 1, 0);
-  buttons->addWidget(cmdExit_, 1, 1);
+  buttons->setSpacing(style::kSpacing);
+  buttons->addWidget(cmdAeriton_, 0, 0, 1, others.size());
+  buttons->addWidget(txtWait_, 0, 0, 1, others.size());
+  for (int i = 0; i < others.size(); ++i) buttons->addWidget(others[i], 1, i);
+  style::equalButtons(others);
+  root->addSpacing(style::kSpacing);
   root->addLayout(buttons);
+  // Tab order as the screen reads: units, the states, the load, the system,
+  // the summer side and the fresh air, the calculation; then the other buttons.
+  QWidget* order[] = {cboUnits_,  env_.db,    env_.wb,    env_.rh,     spa_.db,   spa_.wb,
+                      spa_.rh,    sens_,      cboKind_,   cboKindy_,   cboTo_,    tempOut_,
+                      sf_,        optAmount_, amount_,    optPerCent_, cboPerC_,  cmdAeriton_,
+                      cmdPSOpen_, cmdPS_,     cmdManual_, cmdExit_,    cmdThema_, env_.cmdWB,
+                      env_.cmdRH, spa_.cmdWB, spa_.cmdRH};
+  for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
 void FrmPsyDaW::wireBoxes() {
@@ -375,12 +408,11 @@ void FrmPsyDaW::relabelUnits() {
   const QString flow = f ? texts::perCfm() : texts::perM3h();
   lblToR_->setText(temp);
   lblSFR_->setText(flow);
-  amountUnit_->setText(flow);
-  for (const char* name : {"LblEnvUnit", "LblSpaUnit"})
+  amountUnit_->setText(style::unitText(f ? QStringLiteral("CFM") : QStringLiteral("m³/h")));
+  for (const char* name : {"LblEnvUnit", "LblEnvWBUnit", "LblSpaUnit", "LblSpaWBUnit"})
     if (auto* l = findChild<QLabel*>(QLatin1String(name)))
-      l->setText(f ? QStringLiteral("°F") : QStringLiteral("°C"));
-  static const char* kLoadCaptions[kUnitCount] = {"Watts", "Kcal/h", "Kw", "RT", "Btu/h", "Btu/h"};
-  sensUnit_->setText(QString::fromLatin1(kLoadCaptions[unitIndex_]));
+      l->setText(style::unitText(f ? QStringLiteral("°F") : QStringLiteral("°C")));
+  sensUnit_->setText(style::unitText(QString::fromLatin1(kLoadCaptions[unitIndex_])));
   sens_->setFormat(loadHasFractions(unitIndex_) ? QStringLiteral("#,##0.00")
                                                 : QStringLiteral("#,##0"));
   // The load in whole units, except kW and RT, which need their fractions.
@@ -403,12 +435,11 @@ void FrmPsyDaW::chooseGiven(StateBoxes& s, Given given) {
   NumericBox* computed = given == Given::RH ? s.wb : s.rh;
   NumericBox* entered = given == Given::RH ? s.rh : s.wb;
   computed->setText(texts::placeholder());
-  computed->setReadOnly(true);
+  // The computed box is locked and out of the Tab order; the entered one opens.
+  style::setComputed(computed, true);
   computed->setAcceptKeys(false);
-  computed->setStyleSheet(kComputedStyle);
-  entered->setReadOnly(false);
+  style::setComputed(entered, false);
   entered->setAcceptKeys(true);
-  entered->setStyleSheet(QString());
   if (isPlaceholder(entered)) entered->clear();
   entered->setFocus();
 }
@@ -502,11 +533,13 @@ void FrmPsyDaW::CboKind_Click(int index) {
     load_.clear();
     sens_->setReadOnly(true);
     sens_->setAcceptKeys(false);
-    sens_->setStyleSheet(kLockedLoadStyle);
+    sens_->setFocusPolicy(Qt::NoFocus);
+    style::setRole(sens_, style::Role::NoLoad);
   } else {
     sens_->setReadOnly(false);
     sens_->setAcceptKeys(true);
-    sens_->setStyleSheet(kLoadStyle);
+    sens_->setFocusPolicy(Qt::StrongFocus);
+    style::setRole(sens_, style::Role::Load);
   }
   // The coil outlet: the list, or the free field for fresh air without loads.
   const bool coilShown = cboKindy_->currentIndex() == kSummerOtherUnit;
@@ -824,13 +857,11 @@ void FrmPsyDaW::showStudyValues(const WinterFormValues& v) {
   auto fill = [](StateBoxes& s, const QString& db, const QString& wb, const QString& rh) {
     s.given = Given::RH;
     for (NumericBox* b : {s.db, s.rh}) {
-      b->setReadOnly(false);
+      style::setComputed(b, false);
       b->setAcceptKeys(true);
-      b->setStyleSheet(QString());
     }
-    s.wb->setReadOnly(true);
+    style::setComputed(s.wb, true);
     s.wb->setAcceptKeys(false);
-    s.wb->setStyleSheet(kComputedStyle);
     s.db->setText(db);
     s.wb->setText(wb);
     s.rh->setText(rh);
@@ -866,7 +897,12 @@ void FrmPsyDaW::keyPressEvent(QKeyEvent* event) {
 }
 
 bool FrmPsyDaW::handleScreenKey(QKeyEvent* event, QObject* target) {
-  const int key = event->key();
+  int key = event->key();
+  // With the Greek layout the keys A .. D give Α, Β, Ψ, Δ: the same keys.
+  if (key > 0x0370 && key < 0x0400) {
+    const QChar latin = style::keyTwin(QChar(key));
+    if (!latin.isNull() && latin.unicode() < 0x80) key = latin.unicode();
+  }
   const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
                                                            Qt::AltModifier | Qt::MetaModifier);
   if (key == Qt::Key_F2 && (mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
@@ -910,26 +946,16 @@ bool FrmPsyDaW::handleScreenKey(QKeyEvent* event, QObject* target) {
 
 void FrmPsyDaW::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  // The load box lines up with the climate boxes above it.
-  if (auto* label = findChild<QLabel*>(QStringLiteral("LblSens"))) {
-    layout()->activate();
-    const int boxX = env_.db->mapTo(this, QPoint(0, 0)).x();
-    const int labelX = label->mapTo(this, QPoint(0, 0)).x();
-    const int spacing = label->parentWidget()->layout() ? 6 : 0;
-    const int width = boxX - labelX - spacing;
-    if (width > label->sizeHint().width()) label->setMinimumWidth(width);
-  }
   if (!activated_) {
     // First entry: every climate field open, the focus on the first.
     activated_ = true;
     for (StateBoxes* s : {&env_, &spa_}) {
       for (NumericBox* b : {s->db, s->wb, s->rh}) {
-        b->setReadOnly(false);
+        style::setComputed(b, false);
         b->setAcceptKeys(true);
       }
     }
     env_.db->setFocus();
-    centreWindow(this);
   }
 }
 

@@ -36,6 +36,12 @@ const QString kYellow = QStringLiteral("#ffff80");
 const QString kCooling = QStringLiteral("#80ffff");
 const QString kHeating = QStringLiteral("#ff8080");
 
+// The background a box is drawn with (the style sheet's colour for its role).
+QString background(QWidget* w) {
+  w->ensurePolished();
+  return w->palette().color(QPalette::Base).name();
+}
+
 class FrmPSTest : public ::testing::Test {
  public:
   void SetUp() override {
@@ -142,7 +148,7 @@ TEST_F(FrmPSTest, OpensMetricWithLockedHumidityBoxes) {
   EXPECT_EQ(label("LblThema")->text(), "ΘΕΜΑ ΤΗΣ ΜΕΛΕΤΗΣ");
   for (const char* n : {"TxtTWBin", "TxtRHin", "TxtTWBout", "TxtRHout", "TxtWin", "TxtHout"}) {
     EXPECT_TRUE(box(n)->isReadOnly()) << n;
-    EXPECT_TRUE(box(n)->styleSheet().contains(kYellow)) << n;
+    EXPECT_EQ(background(box(n)), kYellow) << n;
     EXPECT_TRUE(box(n)->text().isEmpty()) << n;
   }
   EXPECT_TRUE(button("CmdCH1")->isVisible());
@@ -155,10 +161,10 @@ TEST_F(FrmPSTest, ChoosingTheGivenPropertyOfAState) {
   // the yellow box that will be computed and takes no key.
   click("CmdWBin");
   EXPECT_FALSE(box("TxtTWBin")->isReadOnly());
-  EXPECT_FALSE(box("TxtTWBin")->styleSheet().contains(kYellow));
+  EXPECT_NE(background(box("TxtTWBin")), kYellow);
   EXPECT_EQ(focused(), box("TxtTWBin"));
   EXPECT_EQ(text("TxtRHin"), "ΘΑ ΥΠΟΛΟΓΙΣΘΕΙ");
-  EXPECT_TRUE(box("TxtRHin")->styleSheet().contains(kYellow));
+  EXPECT_EQ(background(box("TxtRHin")), kYellow);
   QTest::keyClicks(box("TxtRHin"), "55");
   EXPECT_EQ(text("TxtRHin"), "ΘΑ ΥΠΟΛΟΓΙΣΘΕΙ");
   // An empty wet bulb keeps the focus until it has a value.
@@ -187,7 +193,7 @@ TEST_F(FrmPSTest, EnglishCalculationWithTheCoolingColour) {
   EXPECT_EQ(text("TxtRHin"), "51.01");
   EXPECT_EQ(text("TxtTWBout"), "58.21");
   EXPECT_EQ(text("TxtSens"), "21,600.00");
-  EXPECT_TRUE(box("TxtSens")->styleSheet().contains(kCooling));
+  EXPECT_EQ(background(box("TxtSens")), kCooling);
   EXPECT_EQ(label("LblUNsens")->text(), "Btu/h");
   EXPECT_EQ(label("LblUNHin")->text(), "Btu/Lib");
   EXPECT_EQ(label("LblUNWin")->text(), "Grains/Lib");
@@ -204,8 +210,8 @@ TEST_F(FrmPSTest, ReversedTemperaturesShowTheHeatingColour) {
   type("TxtTDBout", "80");
   click("CmdCalc");
   EXPECT_EQ(text("TxtSens"), "21,600.00");
-  EXPECT_TRUE(box("TxtSens")->styleSheet().contains(kHeating));
-  EXPECT_TRUE(box("TxtLat")->styleSheet().contains(kHeating));
+  EXPECT_EQ(background(box("TxtSens")), kHeating);
+  EXPECT_EQ(background(box("TxtLat")), kHeating);
 }
 
 TEST_F(FrmPSTest, MetricCalculationThenLoadAndEnthalpyUnits) {
@@ -214,7 +220,7 @@ TEST_F(FrmPSTest, MetricCalculationThenLoadAndEnthalpyUnits) {
   EXPECT_EQ(text("TxtTWBin"), "10.88");
   EXPECT_EQ(text("TxtSens"), "575.95");
   EXPECT_EQ(text("TxtLat"), "2,741.94");
-  EXPECT_TRUE(box("TxtLat")->styleSheet().contains(kHeating));
+  EXPECT_EQ(background(box("TxtLat")), kHeating);
   click("CmdWatts");
   EXPECT_EQ(text("TxtSens"), "669.8");
   EXPECT_EQ(label("LblUNlat")->text(), "Watts");
@@ -296,7 +302,7 @@ TEST_F(FrmPSTest, SecondPressShowsCalcsDoneAndAChangeAllowsTheNext) {
   EXPECT_EQ(text("TxtRHin"), "ΘΑ ΥΠΟΛΟΓΙΣΘΕΙ");
   EXPECT_EQ(text("TxtTWBout"), "ΘΑ ΥΠΟΛΟΓΙΣΘΕΙ");
   EXPECT_EQ(text("TxtTWBin"), "67.00");
-  EXPECT_TRUE(box("TxtSens")->styleSheet().contains(kYellow));
+  EXPECT_EQ(background(box("TxtSens")), kYellow);
   click("CmdCalc");
   EXPECT_EQ(folder.messages.shown().size(), 1u);
   EXPECT_EQ(text("TxtSens"), "27,000.00");
@@ -455,7 +461,7 @@ TEST_F(FrmPSTest, SaveAndOpenThroughTheDialogs) {
   EXPECT_FALSE(box("TxtRHin")->isReadOnly());
   EXPECT_TRUE(box("TxtTWBin")->isReadOnly());
   EXPECT_EQ(text("TxtLat"), "2,741.94");
-  EXPECT_TRUE(box("TxtLat")->styleSheet().contains(kHeating));
+  EXPECT_EQ(background(box("TxtLat")), kHeating);
   EXPECT_EQ(label("LblThema")->text(), "Αίθουσα Α, ύγρανση");
   EXPECT_EQ(screen->psyFileName(), path + ".psy");
   // Saved again unchanged: the same bytes.

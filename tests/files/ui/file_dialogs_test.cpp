@@ -2,16 +2,17 @@
 // their controls.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "TestSupport.h"
 #include "files/FileBrowser.h"
-#include "files/ui/FilesTexts.h"
 #include "files/ui/FrmFileOS.h"
 #include "files/ui/FrmOpenSave.h"
 #include "files/ui/FrmRecFiles.h"
@@ -63,7 +64,7 @@ TEST(FrmFileOS, CreateModeAddsTheUpperCaseExtensionOpenModeRefusesAMissingFile) 
   StudyFolder f;
   FrmFileOS dlg(nullptr, "*.AIR", true);
   dlg.show();
-  EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8(text::kCreateCaption));
+  EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8("Δημιουργία Αρχείου"));
   // It opens in the default study folder and lists the summer studies only.
   EXPECT_EQ(dlg.currentFolder(), f.dir);
   EXPECT_EQ(items(child<QListWidget>(&dlg, "File1")),
@@ -112,7 +113,7 @@ TEST(FrmRecFiles, WithoutTheListF2ShowsTheNoticeAndRecallTakesTheChosenStudy) {
   ASSERT_EQ(fx.messages.shown().size(), 1u);
   const Message& m = fx.messages.shown()[0];
   EXPECT_EQ(m.code, 42);
-  EXPECT_EQ(m.text, QString::fromUtf8(text::kNoRecentFiles));
+  EXPECT_EQ(m.text, QString::fromUtf8("...! ΔΕΝ ΥΠΑΡΧΟΥΝ ΠΡΟΣΦΑΤΑ ΑΡΧΕΙΑ !..."));
   EXPECT_EQ(m.beeps, 2);
 
   test::writeAll(fx.path("RecentFiles.txt"), "C:\\Kalyx\\a.XLD\r\nC:\\Kalyx\\b.kld\r\n");
@@ -138,10 +139,10 @@ TEST(FrmRecFiles, DeletionAsksAndRemovesOnlyOnYes) {
   ASSERT_EQ(fx.messages.shown().size(), 1u);
   const Message& q = fx.messages.shown()[0];
   EXPECT_EQ(q.code, 43);
-  EXPECT_EQ(q.title, QString::fromUtf8(text::kDeleteTitle));
-  EXPECT_EQ(q.text, QString::fromUtf8(text::kDeleteLine1) + "\nb.XLD\n" +
-                        QString::fromUtf8(text::kDeleteLine3) + "\n" +
-                        QString::fromUtf8(text::kDeleteLine4));
+  EXPECT_EQ(q.title, QString::fromUtf8("!!  ΠΡΟΣΟΧΗ  !!"));
+  EXPECT_EQ(q.text, QString::fromUtf8("ΤΟ ΑΡΧΕΙΟ :\nb.XLD\n"
+                                      "ΘΑ ΔΙΑΓΡΑΦΕΙ ΑΠΟ ΤΗΝ ΛΙΣΤΑ ΠΡΟΣΦΑΤΩΝ ΑΡΧΕΙΩΝ !!...\n"
+                                      "      Θέλετε να συνεχίσω με την Διαγραφή ??       "));
   EXPECT_EQ(list->count(), 2);
   fx.messages.answer(MsgAnswer::Yes);
   list->setCurrentRow(0);
@@ -149,4 +150,46 @@ TEST(FrmRecFiles, DeletionAsksAndRemovesOnlyOnYes) {
   EXPECT_EQ(fx.messages.shown().size(), 2u);
   EXPECT_EQ(test::readAll(fx.path("RecentFiles.txt")), "C:\\K\\b.XLD\r\n");
   EXPECT_EQ(list->count(), 1);
+}
+
+TEST(FrmFileOS, OpenWithoutANameSaysWhatIsMissing) {
+  StudyFolder f;
+  test::ModalWatchdog watchdog;
+  FrmFileOS dlg(nullptr, "*.AIR", false);
+  dlg.show();
+  QTest::mouseClick(child<QPushButton>(&dlg, "CmdOK"), Qt::LeftButton);
+  ASSERT_EQ(f.fx.messages.shown().size(), 1u);
+  const Message& m = f.fx.messages.shown()[0];
+  EXPECT_EQ(m.code, 46);
+  EXPECT_EQ(m.title, QString::fromUtf8("...! ΠΡΟΣΟΧΗ !.."));
+  EXPECT_EQ(m.text, QString::fromUtf8("... Δεν έχετε δώσει ή επιλέξει το Όνομα του Αρχείου ..."));
+  EXPECT_EQ(m.icon, MsgIcon::Exclamation);
+  // The dialog stays, waiting for the name.
+  EXPECT_TRUE(dlg.isVisible());
+  EXPECT_EQ(dlg.result(), "Escape");
+  EXPECT_EQ(dlg.focusWidget(), child<QLineEdit>(&dlg, "TxtFileName"));
+}
+
+TEST(FrmRecFiles, RecallSaysWhatWasRecalled) {
+  // The list closes; a notice names the load study that is now the study file.
+  test::ProgramFolderFixture fx;
+  test::writeAll(fx.path("RecentFiles.txt"), "C:\\Kalyx\\a.XLD\r\nC:\\Kalyx\\b.kld\r\n");
+  test::ModalWatchdog watchdog;
+  QTimer::singleShot(0, [] {
+    auto* dlg = qobject_cast<FrmRecFiles*>(QApplication::activeModalWidget());
+    if (!dlg) return;
+    dlg->findChild<QListWidget*>("List1")->setCurrentRow(0);
+    dlg->recall();
+  });
+  EXPECT_EQ(openRecentFiles(nullptr), "C:\\Kalyx\\a.XLD");
+  ASSERT_EQ(fx.messages.shown().size(), 1u);
+  const Message& m = fx.messages.shown()[0];
+  EXPECT_EQ(m.code, 45);
+  EXPECT_EQ(m.title, QString::fromUtf8(" < ΨΥΧΡΟΜΕΤΡΙΚΟΙ  ΥΠΟΛΟΓΙΣΜΟΙ  ΑΕΡΟΣ > "));
+  EXPECT_EQ(m.text, QString::fromUtf8("... Το Αρχείο Φορτίων :\n") +
+                        QDir::toNativeSeparators("C:\\Kalyx\\a.XLD") +
+                        QString::fromUtf8("\n... είναι τώρα το τρέχον Αρχείο της Μελέτης "
+                                          "( Χειμώνας ) ..."));
+  EXPECT_EQ(m.icon, MsgIcon::Information);
+  EXPECT_TRUE(study().HeatingProcess);
 }

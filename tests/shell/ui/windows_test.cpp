@@ -2,6 +2,7 @@
 // through the data screen are run by the start-up tests.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +74,26 @@ TEST_F(Windows, SeasonWindowCancelledOrClosedChoosesNothing) {
     EXPECT_FALSE(study().CoolingProcess);
     EXPECT_FALSE(study().HeatingProcess);
   }
+}
+
+TEST_F(Windows, SeasonWindowArrowsMoveFromTheChosenSeason) {
+  // Back from a winter study (a change of season): the focus is on the chosen
+  // winter option, so Up goes to summer and Down back to winter.
+  study().CoolingProcess = false;
+  study().HeatingProcess = true;
+  FrmSeason w;
+  w.show();
+  QApplication::setActiveWindow(&w);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  auto* summer = w.findChild<QRadioButton*>("OptSummer");
+  auto* winter = w.findChild<QRadioButton*>("OptWinter");
+  EXPECT_TRUE(winter->isChecked());
+  EXPECT_TRUE(winter->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  EXPECT_TRUE(summer->isChecked());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_TRUE(winter->isChecked());
+  w.reject();
 }
 
 TEST_F(Windows, TitleWindowRewritesTheCompanionAndTheDataScreenLabel) {

@@ -1,6 +1,8 @@
-// The summer data screen driven through its controls: completion while typing,
-// the load unit, what the calculate button's refusals do to the screen, the
-// Greek decimal comma. The messages' texts are checked by the logic tests.
+// The summer data screen driven through its controls: the lists and defaults
+// on load, completion while typing, the load unit, the kind of system, what the
+// calculate button's refusals do to the screen, the keyboard, a window that
+// keeps its size, the Greek decimal comma. The messages' texts are checked by
+// the logic tests.
 #include "summer/ui/FrmPsyDat.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -23,6 +26,7 @@
 #include "study/AppFolder.h"
 #include "study/StudyState.h"
 #include "summer/SummerEntry.h"
+#include "summer/ui/FrmPSRes.h"
 
 using namespace aeriton;
 using namespace aeriton::summer;
@@ -342,6 +346,214 @@ TEST_F(SummerScreenTest, GreekDecimalComma) {
   chooseUnits(5);
   // 26.5 × 1.8 + 32 = 79.7 °F
   EXPECT_EQ(text("TxtSpaDB"), "79,7");
+}
+
+TEST_F(SummerScreenTest, ListsAndDefaultsShownOnLoad) {
+  // Six load units with Watts chosen, the kinds with mixing chosen, the per
+  // cents 1..85 with none chosen (15 rows at a time), the amount mode with an
+  // empty amount, the stored title trimmed.
+  QComboBox* units = combo("CboUnits");
+  ASSERT_EQ(units->count(), 6);
+  const char* unitTexts[] = {
+      "[Watts], [°C], Ενθαλπία -> [KJ/Kg]",   "[Kcal/h], [°C], Ενθαλπία -> [Kcal/Kg]",
+      "[Kw], [°C], Ενθαλπία -> [KJ/Kg]",      "[RT], [°C], Ενθαλπία -> [KJ/Kg]",
+      "[Btu/h], [°C], Ενθαλπία -> [Kcal/Kg]", "[Btu/h], [°F], Ενθαλπία -> [Btu/Lb]"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(units->itemText(i), QString::fromUtf8(unitTexts[i])) << i;
+  EXPECT_EQ(units->currentIndex(), 0);
+  EXPECT_EQ(study().LoadUnit, "WATT");
+  EXPECT_EQ(study().PrevLoadUnit, "WATT");
+  QComboBox* kinds = combo("CboKind");
+  ASSERT_EQ(kinds->count(), 4);
+  const char* kindTexts[] = {"Ανάμιξη Αέρα Ανακυκλοφορίας, με Νωπό Αέρα", "Ανακυκλοφορία Αέρα 100%",
+                             "100% Νωπός Αέρας, που παραλαμβάνει Φορτία",
+                             "100% Νωπός Αέρας, που ΔΕΝ παραλαμβάνει Φορτία"};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(kinds->itemText(i), QString::fromUtf8(kindTexts[i])) << i;
+  EXPECT_EQ(kinds->currentIndex(), 0);
+  QComboBox* perCent = combo("CboPerC");
+  ASSERT_EQ(perCent->count(), 85);
+  EXPECT_EQ(perCent->itemText(0), "1");
+  EXPECT_EQ(perCent->itemText(84), "85");
+  EXPECT_EQ(perCent->currentIndex(), -1);
+  EXPECT_EQ(perCent->maxVisibleItems(), 15);
+  EXPECT_TRUE(screen->findChild<QRadioButton*>("OptAmount")->isChecked());
+  EXPECT_TRUE(text("TxtAmount").isEmpty());
+  EXPECT_EQ(screen->findChild<QLabel*>("LblThema")->text(), QString::fromUtf8("Γραφεία Αθήνας"));
+  // First entry: everything empty, the focus on the outdoor dry bulb.
+  for (const char* name : {"TxtEnvDB", "TxtEnvWB", "TxtEnvRH", "TxtEnvAH", "TxtSpaDB", "TxtSpaWB",
+                           "TxtSpaRH", "TxtSpaAH", "TxtSens", "TxtLat"})
+    EXPECT_TRUE(text(name).isEmpty()) << name;
+  EXPECT_TRUE(box("TxtEnvDB")->hasFocus());
+  // Units beside the boxes, in brackets.
+  EXPECT_EQ(screen->findChild<QLabel*>("LblSensUn")->text(), QStringLiteral("[ Watts ]"));
+  EXPECT_EQ(screen->findChild<QLabel*>("LblAmountUn")->text(), QStringLiteral("[ m³/h ]"));
+}
+
+TEST_F(SummerScreenTest, EnglishUnitsNameTheirHumidityUnit) {
+  chooseUnits(5);
+  const QList<QLabel*> labels = screen->findChildren<QLabel*>();
+  int grains = 0;
+  for (QLabel* l : labels) grains += l->text() == QStringLiteral("[ Grains/Lb ]");
+  EXPECT_EQ(grains, 2);  // beside both absolute humidities
+  EXPECT_EQ(screen->findChild<QLabel*>("LblAmountUn")->text(), QStringLiteral("[ CFM ]"));
+  EXPECT_EQ(screen->findChild<QLabel*>("LblSensUn")->text(), QStringLiteral("[ Btu/h ]"));
+}
+
+struct KindCase {
+  const char* name;
+  int kind;
+  bool loadsOpen;      // load boxes unlocked (yellow) or cleared and locked (dark blue)
+  bool amountOption;   // OptAmount enabled
+  bool perCentOption;  // OptPerCent enabled
+  bool amountBox;      // TxtAmount enabled (in amount mode)
+};
+
+}  // namespace
+
+class SummerKinds : public SummerScreenTest, public ::testing::WithParamInterface<KindCase> {};
+
+namespace {
+
+TEST_P(SummerKinds, ControlsFollowTheKindOfSystem) {
+  type("TxtSens", "10000");
+  type("TxtLat", "2000");
+  const KindCase& c = GetParam();
+  combo("CboKind")->setCurrentIndex(c.kind);
+  screen->CboKind_Click(c.kind);
+  for (const char* name : {"TxtSens", "TxtLat"}) {
+    NumericBox* b = box(name);
+    EXPECT_EQ(!b->isReadOnly(), c.loadsOpen) << name;
+    EXPECT_EQ(b->property("aeritonRole").toString(),
+              c.loadsOpen ? QStringLiteral("load") : QStringLiteral("noload"))
+        << name;
+    EXPECT_EQ(b->focusPolicy(), c.loadsOpen ? Qt::StrongFocus : Qt::NoFocus) << name;
+    if (!c.loadsOpen) {
+      EXPECT_TRUE(b->text().isEmpty()) << name;
+    }
+  }
+  if (c.loadsOpen) {
+    EXPECT_EQ(text("TxtSens"), "10,000.00");
+  }
+  EXPECT_EQ(screen->findChild<QRadioButton*>("OptAmount")->isEnabled(), c.amountOption);
+  EXPECT_EQ(screen->findChild<QRadioButton*>("OptPerCent")->isEnabled(), c.perCentOption);
+  EXPECT_EQ(box("TxtAmount")->isEnabled(), c.amountBox);
+  EXPECT_FALSE(combo("CboPerC")->isEnabled());  // amount mode in every kind
+  if (c.perCentOption) {
+    screen->findChild<QRadioButton*>("OptPerCent")->setChecked(true);
+    EXPECT_TRUE(combo("CboPerC")->isEnabled());
+    EXPECT_FALSE(box("TxtAmount")->isEnabled());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, SummerKinds,
+    ::testing::Values(KindCase{"Mixing", 0, true, true, true, true},
+                      KindCase{"FullRecirculation", 1, true, false, false, false},
+                      KindCase{"FreshAirTakingLoads", 2, true, true, false, true},
+                      KindCase{"FreshAirWithoutLoads", 3, false, true, false, true}),
+    [](const ::testing::TestParamInfo<KindCase>& i) { return std::string(i.param.name); });
+
+TEST_F(SummerScreenTest, RaisedSupplyQuestionNoCalculatesWithoutTheRaise) {
+  // A raise kept from an earlier calculation; NO drops it and the study is
+  // calculated as typed: line 13 of the results carries no raise.
+  fillAthens();
+  study().MetricCode = 1;
+  study().CoilOutChange[0] = 16.0f;
+  fx.messages.answer(MsgAnswer::No);
+  QByteArray line13;
+  ModalCloser results("aeriton::summer::FrmPSRes", [&](QWidget*) {
+    const QList<QByteArray> lines = test::readAll(fx.path("PSY_RES.TMP")).split('\n');
+    if (lines.size() > 12) line13 = lines[12];
+  });
+  click("CmdAeriton");
+  ASSERT_EQ(shownCodes(), std::vector<int>{-100});
+  EXPECT_EQ(fx.messages.shown().front().buttons, MsgButtons::YesNoCancel);
+  EXPECT_TRUE(study().UserAnswer.isEmpty());
+  EXPECT_EQ(results.opened(), 1);
+  EXPECT_TRUE(line13.startsWith("-100000,")) << line13.constData();
+  EXPECT_LT(study().CoilOutChange[0], 0.0f);
+}
+
+TEST_F(SummerScreenTest, ShiftOrCtrlF2FromANumberBoxOpensTheRecentList) {
+  // The keys reach the screen even while a number box (which takes every key)
+  // has the focus; F2 alone does nothing.
+  int opened = 0;
+  FrmPsyDat::setRecentFilesHook([&](FrmPsyDat*) { ++opened; });
+  NumericBox* b = box("TxtSpaDB");
+  b->setFocus();
+  QTest::keyClick(b, Qt::Key_F2, Qt::ShiftModifier);
+  EXPECT_EQ(opened, 1);
+  QTest::keyClick(b, Qt::Key_F2, Qt::ControlModifier);
+  EXPECT_EQ(opened, 2);
+  QTest::keyClick(b, Qt::Key_F2);
+  EXPECT_EQ(opened, 2);
+  // From the unit list too.
+  combo("CboUnits")->setFocus();
+  QTest::keyClick(combo("CboUnits"), Qt::Key_F2, Qt::ShiftModifier);
+  EXPECT_EQ(opened, 3);
+  FrmPsyDat::setRecentFilesHook(nullptr);
+}
+
+TEST_F(SummerScreenTest, TabFollowsTheScreenAndSkipsComputedBoxes) {
+  // Units first (they are chosen before anything is typed), then the states;
+  // a computed wet bulb and the absolute humidities take no focus.
+  combo("CboUnits")->setFocus();
+  QTest::keyClick(combo("CboUnits"), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), box("TxtEnvDB"));
+  stateByRH("TxtEnvDB", "TxtEnvRH", "36", "25");  // the wet bulb is now computed
+  QWidget* w = box("TxtEnvDB");
+  w->setFocus();
+  QStringList visited;
+  for (int i = 0; i < 6; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << QApplication::focusWidget()->objectName();
+  }
+  EXPECT_EQ(visited,
+            (QStringList{"TxtEnvRH", "TxtSpaDB", "TxtSpaWB", "TxtSpaRH", "TxtSens", "TxtLat"}));
+  EXPECT_EQ(box("TxtEnvWB")->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(box("TxtEnvAH")->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(SummerScreenTest, AltWithGreekOrLatinLetterPressesTheMainButtons) {
+  // Alt+Y is the key of Υ on a Greek keyboard: "ΨΥΧΡΟΜΕΤΡΙΚΟΙ &ΥΠΟΛΟΓΙΣΜΟΙ".
+  fillAthens();
+  ModalCloser results("aeriton::summer::FrmPSRes");
+  NumericBox* b = box("TxtSpaDB");
+  b->setFocus();
+  QTest::keyClick(b, Qt::Key_Y, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return results.opened() == 1; }, 3000));
+  auto* calc = screen->findChild<QPushButton*>("CmdAeriton");
+  EXPECT_EQ(calc->text(), QStringLiteral("ΨΥΧΡΟΜΕΤΡΙΚΟΙ &ΥΠΟΛΟΓΙΣΜΟΙ"));
+  // Alt+U (the key of Θ) opens the title window.
+  ModalCloser title("aeriton::shell::FrmThemaInd");
+  b->setFocus();
+  QTest::keyClick(b, Qt::Key_U, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return title.opened() == 1; }, 3000));
+}
+
+TEST_F(SummerScreenTest, WindowKeepsItsSizeAfterACalculationAndATitleChange) {
+  const QSize size = screen->size();
+  EXPECT_EQ(screen->minimumSize(), size);
+  EXPECT_EQ(screen->maximumSize(), size);
+  fillAthens();
+  ModalCloser results("aeriton::summer::FrmPSRes");
+  click("CmdAeriton");
+  EXPECT_EQ(results.opened(), 1);
+  EXPECT_EQ(screen->size(), size);
+  // A very long title, given through a click on the title itself.
+  const QString longTitle = QString::fromUtf8(
+      "Κεντρική Κλιματιστική Μονάδα του Νέου Κτιρίου Γραφείων της Οδού Πανεπιστημίου στην "
+      "Αθήνα, Πτέρυγα Β, Ισόγειο και Πρώτος Όροφος");
+  ModalCloser titleWindow("aeriton::shell::FrmThemaInd", [&](QWidget* w) {
+    w->findChild<QLineEdit*>("Text1")->setText(longTitle);
+    QTest::mouseClick(w->findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
+  });
+  auto* label = screen->findChild<QLabel*>("LblThema");
+  QTest::mouseClick(label, Qt::LeftButton);
+  EXPECT_EQ(titleWindow.opened(), 1);
+  EXPECT_EQ(label->text(), longTitle);  // the whole title; only the drawing is cut
+  QApplication::processEvents();
+  EXPECT_EQ(screen->size(), size);
+  EXPECT_EQ(screen->findChild<QWidget*>("TxtWait")->isVisible(), false);
 }
 
 }  // namespace

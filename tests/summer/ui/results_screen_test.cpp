@@ -17,7 +17,6 @@
 #include "engine/NumberEntry.h"
 #include "engine/ui/NumericBox.h"
 #include "summer/Raise.h"
-#include "summer/ResultsTexts.h"
 #include "summer/SummerMessages.h"
 #include "summer/results_study.h"
 #include "summer/ui/FrmPSRes.h"
@@ -32,6 +31,12 @@ namespace {
 QString u8(const char* t) {
   return QString::fromUtf8(t);
 }
+
+// The raised-temperature captions and the messages, as the user reads them.
+const char* const kRaisedDB = "ΘΕΡΜΟΚΡ. < Ξ.Θ. > ΤΟΥ ΑΕΡΑ, ΣΤΗΝ ΕΞΟΔΟ ΤΗΣ ΜΟΝΑΔΑΣ..............";
+const char* const kRaisedWB = "ΘΕΡΜΟΚΡ. < Υ.Θ. > ΤΟΥ ΑΕΡΑ, ΣΤΗΝ ΕΞΟΔΟ ΤΗΣ ΜΟΝΑΔΑΣ..............";
+const char* const kRaisedH =
+    "ΕΝΘΑΛΠΙΑ ΑΕΡΑ, ΣΤΗΝ ΕΞΟΔΟ ΤΗΣ ΜΟΝΑΔΑΣ................................";
 
 // Outdoor 35/24 °C, room 26/18.5 °C, 10 kW + 2 kW, 600 m³/h: no reheat; coil
 // outlet 14.7/13.9 °C, 13.52451 kcal/kg; BF 0.15; ADP 54.315 °F; ESHF 0.841.
@@ -73,14 +78,14 @@ TEST_F(ResultsScreen, WithoutReheatTheOutletFieldsShowTheCoilOutlet) {
   ASSERT_EQ(test::runSummerStudy(office()), 0);
   FrmPSRes w(nullptr);
   ASSERT_TRUE(w.loaded());
-  EXPECT_EQ(w.windowTitle(), u8(texts::kCoolingCaption));
-  EXPECT_EQ(label(w, "LblPeriod"), u8(texts::kCoolingPeriod));
+  EXPECT_EQ(w.windowTitle(), u8("Ψυχρομετρικοί Υπολογισμοί Αέρος"));
+  EXPECT_EQ(label(w, "LblPeriod"), u8("(Περίοδος Καλοκαιριού)"));
   EXPECT_TRUE(w.findChild<QGroupBox*>("FraWinter")->isHidden());
   EXPECT_EQ(text(w, "TxtDB_T"), QStringLiteral("14.70"));
   EXPECT_EQ(text(w, "TxtWB_T"), QStringLiteral("13.90"));
   // 13.52451 kcal/kg × 4.18675 = 56.62 kJ/kg (load unit W)
   EXPECT_EQ(text(w, "TxtH_T"), QStringLiteral("56.62"));
-  EXPECT_EQ(label(w, "LblH_TUn"), u8(texts::kUnitKJKg));
+  EXPECT_EQ(label(w, "LblH_TUn"), u8("[KJ/Kg]"));
   EXPECT_TRUE(label(w, "LblDB_T").contains(QStringLiteral("ΕΞΟΔΟ ΤΟΥ ΣΤΟΙΧΕΙΟΥ")));
   // The loads as typed: 10000 W → 8598.555 kcal/h in the file → 10,000.00 W.
   EXPECT_EQ(text(w, "TxtSens"), QStringLiteral("10,000.00"));
@@ -89,8 +94,13 @@ TEST_F(ResultsScreen, WithoutReheatTheOutletFieldsShowTheCoilOutlet) {
   EXPECT_EQ(text(w, "TxtFlowRate"), QStringLiteral("2,652.0"));
   // 13355.84 kcal/h ÷ 0.85985547 = 15532.66 W
   EXPECT_EQ(text(w, "TxtPower"), QStringLiteral("15,532.66"));
-  EXPECT_EQ(label(w, "TxtPUn"), u8(texts::kUnitWatts));
-  EXPECT_EQ(label(w, "TxtFRUn"), u8(texts::kUnitM3h));
+  EXPECT_EQ(label(w, "TxtPUn"), u8("[Watts]"));
+  EXPECT_EQ(label(w, "TxtFRUn"), u8("[m³/h]"));
+  EXPECT_EQ(label(w, "LblPower"),
+            u8("ΑΠΑΡΑΙΤΗΤΗ ΨΥΚΤΙΚΗ ΙΣΧΥΣ ΣΤΟ "
+               "ΣΤΟΙΧΕΙΟ...................................................."));
+  EXPECT_EQ(w.findChild<QGroupBox*>("FraUnit")->title(),
+            u8(" Παροχή Αέρα και Ψυκτική Ισχύς Κλιματιστικής Μονάδας "));
   // No marker anywhere on the screen.
   for (QLineEdit* e : w.findChildren<QLineEdit*>())
     EXPECT_FALSE(e->text().contains(QStringLiteral("100000")) ||
@@ -112,7 +122,7 @@ TEST_F(ResultsScreen, RaiseRefusesEqualAndFourBelowAndAcceptsFiveBelow) {
     ASSERT_NE(vee, nullptr);
     auto* box = vee->findChild<NumericBox*>("TxtNewTemp");
     auto* ok = vee->findChild<QPushButton*>("CmdOK");
-    EXPECT_EQ(vee->findChild<QLabel*>("LblUnit")->text(), u8(texts::kVeeUnitC));
+    EXPECT_EQ(vee->findChild<QLabel*>("LblUnit")->text(), u8("°C"));
     for (const char* typed : {"26", "22"}) {
       box->clear();
       QTest::keyClicks(box, QString::fromLatin1(typed));
@@ -130,12 +140,16 @@ TEST_F(ResultsScreen, RaiseRefusesEqualAndFourBelowAndAcceptsFiveBelow) {
 
   ASSERT_EQ(refusals.size(), 2u);
   EXPECT_EQ(refusals[0].code, -1);
-  EXPECT_EQ(refusals[0].title, u8(texts::kVeeTitle));
-  EXPECT_EQ(refusals[0].text, u8(texts::kVeeNotBelowRoom1) + "\n" + u8(texts::kVeeNotBelowRoom2));
+  EXPECT_EQ(refusals[0].title, u8("  ***  ΠΡΟΣΟΧΗ   ***  "));
+  EXPECT_EQ(refusals[0].text,
+            u8("... ΔΕΝ είναι δυνατόν η Θερμοκρασία του Αέρα Τροφοδοσίας των Χώρων ...\n"
+               "   ... να είναι ΜΕΓΑΛΥΤΕΡΗ ή ΙΣΗ προς την Θερμοκρασία των Χώρων ...   "));
   EXPECT_EQ(refusals[0].icon, MsgIcon::Critical);
   EXPECT_EQ(refusals[0].beeps, 2);
   EXPECT_EQ(refusals[1].code, -3);
-  EXPECT_EQ(refusals[1].text, u8(texts::kVeeTooClose1) + "\n" + u8(texts::kVeeTooCloseC));
+  EXPECT_EQ(refusals[1].text,
+            u8(" ... Η Θερμοκρασία του Αέρα Τροφοδοσίας των Χώρων, πρέπει να είναι ... \n"
+               "... τουλάχιστον κατά 5 [°C] ΜΙΚΡΟΤΕΡΗ από την Θερμοκρασία των Χώρων ..."));
   EXPECT_TRUE(stayedOpen);
   EXPECT_EQ(fx.messages.shown().size(), 2u);
 
@@ -153,10 +167,12 @@ TEST_F(ResultsScreen, RaiseRefusesEqualAndFourBelowAndAcceptsFiveBelow) {
   EXPECT_TRUE(study().Unsaved);
 
   // Shown with the relabelled outlet fields and the new flow, coil load, reheat.
-  EXPECT_EQ(label(w, "LblDB_T"), u8(texts::kRaisedDBCaption));
-  EXPECT_EQ(label(w, "LblWB_T"), u8(texts::kRaisedWBCaption));
-  EXPECT_EQ(label(w, "LblH_T"), u8(texts::kRaisedHCaption));
+  EXPECT_EQ(label(w, "LblDB_T"), u8(kRaisedDB));
+  EXPECT_EQ(label(w, "LblWB_T"), u8(kRaisedWB));
+  EXPECT_EQ(label(w, "LblH_T"), u8(kRaisedH));
   EXPECT_EQ(text(w, "TxtDB_T"), QStringLiteral("21.00"));
+  // The enthalpy with two decimals, as every other enthalpy on the screen.
+  EXPECT_EQ(text(w, "TxtH_T"), FormatNumber(r[rec::SupplyH] * 4.18675, "#,##0.00"));
   EXPECT_EQ(text(w, "TxtFlowRate"), FormatNumber(r[rec::NewFlow], "#,###,##0.0"));
   EXPECT_EQ(text(w, "TxtPower"), FormatNumber(r[rec::NewCoilLoad] / 0.85985547, "#,###,##0.0"));
   EXPECT_EQ(text(w, "TxtReheat"), FormatNumber(r[rec::RaiseReheat] / 0.85985547, "#,###,##0.0"));
@@ -181,7 +197,7 @@ TEST_F(ResultsScreen, FreshAirLoadsWindowShowsTheOutdoorAirLoads) {
   QTest::mouseClick(button(w, "CmdFA"), Qt::LeftButton);
   EXPECT_EQ(sens, QStringLiteral("1,808.2"));
   EXPECT_EQ(lat, QStringLiteral("1,969.9"));
-  EXPECT_EQ(unit, u8(texts::kUnitWatts));
+  EXPECT_EQ(unit, u8("[Watts]"));
 }
 
 TEST_F(ResultsScreen, LeavingWithUnsavedDataAsksFirst) {
@@ -195,11 +211,10 @@ TEST_F(ResultsScreen, LeavingWithUnsavedDataAsksFirst) {
   ASSERT_NE(fx.messages.last(), nullptr);
   const Message& q = *fx.messages.last();
   EXPECT_EQ(q.code, -8);
-  EXPECT_EQ(q.title, u8(texts::kUnsavedTitle));
-  EXPECT_TRUE(q.text.startsWith("\n" + u8(texts::kUnsavedLine1) + "\n"));
-  EXPECT_TRUE(q.text.endsWith(u8(texts::kUnsavedLine2)));
-  QString expected = u8(texts::kUnsavedLine1) + "\n" + u8(texts::kUnsavedLine2);
-  EXPECT_EQ(q.text.trimmed().remove(' '), expected.remove(' '));
+  EXPECT_EQ(q.title, u8("  ! !   ΠΡΟΣΟΧΗ   ! ! "));
+  // The question centred under the notice: (48 − 32) / 2 = 8 spaces.
+  EXPECT_EQ(q.text, u8("\n!! Υπάρχουν Δεδομένα, που ΔΕΝ έχουν < σωθεί > !!\n"
+                       "        Θέλετε να < σώσω > τα Δεδομένα ?"));
   EXPECT_EQ(q.buttons, MsgButtons::YesNoCancel);
   EXPECT_TRUE(w.isVisible());
   EXPECT_TRUE(QFile::exists(fx.path("PSY_RES.TMP")));
@@ -264,7 +279,9 @@ TEST_F(ResultsScreen, SecondRaiseIsCheckedAgainstTheRaisedTemperature) {
   ASSERT_EQ(fx.messages.shown().size(), 1u);
   const Message& refused = fx.messages.shown().front();
   EXPECT_EQ(refused.code, -2);
-  EXPECT_EQ(refused.text, u8(texts::kVeeNotAboveOutlet1) + "\n" + u8(texts::kVeeNotAboveOutlet2));
+  EXPECT_EQ(refused.text,
+            u8("    ... ΔΕΝ έχει νόημα η Θερμοκρασία του Αέρα Τροφοδοσίας των Χώρων ...   \n"
+               "... να είναι ΜΙΚΡΟΤΕΡΗ ή ΙΣΗ προς την προηγούμενη Θερμοκρασία του Αέρα ..."));
   EXPECT_EQ(text(w, "TxtDB_T"), QStringLiteral("20.00"));
   StudyState file;
   ASSERT_TRUE(readResultsFile(test::readAll(fx.path("PSY_RES.TMP")), file).ok);
@@ -299,6 +316,105 @@ TEST_F(ResultsScreen, DrierFreshAirIsNoticedOnTheResultsTab) {
   w.show();
   w.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
   EXPECT_FALSE(w.findChild<QLabel*>("LblFreshAirDrier")->isVisible());
+}
+
+TEST_F(ResultsScreen, ChangingTabRefreshesTheUnitLabels) {
+  // A kW study with 20 % fresh air: loads with three decimals and "[Kw]", the
+  // fresh air "[ % ]"; in English units "[Btu/h]" with two decimals.
+  test::SummerStudy st = office();
+  st.loadUnit = "KW", st.sens = 10, st.lat = 2, st.freshMode = "P", st.fresh = 20;
+  ASSERT_EQ(test::runSummerStudy(st), 0);
+  FrmPSRes w(nullptr);
+  w.show();
+  auto* tabs = w.findChild<QTabWidget*>("SSTab1");
+  ASSERT_NE(tabs, nullptr);
+  EXPECT_EQ(label(w, "LblSensUn"), u8("[Kw]"));
+  EXPECT_EQ(label(w, "TxtOAUn"), u8("[ % ]"));
+  EXPECT_EQ(text(w, "TxtSens"), QStringLiteral("10.000"));
+  EXPECT_EQ(text(w, "TxtOA"), QStringLiteral("20.0"));
+  EXPECT_EQ(button(w, "CmdUnitsD")->text(), u8("ΑγγλοΣαξωνικό &Σύστημα"));
+  tabs->setCurrentIndex(1);
+  EXPECT_EQ(label(w, "TxtPUn"), u8("[Kw]"));
+  EXPECT_EQ(label(w, "LblH_MUn"), u8("[KJ/Kg]"));
+  QTest::mouseClick(button(w, "CmdUnitsR"), Qt::LeftButton);
+  tabs->setCurrentIndex(0);
+  // 10 kW = 8598.555 kcal/h × 3.970923 = 34,144.20 Btu/h
+  EXPECT_EQ(label(w, "LblSensUn"), u8("[Btu/h]"));
+  EXPECT_EQ(text(w, "TxtSens"), QStringLiteral("34,144.20"));
+  EXPECT_EQ(label(w, "TxtOAUn"), u8("[ % ]"));
+  EXPECT_EQ(label(w, "LblEnvUn"), u8("[°F]"));
+  EXPECT_EQ(button(w, "CmdUnitsD")->text(), u8("Μετρικό &Σύστημα"));
+  tabs->setCurrentIndex(1);
+  EXPECT_EQ(label(w, "TxtPUn"), u8("[Btu/h]"));
+  EXPECT_EQ(label(w, "LblH_MUn"), u8("[Btu/Lb]"));
+  EXPECT_EQ(label(w, "TxtFAUn"), u8("[CFM]"));
+  study().Unsaved = false;
+}
+
+TEST_F(ResultsScreen, HeatingCaseLabelsItselfForWinter) {
+  // Outdoor 0/-2 °C, room 20/12.8 °C on the summer screen: the heating case,
+  // with a coil outlet temperature of 45 °C.
+  test::SummerStudy st;
+  st.envDB = 0, st.envWB = -2, st.spaDB = 20, st.spaWB = 12.8f;
+  st.sens = 10000, st.fresh = 300, st.coilOutTemp = 45;
+  ASSERT_EQ(test::runSummerStudy(st), 0);
+  FrmPSRes w(nullptr);
+  ASSERT_TRUE(w.loaded());
+  w.show();
+  EXPECT_EQ(w.windowTitle(), u8("Ψυχρομετρικοί Υπολογισμοί για Χειμώνα"));
+  EXPECT_EQ(label(w, "LblPeriod"), u8("(Περίοδος Χειμώνα)"));
+  EXPECT_FALSE(w.findChild<QGroupBox*>("FraWinter")->isHidden());
+  // The caption as the program has always written it (with a Latin "o" in
+  // "Θερμoκρασία" and a space before "]").
+  EXPECT_EQ(label(w, "LblWinter"), u8("Θερμ"
+                                      "o"
+                                      "κρασία  Εξόδου του Αέρα από το Στοιχείο, σε [°C ] :"));
+  EXPECT_EQ(text(w, "TxtWinter"), QStringLiteral("45.0"));
+  EXPECT_EQ(label(w, "LblPower"),
+            u8("ΑΠΑΡΑΙΤΗΤΗ ΘΕΡΜΙΚΗ ΙΣΧΥΣ ΣΤΟ "
+               "ΣΤΟΙΧΕΙΟ...................................................."));
+  EXPECT_EQ(w.findChild<QGroupBox*>("FraUnit")->title(),
+            u8(" Παροχή Αέρα και Θερμική Ισχύς Κλιματιστικής Μονάδας "));
+  EXPECT_TRUE(w.findChild<QLabel*>("LblReheat")->isHidden());
+  EXPECT_FALSE(button(w, "CmdChangeT")->isEnabled());
+  QTest::mouseClick(button(w, "CmdUnitsD"), Qt::LeftButton);
+  EXPECT_EQ(label(w, "LblWinter"), u8("Θερμ"
+                                      "o"
+                                      "κρασία  Εξόδου του Αέρα από το Στοιχείο, σε [°F ] :"));
+  EXPECT_EQ(text(w, "TxtWinter"), QStringLiteral("113.0"));  // 45 °C
+  study().Unsaved = false;
+}
+
+TEST_F(ResultsScreen, WindowKeepsItsSizeAfterARaiseAndATitleChange) {
+  ASSERT_EQ(test::runSummerStudy(office()), 0);
+  test::ModalWatchdog watchdog;
+  FrmPSRes w(nullptr);
+  w.show();
+  const QSize size = w.size();
+  EXPECT_EQ(w.minimumSize(), size);
+  EXPECT_EQ(w.maximumSize(), size);
+  whenModal([&] {
+    auto* vee = w.findChild<FrmPSVee*>();
+    ASSERT_NE(vee, nullptr);
+    QTest::keyClicks(vee->findChild<NumericBox*>("TxtNewTemp"), QStringLiteral("21"));
+    QTest::mouseClick(vee->findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
+  });
+  QTest::mouseClick(button(w, "CmdChangeT"), Qt::LeftButton);
+  EXPECT_EQ(label(w, "LblDB_T"), u8(kRaisedDB));
+  EXPECT_EQ(w.size(), size);
+  whenModal([&] {
+    QWidget* t = QApplication::activeModalWidget();
+    ASSERT_NE(t, nullptr);
+    t->findChild<QLineEdit*>("Text1")->setText(
+        u8("Κεντρική Κλιματιστική Μονάδα του Νέου Κτιρίου Γραφείων της Οδού Πανεπιστημίου στην "
+           "Αθήνα, Πτέρυγα Β, Ισόγειο και Πρώτος Όροφος"));
+    QTest::mouseClick(t->findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
+  });
+  QTest::mouseClick(button(w, "CmdThema"), Qt::LeftButton);
+  EXPECT_TRUE(label(w, "LblThema").startsWith(u8("Κεντρική Κλιματιστική Μονάδα")));
+  QApplication::processEvents();
+  EXPECT_EQ(w.size(), size);
+  study().Unsaved = false;
 }
 
 // ΤΕΛΟΣ ends the program: even with the study saved it asks first, since the

@@ -9,6 +9,7 @@
 
 #include "TestSupport.h"
 #include "calculator/ui/FrmPS.h"
+#include "study/ui/Style.h"
 #include "winter/ui/FrmPsyDaW.h"
 
 using namespace aeriton;
@@ -22,7 +23,9 @@ TEST(WinterCalculatorButton, OpensTheCalculator) {
   auto* cmdPS = screen.findChild<QPushButton*>("CmdPS");
   ASSERT_NE(cmdPS, nullptr);
   EXPECT_TRUE(cmdPS->isEnabled());
-  EXPECT_EQ(cmdPS->text(), " Στοιχειώδης Ψυχρομετρική Μεταβολή ");
+  // The caption, with Alt+Σ as its mnemonic.
+  EXPECT_EQ(style::plainText(cmdPS), " Στοιχειώδης Ψυχρομετρική Μεταβολή ");
+  EXPECT_EQ(cmdPS->text(), " &Στοιχειώδης Ψυχρομετρική Μεταβολή ");
   QString opened;
   QTimer::singleShot(200, [&opened] {
     if (QWidget* modal = QApplication::activeModalWidget()) {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "TestSupport.h"
@@ -422,7 +423,8 @@ TEST_F(WinterScreenTest, SavedStudyReopensAsEnteredAndRecalculatesToTheSameFile)
   // The wet bulbs were computed from the humidities: locked, in the computed colour.
   for (const char* name : {"TxtEnvWB", "TxtSpaWB"}) {
     EXPECT_TRUE(box(name)->isReadOnly()) << name;
-    EXPECT_TRUE(box(name)->styleSheet().contains("#ffff80")) << name;
+    box(name)->ensurePolished();
+    EXPECT_EQ(box(name)->palette().color(QPalette::Base).name(), "#ffff80") << name;
     EXPECT_FALSE(box(name)->text().isEmpty()) << name;
   }
   for (const char* name : {"TxtEnvRH", "TxtSpaRH"}) {
@@ -434,6 +436,158 @@ TEST_F(WinterScreenTest, SavedStudyReopensAsEnteredAndRecalculatesToTheSameFile)
   ASSERT_EQ(resultsOpened, 2);
   EXPECT_EQ(lastResults, saved);
   files::forgetDialogFolder();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WinterScreenTest, ListsAndDefaultsShownOnLoad) {
+  QComboBox* units = combo("CboUnits");
+  ASSERT_EQ(units->count(), 6);
+  EXPECT_EQ(units->itemText(0), QString::fromUtf8("[Watts], [°C], Ενθαλπία -> [KJ/Kg]"));
+  EXPECT_EQ(units->itemText(5), QString::fromUtf8("[Btu/h], [°F], Ενθαλπία -> [Btu/Lb]"));
+  EXPECT_EQ(units->currentIndex(), 0);
+  EXPECT_EQ(study().LoadUnit, "WATT");
+  QComboBox* kinds = combo("CboKind");
+  ASSERT_EQ(kinds->count(), 4);
+  EXPECT_EQ(kinds->itemText(2), QString::fromUtf8("100% Νωπός Αέρας που παραλαμβάνει Φορτία"));
+  EXPECT_EQ(kinds->currentIndex(), 0);
+  QComboBox* kindy = combo("CboKindy");
+  ASSERT_EQ(kindy->count(), 2);
+  EXPECT_EQ(kindy->itemText(0), QString::fromUtf8("Το Καλοκαίρι, θα γίνεται Ψύξη με ΑΛΛΗ "
+                                                  "Κεντρική Κλιματιστική Μονάδα"));
+  EXPECT_EQ(kindy->itemText(1), QString::fromUtf8("Το Καλοκαίρι, θα γίνεται Ψύξη με την ΙΔΙΑ "
+                                                  "Κεντρική Κλιματιστική Μονάδα"));
+  EXPECT_EQ(kindy->currentIndex(), 0);
+  QComboBox* coil = combo("CboTo");
+  ASSERT_EQ(coil->count(), 30);  // 25 .. 54 °C
+  EXPECT_EQ(coil->itemText(0), "25");
+  EXPECT_EQ(coil->itemText(29), "54");
+  EXPECT_EQ(coil->currentIndex(), 20);
+  EXPECT_EQ(coil->currentText(), "45");
+  QComboBox* perCent = combo("CboPerC");
+  ASSERT_EQ(perCent->count(), 85);
+  EXPECT_EQ(perCent->currentIndex(), -1);
+  EXPECT_EQ(perCent->maxVisibleItems(), 15);
+  EXPECT_TRUE(screen->findChild<QRadioButton*>("OptAmount")->isChecked());
+  EXPECT_TRUE(box("TxtAmount")->text().isEmpty());
+  EXPECT_TRUE(box("TxtSF")->text().isEmpty());
+  EXPECT_EQ(screen->findChild<QLabel*>("LblThema")->text(), QString::fromUtf8("Κατοικία Φλώρινας"));
+  // The coil outlet row shows, the summer flow row does not.
+  EXPECT_TRUE(widget("LblTo")->isVisible());
+  EXPECT_FALSE(widget("LblSF")->isVisible());
+  EXPECT_EQ(screen->findChild<QLabel*>("LblToR")->text(), QString::fromUtf8("σε [ °C ]"));
+  EXPECT_EQ(screen->findChild<QLabel*>("LblEnvUnit")->text(), QString::fromUtf8("[ °C ]"));
+  EXPECT_EQ(screen->findChild<QLabel*>("LblSensUnit")->text(), QString::fromUtf8("[ Watts ]"));
+  EXPECT_EQ(box("TxtSens")->property("aeritonRole").toString(), "load");
+  EXPECT_TRUE(box("TxtEnvDB")->hasFocus());
+}
+
+TEST_F(WinterScreenTest, TitleButtonWritesTheClimateAndLoadAsShown) {
+  // "PSDATA.TMP": the outdoor state, the room state, the load, as the boxes
+  // show them but in the files' own form ("." and no grouping), in quotes,
+  // one record per line.
+  fillMetric();
+  QTimer::singleShot(0, [] {
+    if (QWidget* w = QApplication::activeModalWidget()) w->close();
+  });
+  click("CmdThema");
+  const QByteArray data = test::readAll(folder.path("PSDATA.TMP"));
+  auto shown = [&](const char* name) { return box(name)->text().toUtf8(); };
+  EXPECT_EQ(shown("TxtEnvDB"), "0.0");
+  EXPECT_EQ(shown("TxtSpaRH"), "40.0");
+  EXPECT_EQ(shown("TxtSens"), "10,000");
+  EXPECT_FALSE(shown("TxtEnvWB").isEmpty());
+  EXPECT_EQ(data, "\"0.0\",\"" + shown("TxtEnvWB") + "\",\"80.0\"\r\n\"20.0\",\"" +
+                      shown("TxtSpaWB") + "\",\"40.0\"\r\n\"10000\"\r\n");
+}
+
+TEST_F(WinterScreenTest, TabSkipsComputedBoxesAndStartsWithTheUnits) {
+  combo("CboUnits")->setFocus();
+  QTest::keyClick(combo("CboUnits"), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), box("TxtEnvDB"));
+  click("CmdRHn");  // the outdoor wet bulb is computed from here on
+  EXPECT_EQ(box("TxtEnvWB")->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(box("TxtEnvWB")->property("aeritonRole").toString(), "computed");
+  box("TxtEnvDB")->setFocus();
+  QTest::keyClick(box("TxtEnvDB"), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), box("TxtEnvRH"));
+  // The other way round: the humidity is computed and skipped.
+  click("CmdWBn");
+  EXPECT_EQ(box("TxtEnvRH")->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(box("TxtEnvWB")->focusPolicy(), Qt::StrongFocus);
+  box("TxtEnvWB")->setFocus();
+  QTest::keyClick(box("TxtEnvWB"), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), box("TxtSpaDB"));
+}
+
+TEST_F(WinterScreenTest, SameUnitInSummerMovesNothing) {
+  // The summer flow takes the place of the coil outlet temperature: the fresh
+  // air below and the window keep their places.
+  const QSize size = screen->size();
+  const QPoint amount = widget("TxtAmount")->mapTo(screen.get(), QPoint());
+  const QPoint perCent = widget("CboPerC")->mapTo(screen.get(), QPoint());
+  const QPoint coil = widget("CboTo")->mapTo(screen.get(), QPoint());
+  choose("CboKindy", kSummerSameUnit);
+  QApplication::processEvents();
+  EXPECT_TRUE(widget("TxtSF")->isVisible());
+  EXPECT_FALSE(widget("CboTo")->isVisible());
+  EXPECT_EQ(widget("TxtSF")->mapTo(screen.get(), QPoint()), coil);
+  EXPECT_EQ(widget("TxtAmount")->mapTo(screen.get(), QPoint()), amount);
+  EXPECT_EQ(widget("CboPerC")->mapTo(screen.get(), QPoint()), perCent);
+  EXPECT_EQ(screen->size(), size);
+  choose("CboKindy", kSummerOtherUnit);
+  QApplication::processEvents();
+  EXPECT_EQ(widget("TxtAmount")->mapTo(screen.get(), QPoint()), amount);
+  EXPECT_EQ(combo("CboTo")->currentText(), "45");
+}
+
+TEST_F(WinterScreenTest, ShiftF2FromANumberBoxShowsTheRecentList) {
+  // Without "RecentFiles.txt": the notice, from a box that has the focus.
+  box("TxtSpaDB")->setFocus();
+  QTest::keyClick(box("TxtSpaDB"), Qt::Key_F2, Qt::ShiftModifier);
+  ASSERT_EQ(folder.messages.shown().size(), 1u);
+  EXPECT_EQ(folder.messages.last()->text,
+            QString::fromUtf8("...! ΔΕΝ ΥΠΑΡΧΟΥΝ ΠΡΟΣΦΑΤΑ ΑΡΧΕΙΑ !..."));
+  EXPECT_EQ(folder.messages.last()->icon, MsgIcon::Information);
+  QTest::keyClick(box("TxtSpaDB"), Qt::Key_F2);
+  EXPECT_EQ(folder.messages.shown().size(), 1u);
+}
+
+TEST_F(WinterScreenTest, WindowKeepsItsSizeAfterACalculation) {
+  const QSize size = screen->size();
+  EXPECT_EQ(screen->maximumSize(), size);
+  fillMetric();
+  click("CmdAeriton");
+  EXPECT_EQ(resultsOpened, 1);
+  QApplication::processEvents();
+  EXPECT_EQ(screen->size(), size);
+  EXPECT_FALSE(widget("TxtWait")->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WinterScreenTest, AltKeysWorkWithEitherKeyboardLayout) {
+  // The Greek layout gives Ψ on the C key: Alt+Ψ chooses the room's wet bulb
+  // as Alt+C does. Alt+Y (Υ) calculates, with either layout.
+  fillMetric();
+  box("TxtSpaDB")->setFocus();
+  QTest::sendKeyEvent(QTest::Click, box("TxtSpaDB"), static_cast<Qt::Key>(0x03A8),
+                      QStringLiteral("ψ"), Qt::AltModifier);
+  // The wet bulb is now the entry and the humidity the computed box.
+  EXPECT_TRUE(box("TxtSpaRH")->isReadOnly());
+  EXPECT_FALSE(box("TxtSpaWB")->isReadOnly());
+  click("CmdRHx");
+  type("TxtSpaRH", "40");
+  auto* calc = screen->findChild<QPushButton*>("CmdAeriton");
+  EXPECT_EQ(calc->text(), QString::fromUtf8("ΨΥΧΡΟΜΕΤΡΙΚΟΙ &ΥΠΟΛΟΓΙΣΜΟΙ"));
+  box("TxtAmount")->setFocus();
+  QTest::keyClick(box("TxtAmount"), Qt::Key_Y, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return resultsOpened == 1; }, 3000));
+  EXPECT_TRUE(folder.messages.shown().empty());
 }
 
 }  // namespace
