@@ -59,7 +59,5 @@ Field focusAfterPSMessage(int code);
 
 // Refusal of a calculation without a study title (the title window opens next).
 Message missingTitleMessage();
-// Notice that the manual could not be opened (missing file or no viewer).
-Message manualMissingMessage(const QString& path, bool fileMissing);
 
 }  // namespace aeriton::summer

@@ -40,8 +40,6 @@ QString psDataName();  // "PSDATA.TMP"
 QString cmdPSOpen();
 QString cmdPS();
 QString cmdManual();
-QString manualName();  // "Aeriton.pdf"
-QString viewerName();  // "SumatraPDF.exe"
 QString cmdExit();
 QString waitText();  // TxtWait
 

@@ -12,6 +12,7 @@ inline constexpr int kMsgExitConfirm = -92;
 inline constexpr int kMsgExitOrChange = -93;
 inline constexpr int kMsgTitleFileNotWritten = 94;
 inline constexpr int kMsgFolderFileNotWritten = 95;
+inline constexpr int kMsgManualNotOpened = 96;
 
 // A second copy of the program was started.
 Message secondInstanceMessage();
@@ -23,5 +24,11 @@ Message exitOrChangeMessage();
 Message titleFileNotWrittenMessage(const QString& path, const QString& reason);
 // The remembered study folder file could not be created.
 Message folderFileNotWrittenMessage(const QString& path, const QString& reason);
+
+// Why the manual did not open.
+enum class ManualFailure { FileMissing, NoViewer };
+// The data screens' manual button could not open the manual at `path`: one
+// message for both screens, its last line saying what to do.
+Message manualNotOpenedMessage(const QString& path, ManualFailure why);
 
 }  // namespace aeriton::shell
