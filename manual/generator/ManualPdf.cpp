@@ -129,6 +129,7 @@ class Manual {
   }
   int firstLinePage(const QTextBlock& b) const;
   int lastLinePage(const QTextBlock& b) const;
+  static bool isCodeBlock(const QTextBlock& b);
   bool isImageBlock(const QTextBlock& b) const;
   bool isCaptionBlock(const QTextBlock& b) const;
   std::vector<Heading> headings() const;
@@ -233,11 +234,13 @@ void Manual::styleBlocks() {
       }
       continue;
     }
-    if (bf.hasProperty(QTextFormat::BlockCodeFence) || bf.nonBreakableLines()) {
+    if (isCodeBlock(b)) {
+      // A fenced block is one block per line: air above its first line and
+      // below its last, none between.
       bf.setBackground(kCodeBackground);
       bf.setLeftMargin(fpt(8));
-      bf.setTopMargin(fpt(2));
-      bf.setBottomMargin(fpt(2));
+      bf.setTopMargin(isCodeBlock(b.previous()) ? 0 : fpt(3));
+      bf.setBottomMargin(isCodeBlock(b.next()) ? 0 : fpt(7));
       c.setBlockFormat(bf);
       QTextCharFormat cf;
       cf.setFontFamilies({QString::fromLatin1(kMonoFamily)});
@@ -332,6 +335,12 @@ void Manual::styleTables() {
       }
     }
   }
+}
+
+bool Manual::isCodeBlock(const QTextBlock& b) {
+  if (!b.isValid()) return false;
+  const QTextBlockFormat bf = b.blockFormat();
+  return bf.hasProperty(QTextFormat::BlockCodeFence) || bf.nonBreakableLines();
 }
 
 bool Manual::isImageBlock(const QTextBlock& b) const {
