@@ -9,28 +9,28 @@
 # The program folder is not written by the program when the user may not write
 # it: each user then works in his own data folder (see study/AppFolder.h).
 
-# Layout: the program folder AERITON_PROGRAM_DIR (absolute, or relative to the
-# prefix); the menu entry, the icon and the commands under the prefix as usual
+# Layout: the program folder AERITON_INSTALL_PROGRAM_DIR (absolute, or relative to
+# the prefix); the menu entry, the icon and the commands under the prefix as usual
 # (/usr/local by hand, /usr in the package).
 if(WIN32)
   set(default_program_dir .)
 else()
   set(default_program_dir /opt/aeriton)
 endif()
-set(AERITON_PROGRAM_DIR ${default_program_dir} CACHE STRING
+set(AERITON_INSTALL_PROGRAM_DIR ${default_program_dir} CACHE STRING
     "The program folder: executables, manual, chart table, templates (absolute, or relative to the prefix)")
 
 # The program folder.
-install(TARGETS aeriton aeriton-calc RUNTIME DESTINATION ${AERITON_PROGRAM_DIR})
+install(TARGETS aeriton aeriton-calc RUNTIME DESTINATION ${AERITON_INSTALL_PROGRAM_DIR})
 if(AERITON_BUILD_MANUAL)
-  install(FILES ${AERITON_MANUAL_PDF} DESTINATION ${AERITON_PROGRAM_DIR})
+  install(FILES ${AERITON_MANUAL_PDF} DESTINATION ${AERITON_INSTALL_PROGRAM_DIR})
 endif()
 # Delivered data files that the modules leave beside the executables (chart
 # table, workbook templates): each module adds its own with
 # set_property(GLOBAL APPEND PROPERTY AERITON_DELIVERED_FILES <file>...).
 get_property(delivered GLOBAL PROPERTY AERITON_DELIVERED_FILES)
 if(delivered)
-  install(FILES ${delivered} DESTINATION ${AERITON_PROGRAM_DIR})
+  install(FILES ${delivered} DESTINATION ${AERITON_INSTALL_PROGRAM_DIR})
 endif()
 
 if(NOT WIN32)
@@ -41,7 +41,7 @@ if(NOT WIN32)
   # (an install --prefix given later counts), and the two commands are links
   # to it, so the program still finds its folder through them.
   install(CODE "
-    set(program \"${AERITON_PROGRAM_DIR}\")
+    set(program \"${AERITON_INSTALL_PROGRAM_DIR}\")
     if(NOT IS_ABSOLUTE \"\${program}\")
       set(program \"\${CMAKE_INSTALL_PREFIX}/\${program}\")
     endif()
