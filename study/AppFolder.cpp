@@ -13,7 +13,8 @@ namespace {
 struct Folders {
   QString program;       // set by setProgramFolder/setFolder, else empty
   QString working;       // set by setFolder, else empty
-  QString foundWorking;  // the working folder found for the executable, once
+  QString foundFor;      // the program folder the working folder was found for
+  QString foundWorking;  // and that working folder
 };
 
 Folders& folders() {
@@ -27,10 +28,12 @@ QString executableFolder() {
   return appendBackslash(dir);
 }
 
+// The user's own data folder of the program (~/.local/share/Aeriton on Linux),
+// named here rather than from the application name, so that the batch
+// calculator, which has no application object, finds the same folder.
 QString userDataFolder() {
-  // Needs the application name (set by the program's entry) to name the folder.
-  const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  return dir.isEmpty() ? QString() : appendBackslash(dir);
+  const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  return dir.isEmpty() ? QString() : appendBackslash(dir) + QStringLiteral("Aeriton/");
 }
 
 // Whether a new file can be created in the folder: the one test that answers
@@ -64,10 +67,13 @@ void setProgramFolder(const QString& folder) {
 QString folder() {
   Folders& f = folders();
   if (!f.working.isEmpty()) return f.working;
-  if (!f.program.isEmpty()) return f.program;
-  // Found once per run: the answer must not change while files are open.
-  if (f.foundWorking.isEmpty())
-    f.foundWorking = chooseWorkingFolder(executableFolder(), userDataFolder());
+  // Found once per program folder: the answer must not change while files
+  // are open.
+  const QString program = programFolder();
+  if (f.foundWorking.isEmpty() || f.foundFor != program) {
+    f.foundWorking = chooseWorkingFolder(program, userDataFolder());
+    f.foundFor = program;
+  }
   return f.foundWorking;
 }
 
