@@ -49,6 +49,9 @@ POS_RES_CHART="689 -66"       # Ψυχρομετρικός Χάρτης
 POS_RES_PRINT="528 -94"       # Εκτύπωση Αποτελεσμάτων
 POS_RES_SAVE="722 -66"        # Αποθήκευση Μελέτης (data tab)
 POS_RES_BACK="119 -66"        # << Δεδομένα (data tab)
+# Chart window (maximised, so screen positions): the mixed-air point M of the
+# summer example, where the readout shows that state.
+POS_CHART_READOUT="799 789"
 # Summer data screen (FrmPsyDat).
 POS_SUM_EXIT="-104 -33"      # ΕΞΟΔΟΣ ΑΠΟ ΤΑ ΔΕΔΟΜΕΝΑ
 # Winter data screen (FrmPsyDaW).
@@ -224,6 +227,30 @@ shot "$fresh" fresh-air-loads.png
 key Return
 gone "Φορτία Νωπού Αέρα"
 
+step="unit diagram"
+click "$results" "$POS_RES_DIAGRAM"
+diagram=$(win "Σχηματική Διάταξη Θερμοκρασιών")
+shot "$diagram" diagram-summer.png
+key Escape
+gone "Σχηματική Διάταξη Θερμοκρασιών"
+
+step="psychrometric chart"
+click "$results" "$POS_RES_CHART"
+chart=$(win "Psychrometric Diagram")
+# The readout follows the mouse: over a point of the process it reads that state.
+xdotool mousemove $POS_CHART_READOUT
+sleep 1
+shot "$chart" chart.png
+key Escape
+gone "Psychrometric Diagram"
+
+step="print dialog"
+click "$results" "$POS_RES_PRINT"
+print=$(win "Εκτύπωση Αποτελεσμάτων")
+shot "$print" print.png
+key Escape
+gone "Εκτύπωση Αποτελεσμάτων"
+
 step="save the study"
 key ctrl+Tab
 click "$results" "$POS_RES_SAVE"
@@ -266,6 +293,11 @@ click "$winter" "$POS_WIN_CALC"
 wresults=$(win "Ψυχρομετρικοί Υπολογισμοί για Χειμώνα")
 key ctrl+Tab
 shot "$wresults" winter-results.png
+click "$wresults" "$POS_RES_DIAGRAM"
+diagram=$(win "Σχηματική Διάταξη Θερμοκρασιών")
+shot "$diagram" diagram-winter.png
+key Escape
+gone "Σχηματική Διάταξη Θερμοκρασιών"
 key ctrl+Tab
 click "$wresults" "$POS_RES_BACK"
 # Not saved: Yes / No / Cancel with Yes as default; one step on is No.
