@@ -102,6 +102,12 @@ chown "$user": "$study"
 runuser -u "$user" -- "$program/aeriton-calc" "$study" >/tmp/aeriton-package-calc.txt ||
   fail "aeriton-calc refused the example study"
 head -n 5 /tmp/aeriton-package-calc.txt
+# The chart table and the templates are read from the installation.
+runuser -u "$user" -- env HOME="$home" "$program/aeriton-calc" "$study" \
+  --chart "$home/chart.png" --workbook "$home/study.xlsx" ||
+  fail "aeriton-calc could not draw the chart or fill the workbook from the installation"
+[ -s "$home/chart.png" ] && [ -s "$home/study.xlsx" ] || fail "no chart or workbook written"
+echo "chart and workbook written from the installed Data.dat and templates"
 
 step "The program as $user under Xvfb $display"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
