@@ -69,7 +69,8 @@ int drawChartOfResults(const QByteArray& results, const StudyState& calc,
     app = std::make_unique<QGuiApplication>(argc, argv);
   }
 
-  const QString tablePath = appfolder::path(QString::fromLatin1(chart::kChartDataFileName));
+  const QString tablePath =
+      appfolder::deliveredPath(QString::fromLatin1(chart::kChartDataFileName));
   const chart::ChartDataStatus status = chart::LoadChartData();
   if (status != chart::ChartDataStatus::Ok) {
     *why = chart::chartDataMessage(status, tablePath).text;

@@ -88,7 +88,7 @@ int writeWorkbook(const WorkbookRequest& request, const StudyState& results, flo
     // The program's own message, and the file it looked for.
     if (error)
       *error = QString::fromUtf8(reports::kMissingTemplateText) + '\n' +
-               QDir::toNativeSeparators(appfolder::path(wb.templateName));
+               QDir::toNativeSeparators(appfolder::deliveredPath(wb.templateName));
     return kExitUsage;
   }
   if (!book.setCells(wb.cells, &why)) {

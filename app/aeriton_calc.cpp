@@ -242,7 +242,7 @@ int main(int argc, char** argv) {
     return usage("--designer, --title and --load-unit need --workbook or --pdf");
   // The templates are read from the program folder, the executable's.
   if (workbook.wanted())
-    aeriton::appfolder::setFolder(aeriton::calc::programFolder(argc > 0 ? argv[0] : ""));
+    aeriton::appfolder::setProgramFolder(aeriton::calc::programFolder(argc > 0 ? argv[0] : ""));
   if (!resultsInPath.isEmpty()) {
     // The results of an earlier calculation, read instead of computing.
     QFile res(resultsInPath);

@@ -5,6 +5,7 @@
 // title window, program registry, leftover files, season window, data screen.
 #include <QApplication>
 #include <QDialog>
+#include <QIcon>
 
 #include "shell/ProgramInfo.h"
 #include "shell/ui/ShellApi.h"
@@ -34,6 +35,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(kProgramName));
   QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
+  // The desktop matches the windows with the menu entry "aeriton.desktop".
+  QGuiApplication::setDesktopFileName(QStringLiteral("aeriton"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/aeriton.svg")));
   // The program lives as long as its start-up runs: the modal windows come and
   // go, and the last one closing must not end it half-way.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -203,7 +203,7 @@ ChartDataStatus LoadChartDataFrom(const QString& path) {
 }
 
 ChartDataStatus LoadChartData() {
-  return LoadChartDataFrom(appfolder::path(QString::fromLatin1(kChartDataFileName)));
+  return LoadChartDataFrom(appfolder::deliveredPath(QString::fromLatin1(kChartDataFileName)));
 }
 
 void SetChartProcess(const ChartProcessData& process) {

@@ -9,7 +9,8 @@ namespace aeriton::reports {
 
 ReportWorkbook::OpenStatus ReportWorkbook::open(const QString& templateName, QString* error) {
   close();
-  path_ = QFileInfo(templateName).isAbsolute() ? templateName : appfolder::path(templateName);
+  path_ =
+      QFileInfo(templateName).isAbsolute() ? templateName : appfolder::deliveredPath(templateName);
   // Any error of the existence test counts as a missing template.
   if (!fileExists(path_)) {
     if (error) *error = QStringLiteral("%1: no such file").arg(path_);

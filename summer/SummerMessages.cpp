@@ -164,21 +164,4 @@ Message missingTitleMessage() {
                    MsgIcon::Critical, 0);
 }
 
-Message manualMissingMessage(const QString& path, bool fileMissing) {
-  Message m;
-  m.code = 0;
-  m.title = QStringLiteral("...! ΠΡΟΣΟΧΗ !...");
-  m.text = fileMissing
-               ? QStringLiteral("... ΔΕΝ βρέθηκε το Εγχειρίδιο του Προγράμματος ...\n") + path
-               : QStringLiteral(
-                     "... ΔΕΝ ήταν δυνατόν να ανοίξει το Εγχειρίδιο του Προγράμματος "
-                     "...\n") +
-                     path;
-  m.icon = MsgIcon::Exclamation;
-  m.buttons = MsgButtons::Ok;
-  m.defaultButton = MsgAnswer::Ok;
-  m.beeps = 2;
-  return m;
-}
-
 }  // namespace aeriton::summer

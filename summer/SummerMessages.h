@@ -54,7 +54,5 @@ Message psMessage(int code);
 
 // Refusal of a calculation without a study title (the title window opens next).
 Message missingTitleMessage();
-// Notice that the manual could not be opened (missing file or no viewer).
-Message manualMissingMessage(const QString& path, bool fileMissing);
 
 }  // namespace aeriton::summer

@@ -139,12 +139,6 @@ QString cmdPS() {
 QString cmdManual() {
   return QStringLiteral(" Εγχειρίδιο Προγράμματος ");
 }
-QString manualName() {
-  return QStringLiteral("Aeriton.pdf");
-}
-QString viewerName() {
-  return QStringLiteral("SumatraPDF.exe");
-}
 QString cmdExit() {
   return QStringLiteral("ΕΞΟΔΟΣ ΑΠΟ ΤΑ ΔΕΔΟΜΕΝΑ");
 }

@@ -43,8 +43,6 @@ QString psDataName();  // "PSDATA.TMP"
 QString cmdPSOpen();
 QString cmdPS();
 QString cmdManual();
-QString manualName();  // "Aeriton.pdf"
-QString viewerName();  // "SumatraPDF.exe"
 QString cmdExit();
 QString waitText();  // TxtWait
 

@@ -100,4 +100,18 @@ Message folderFileRepairedMessage(const QString& path, const QString& folder) {
                    MsgIcon::Exclamation);
 }
 
+Message manualNotOpenedMessage(const QString& path, ManualFailure why) {
+  const QString remedy =
+      why == ManualFailure::FileMissing
+          ? QStringLiteral("... Το αρχείο ΔΕΝ υπάρχει : εγκαταστήστε ξανά το Πρόγραμμα ...")
+          : QStringLiteral(
+                "... ΔΕΝ βρέθηκε Πρόγραμμα ανάγνωσης PDF : εγκαταστήστε ένα, ή ανοίξτε "
+                "το αρχείο με όποιο έχετε ...");
+  return okMessage(
+      kMsgManualNotOpened, QStringLiteral("...! ΠΡΟΣΟΧΗ !..."),
+      QStringLiteral("... ΔΕΝ ήταν δυνατόν να ανοίξει το Εγχειρίδιο του Προγράμματος ...") +
+          kNewLine + path + kNewLine + remedy,
+      MsgIcon::Exclamation);
+}
+
 }  // namespace aeriton::shell

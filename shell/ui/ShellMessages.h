@@ -16,6 +16,7 @@ inline constexpr int kMsgNoInstanceLock = 96;
 inline constexpr int kMsgRegistryNotWritten = 97;
 inline constexpr int kMsgProgramFolderNotWritable = 98;
 inline constexpr int kMsgFolderFileRepaired = 99;
+inline constexpr int kMsgManualNotOpened = 100;
 
 // A second copy of the program was started.
 Message secondInstanceMessage();
@@ -37,5 +38,11 @@ Message registryNotWrittenMessage(const QString& path, const QString& reason);
 Message programFolderNotWritableMessage(const QString& path, const QString& reason);
 // A damaged remembered study folder file was written anew with the default.
 Message folderFileRepairedMessage(const QString& path, const QString& folder);
+
+// Why the manual did not open.
+enum class ManualFailure { FileMissing, NoViewer };
+// The data screens' manual button could not open the manual at `path`: one
+// message for both screens, its last line saying what to do.
+Message manualNotOpenedMessage(const QString& path, ManualFailure why);
 
 }  // namespace aeriton::shell

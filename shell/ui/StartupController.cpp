@@ -57,7 +57,8 @@ void StartupController::showTitleWindow() {
 
 RegistryOutcome StartupController::recordInRegistry() {
   const RegistryEntry entry{QString::fromLatin1(kProgramName),
-                            registryFolderText(appfolder::folder()), registryExecutableName()};
+                            registryFolderText(appfolder::programFolder()),
+                            registryExecutableName()};
   // A registry the user may not write (a file in the root of the system drive
   // on a current Windows) is no reason to refuse to start: it is skipped.
   QString error;

@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
 #include <iterator>
@@ -20,6 +18,7 @@
 #include "engine/NumberEntry.h"
 #include "engine/Psychro.h"
 #include "engine/ui/NumericBox.h"
+#include "shell/ui/ManualViewer.h"
 #include "shell/ui/ShellApi.h"
 #include "shell/ui/StartupController.h"
 #include "study/AppFolder.h"
@@ -88,12 +87,6 @@ FrmPsyDat::ScreenHook& recentFilesHook() {
   static FrmPsyDat::ScreenHook hook;
   return hook;
 }
-FrmPsyDat::DocumentOpener& documentOpener() {
-  static FrmPsyDat::DocumentOpener opener = [](const QUrl& url) {
-    return QDesktopServices::openUrl(url);
-  };
-  return opener;
-}
 
 NumericBox* makeBox(QWidget* parent, const char* name, const QString& format) {
   auto* box = new NumericBox(parent);
@@ -120,10 +113,6 @@ void FrmPsyDat::setOpenStudyHook(ScreenHook hook) {
 }
 void FrmPsyDat::setRecentFilesHook(ScreenHook hook) {
   recentFilesHook() = std::move(hook);
-}
-void FrmPsyDat::setDocumentOpener(DocumentOpener opener) {
-  documentOpener() =
-      opener ? std::move(opener) : [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 }
 
 FrmPsyDat::FrmPsyDat(QWidget* parent) : QDialog(parent) {
@@ -956,12 +945,7 @@ void FrmPsyDat::CmdPSOpen_Click() {
 }
 
 void FrmPsyDat::CmdManual_Click() {
-  const QString path = appfolder::path(QStringLiteral("Aeriton.pdf"));
-  if (!fileExists(path)) {
-    showMessage(manualMissingMessage(path, true));
-    return;
-  }
-  if (!documentOpener()(QUrl::fromLocalFile(path))) showMessage(manualMissingMessage(path, false));
+  shell::openManual();
 }
 
 void FrmPsyDat::SSCommand3_Click() {

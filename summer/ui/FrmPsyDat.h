@@ -18,7 +18,6 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QUrl;
 
 namespace aeriton {
 class NumericBox;
@@ -46,10 +45,6 @@ class FrmPsyDat : public QDialog {
   using ScreenHook = std::function<void(FrmPsyDat*)>;
   static void setOpenStudyHook(ScreenHook hook);
   static void setRecentFilesHook(ScreenHook hook);
-  // Starts the external viewer for the manual (tests replace it). Returns
-  // false when no viewer could be started.
-  using DocumentOpener = std::function<bool(const QUrl&)>;
-  static void setDocumentOpener(DocumentOpener opener);
 
  public slots:
   void CmdRHn_Click();

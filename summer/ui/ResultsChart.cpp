@@ -21,7 +21,7 @@ bool openChartFromResults(QWidget* parent) {
   const chart::ChartDataStatus status = chart::LoadChartData();
   if (status != chart::ChartDataStatus::Ok) {
     showMessage(chart::chartDataMessage(
-        status, appfolder::path(QString::fromLatin1(chart::kChartDataFileName))));
+        status, appfolder::deliveredPath(QString::fromLatin1(chart::kChartDataFileName))));
     return false;
   }
   const ChartOpening o = SettingData(study(), file);

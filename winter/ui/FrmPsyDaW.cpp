@@ -4,16 +4,13 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -22,6 +19,7 @@
 #include "calculator/ui/FrmPS.h"
 #include "engine/NumberEntry.h"
 #include "engine/ui/NumericBox.h"
+#include "shell/ui/ManualViewer.h"
 #include "shell/ui/ShellApi.h"
 #include "shell/ui/StartupController.h"
 #include "study/AppFolder.h"
@@ -807,19 +805,7 @@ void FrmPsyDaW::CmdPS_Click() {
 }
 
 void FrmPsyDaW::CmdManual_Click() {
-  const QString manual = appfolder::path(texts::manualName());
-  if (!fileExists(manual)) {
-    Message m;
-    m.title = texts::caption();
-    m.text = QStringLiteral("... ΔΕΝ βρέθηκε το Εγχειρίδιο του Προγράμματος : ") + manual +
-             QStringLiteral(" ...");
-    m.icon = MsgIcon::Information;
-    showMessage(m);
-    return;
-  }
-  const QString viewer = appfolder::path(texts::viewerName());
-  if (fileExists(viewer) && QProcess::startDetached(viewer, {manual})) return;
-  QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+  shell::openManual();
 }
 
 void FrmPsyDaW::SSCommand3_Click() {
