@@ -9,9 +9,11 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTimer>
 #include <algorithm>
 
 namespace aeriton::style {
@@ -122,7 +124,8 @@ QChar mnemonicOf(const QString& text) {
   return QChar();
 }
 
-// Alt + a letter of the other keyboard layout presses the button whose
+// The keyboard of every window. Alt + a letter of the other keyboard layout
+// presses the button whose
 // mnemonic sits on the same key: with the Latin layout active, Alt+C presses
 // "&ΨΥΧΡΟΜΕΤΡΙΚΟΙ ΥΠΟΛΟΓΙΣΜΟΙ". The button's own mnemonic has already been
 // tried by the shortcut map when a key press reaches this filter.
@@ -130,6 +133,10 @@ class MnemonicTwins : public QObject {
  public:
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide) {
+      returnTheKeyboard(watched);
+      return false;
+    }
     if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
@@ -154,6 +161,23 @@ class MnemonicTwins : public QObject {
     found->setFocus(Qt::ShortcutFocusReason);
     found->animateClick();
     return true;
+  }
+
+ private:
+  // A modal window that closes gives the keyboard back to the window that
+  // opened it: some window managers leave no window active after a chain of
+  // modal windows closes (a question, then the results screen), and the
+  // keys would go nowhere.
+  static void returnTheKeyboard(QObject* watched) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || !w->isWindow() || !w->isModal() || !w->parentWidget()) return;
+    QPointer<QWidget> opener = w->parentWidget()->window();
+    QTimer::singleShot(0, opener, [opener] {
+      if (!opener || !opener->isVisible() || QApplication::activePopupWidget()) return;
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal && modal != opener) return;  // another window is in charge
+      if (QApplication::activeWindow() != opener) opener->activateWindow();
+    });
   }
 };
 
