@@ -33,8 +33,11 @@ for t in "${targets[@]}"; do
   mkdir -p "$found" "$crashes"
   corpora=("$found" "fuzz/corpus/$t")
   [ -d "fuzz/regressions/$t" ] && corpora+=("fuzz/regressions/$t")
+  # Study and exchange files are a few kilobytes; a workbook package tens.
+  maxlen=8192
+  [ "$t" = workbook_template ] && maxlen=65536
   echo "== $t: $runs runs"
-  "build/fuzz/fuzz/fuzz_$t" -runs="$runs" -max_len=8192 -timeout=10 \
+  "build/fuzz/fuzz/fuzz_$t" -runs="$runs" -max_len="$maxlen" -timeout=10 \
     -artifact_prefix="$crashes/" -print_final_stats=1 "${corpora[@]}" 2>&1 |
     grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY|property failed)" || true
 done
