@@ -1,5 +1,6 @@
 #include "winter/WinterCalc.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Psychro.h"
@@ -7,6 +8,11 @@
 
 namespace aeriton::winter {
 namespace {
+
+// x held between a and b (in either order).
+float between(float x, float a, float b) {
+  return std::min(std::max(x, std::min(a, b)), std::max(a, b));
+}
 
 using psy::kCpAir;
 using psy::kCpVapour;
@@ -173,10 +179,15 @@ int WinterCalc(StudyState& s, Copy copy, const ContinueQuestion& ask, WinterCalc
     const float q = s.SupplyFlow;
     if (!(q > 0.0f) || !finite(q)) return kCodeNoFlow;
     if (copy == Copy::WinterScreen && r > q) return kCodeTooMuchFreshAir;
-    s.DB_M = (r * s.EnvDB + (q - r) * s.SpaDB) / q;
-    s.Gr_M = (r * s.EnvGr + (q - r) * s.SpaGr) / q;
+    // A mixture lies between the two airs it is made of. In single
+    // precision a token fresh air in a very large flow (0.1 CFM of 100 %
+    // recirculation in millions of CFM) can leave the mixture a last digit
+    // beyond the room air - moister than the room, so that the humidifier
+    // would seem to take water out; the mixture is held between its ends.
+    s.DB_M = between((r * s.EnvDB + (q - r) * s.SpaDB) / q, s.EnvDB, s.SpaDB);
+    s.Gr_M = between((r * s.EnvGr + (q - r) * s.SpaGr) / q, s.EnvGr, s.SpaGr);
     s.W_M = s.Gr_M / kGrainsPerLb;
-    s.h_M = (r * s.Env_h + (q - r) * s.Spa_h) / q;
+    s.h_M = between((r * s.Env_h + (q - r) * s.Spa_h) / q, s.Env_h, s.Spa_h);
     if (copy == Copy::WinterScreen && s.DB_M < s.EnvDB) return kCodeTooMuchFreshAir;
     if (!WinterSearchWB(s.DB_M, vapourPressureOf(s.W_M), s.WB_M)) return kCodeOutOfRange;
   }
