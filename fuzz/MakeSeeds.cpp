@@ -17,6 +17,7 @@
 #include "FuzzSupport.h"
 #include "calculator/PsCalc.h"
 #include "calculator/PsFile.h"
+#include "chart/ChartTable.h"
 #include "files/RecentFiles.h"
 #include "files/StudyFileCore.h"
 #include "files/StudyIndex.h"
@@ -302,6 +303,9 @@ int main(int argc, char** argv) {
     seed("clients_register", "protected", encodeRegister({names, QStringLiteral("Κλειδί7")}));
     seed("clients_register", "empty", QByteArray());
   }
+
+  // ---- the chart table as delivered -------------------------------------------------------
+  seed("chart_data", "delivered", chart::chartDataFileBytes());
 
   // ---- the loads file of the summer run, and odd but valid record text -------------------------
   seed("record_text", "numbers",

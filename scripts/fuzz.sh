@@ -33,9 +33,10 @@ for t in "${targets[@]}"; do
   mkdir -p "$found" "$crashes"
   corpora=("$found" "fuzz/corpus/$t")
   [ -d "fuzz/regressions/$t" ] && corpora+=("fuzz/regressions/$t")
-  # Study and exchange files are a few kilobytes; a workbook package tens.
+  # Study and exchange files are a few kilobytes; a workbook package and the
+  # chart table tens.
   maxlen=8192
-  [ "$t" = workbook_template ] && maxlen=65536
+  case "$t" in workbook_template | chart_data) maxlen=65536 ;; esac
   echo "== $t: $runs runs"
   "build/fuzz/fuzz/fuzz_$t" -runs="$runs" -max_len="$maxlen" -timeout=10 \
     -artifact_prefix="$crashes/" -print_final_stats=1 "${corpora[@]}" 2>&1 |
