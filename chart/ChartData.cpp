@@ -16,6 +16,14 @@ namespace {
 // row; the widest useful table spans a few hundred degrees). It bounds the
 // memory a damaged header could ask for.
 constexpr int64_t kMaxRows = 2000;
+// No value of a chart table comes near this: humidities reach about 1500
+// grains/lb (saturated air at 150 °F), the feet of the wet-bulb lines about
+// 1100 °F, enthalpies a few hundred. Larger values are damage; they would
+// not fit the whole-number axes the chart is drawn on.
+constexpr double kMaxTableValue = 1.0e5;
+// The wet-bulb lines fall to the right, by well under one degree per unit of
+// humidity; a slope steeper than this is damage.
+constexpr double kSteepestSlope = -1.0e3;
 
 bool readExact(QIODevice& file, char* out, qint64 n) {
   qint64 got = 0;
@@ -118,8 +126,8 @@ clsDataPoints::LoadError clsDataPoints::LoadData(QIODevice& file) {
   const int32_t minT = qFromLittleEndian<qint32>(head + 8);
   const int32_t maxT = qFromLittleEndian<qint32>(head + 12);
   // The rows are indexed by a 16-bit cursor; the wet-bulb lines fall to the right.
-  if (!finite(slope) || slope >= 0 || maxT < minT || minT < INT16_MIN || maxT > INT16_MAX ||
-      int64_t(maxT) - minT + 1 > kMaxRows)
+  if (!finite(slope) || slope >= 0 || slope < kSteepestSlope || maxT < minT || minT < INT16_MIN ||
+      maxT > INT16_MAX || int64_t(maxT) - minT + 1 > kMaxRows)
     return LoadError::Damaged;
   const int count = maxT - minT + 1;
   QByteArray bytes(static_cast<qsizetype>(count) * kRowBytes, Qt::Uninitialized);
@@ -132,7 +140,7 @@ clsDataPoints::LoadError clsDataPoints::LoadData(QIODevice& file) {
     for (double& x : v) {
       x = leDouble(p);
       p += 8;
-      if (!finite(x)) return LoadError::Damaged;
+      if (!finite(x) || std::fabs(x) > kMaxTableValue) return LoadError::Damaged;
     }
     r.P2Temp = v[0];
     r.P2AbsHum = v[1];

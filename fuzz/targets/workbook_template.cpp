@@ -1,7 +1,8 @@
 // A workbook template (".xlsx", a zip package of XML parts) under any bytes,
 // as the print dialog fills it: refused with a reason, or opened; its active
-// sheet then takes numbers, texts and number formats, is protected, and the
-// package written from it opens again with the values in place.
+// sheet then takes numbers, texts and number formats (or says why not), is
+// protected, and the package written from it opens again with the values in
+// place.
 
 #include "FuzzSupport.h"
 #include "reports/Workbook.h"
@@ -28,7 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   text.range = QStringLiteral("D3");
   text.text = QStringLiteral("Γραφεία \"Β\" & <αποθήκη>");
   cells.push_back(text);
-  FUZZ_CHECK(book.setCells(cells, &error));
+  if (!book.setCells(cells, &error)) {
+    // A part the cells need is damaged (the styles of a number format): the
+    // print dialog shows the reason and writes nothing.
+    FUZZ_CHECK(!error.isEmpty());
+    return 0;
+  }
   book.protectSheet();
 
   QByteArray written;

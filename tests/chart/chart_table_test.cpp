@@ -225,6 +225,25 @@ TEST_F(ChartTable, MissingShortAndDamagedFilesLeaveTheTablesAlone) {
   test::writeAll(fx.path("Data.dat"), bad);
   EXPECT_EQ(LoadChartData(), ChartDataStatus::Damaged);
 
+  // A saturation humidity far beyond any air (found by fuzzing: 1.6E+275 at
+  // the last row passed every other check, then overflowed the whole-number
+  // top of the humidity axis), with the rows after it rising still further.
+  bad = good;
+  for (int row = 80; row <= 88; ++row) {
+    const double huge = 1.5e275 * (row - 79);
+    std::memcpy(&bits, &huge, 8);
+    qToLittleEndian<quint64>(bits, bad.data() + 16 + 120 * row + 8 * 13);
+  }
+  test::writeAll(fx.path("Data.dat"), bad);
+  EXPECT_EQ(LoadChartData(), ChartDataStatus::Damaged);
+  // Wet-bulb lines steeper than any chart's.
+  bad = good;
+  const double steep = -5000.0;
+  std::memcpy(&bits, &steep, 8);
+  qToLittleEndian<quint64>(bits, bad.data());
+  test::writeAll(fx.path("Data.dat"), bad);
+  EXPECT_EQ(LoadChartData(), ChartDataStatus::Damaged);
+
   EXPECT_EQ(chartModule().MetricChartData.get(), metric);
   EXPECT_EQ(chartModule().MetricChartData->MinTemp(), -23);
 
