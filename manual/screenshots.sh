@@ -13,8 +13,9 @@
 #
 # Every step waits for the window it expects, by its title, and stops with the
 # step's name when it does not come: when a screen changes, the message says
-# where the script must follow. Buttons without a key are clicked at positions
-# relative to their window, measured on the screens (the table below).
+# where the script must follow. Buttons are pressed by their keys; the few
+# without one, and boxes, are clicked at positions relative to their window,
+# measured on the screens (the table below).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$(pwd)
@@ -40,40 +41,20 @@ out="$top/manual/images"
 mkdir -p "$out"
 
 # ---- window-relative click positions (x y), measured on the screens ----------
-# (negative: from the right or bottom edge of the window)
-# Summer results screen (FrmPSRes), results tab and data tab.
-POS_RES_RAISE="722 -94"       # Αύξηση Θερμ. Τροφοδοσίας
-POS_RES_FRESH="119 -66"       # Φορτία Νωπού Αέρα
-POS_RES_DIAGRAM="420 -66"     # Διάγραμμα Μονάδας
-POS_RES_CHART="689 -66"       # Ψυχρομετρικός Χάρτης
-POS_RES_PRINT="528 -94"       # Εκτύπωση Αποτελεσμάτων
-POS_RES_SAVE="722 -66"        # Αποθήκευση Μελέτης (data tab)
-POS_RES_BACK="119 -66"        # << Δεδομένα (data tab)
+# (negative: from the right or bottom edge of the window). Buttons with a key
+# (an underlined letter) are pressed by it instead: Alt with the letter's
+# Latin twin on the Greek keyboard (Υ = y, Ψ = c, Θ = u, ...).
 # Chart window (maximised, so screen positions): the mixed-air point M of the
 # summer example, where the readout shows that state.
 POS_CHART_READOUT="799 789"
-# Summer data screen (FrmPsyDat).
-POS_SUM_EXIT="-104 -33"      # ΕΞΟΔΟΣ ΑΠΟ ΤΑ ΔΕΔΟΜΕΝΑ
-# Winter data screen (FrmPsyDaW).
-POS_WIN_AMOUNT="314 429"      # Νωπός Αέρας, σε [ m³/h ] (TxtAmount)
-POS_WIN_THEMA="-102 18"       # Θέμα-Τίτλος της Μελέτης
-POS_WIN_CALC="461 -98"        # ΨΥΧΡΟΜΕΤΡΙΚΟΙ ΥΠΟΛΟΓΙΣΜΟΙ
-POS_WIN_CALCULATOR="688 -60"  # Στοιχειώδης Ψυχρομετρική Μεταβολή
-POS_WIN_EXIT="688 -28"        # ΕΞΟΔΟΣ ΑΠΟ ΤΑ ΔΕΔΟΜΕΝΑ
-# Two-state calculator (FrmPS).
-POS_CALC_RH_IN="543 248"      # Δίνεται η Σ.Υ. (inlet)
-POS_CALC_DB_OUT="956 192"     # outlet dry bulb (TxtTDBout)
-POS_CALC_RH_OUT="1169 248"    # Δίνεται η Σ.Υ. (outlet)
-POS_CALC_CALC="632 -73"       # Υπολογισμός
-POS_CALC_TITLE="99 48"        # the title label
-POS_CALC_DESIGNER="-66 48"    # Μελετητής
-POS_CALC_EXIT="-97 -31"       # ΕΞΟΔΟΣ
-# Designer register (FrmCLient).
-POS_REG_NEW="635 20"          # Νέο Όνομα
-POS_REG_STORE="635 104"       # Καταχώρηση στη Λίστα
-POS_REG_FIRST="200 60"        # first name of the list
-POS_REG_OK="635 246"          # OK
-POS_REG_EXIT="635 -30"        # Έξοδος
+# Two-state calculator (FrmPS): the buttons without a key and the boxes.
+POS_CALC_RH_IN="718 258"      # Καθορισμός της Σχετικής Υγρασίας (inlet)
+POS_CALC_DB_OUT="407 381"     # outlet dry bulb (TxtTDBout)
+POS_CALC_RH_OUT="718 439"     # Καθορισμός της Σχετικής Υγρασίας (outlet)
+POS_CALC_TITLE="99 44"        # the title label
+# Designer register (FrmCLient): the first name of the list.
+POS_REG_FIRST="182 78"
+POS_REG_OK="651 254"          # OK
 # ------------------------------------------------------------------------------
 
 work=$(mktemp -d /tmp/aeriton-shots-XXXXXX)
@@ -177,11 +158,11 @@ for v in 35 40 26 50 25000 5000 2000; do
   type_text "$v"
   key Return
 done
-key Return  # the calculate button: no title yet
+key alt+y  # ΨΥΧΡΟΜΕΤΡΙΚΟΙ ΥΠΟΛΟΓΙΣΜΟΙ: no title yet
 step="missing title message"
 msg=$(win "ΠΡΟΣΟΧΗ")
 shot "$msg" message.png
-key Return
+key o
 step="title window"
 title=$(win "Θέμα - Τίτλος")
 type_text "Γραφεία Αθήνας - Κεντρική Μονάδα"
@@ -191,14 +172,8 @@ gone "Θέμα - Τίτλος"
 shot "$summer" summer-data.png
 
 step="summer results"
-# The calculate button has the focus again once the title window has gone;
-# a key press that arrives while the focus is still moving is pressed again.
-results=""
-for _ in 1 2 3; do
-  key Return
-  results=$(win "Ψυχρομετρικοί Υπολογισμοί Αέρος" 16 2>/dev/null) && break
-done
-[ -n "$results" ] || results=$(win "Ψυχρομετρικοί Υπολογισμοί Αέρος")
+key alt+y
+results=$(win "Ψυχρομετρικοί Υπολογισμοί Αέρος")
 shot "$results" summer-results-data.png
 key ctrl+Tab
 shot "$results" summer-results.png
@@ -213,7 +188,7 @@ key Return
 gone "BF, ESHF"
 
 step="raise of the supply air"
-click "$results" "$POS_RES_RAISE"
+key alt+a  # Αύξηση Θερμ. Τροφοδοσίας
 raise=$(win "Αύξηση Θερμοκρασίας")
 type_text "17"
 shot "$raise" raise.png
@@ -221,21 +196,21 @@ key Escape
 gone "Αύξηση Θερμοκρασίας"
 
 step="fresh-air loads"
-click "$results" "$POS_RES_FRESH"
+key alt+f  # Φορτία Νωπού Αέρα
 fresh=$(win "Φορτία Νωπού Αέρα")
 shot "$fresh" fresh-air-loads.png
 key Return
 gone "Φορτία Νωπού Αέρα"
 
 step="unit diagram"
-click "$results" "$POS_RES_DIAGRAM"
+key alt+m  # Διάγραμμα Μονάδας
 diagram=$(win "Σχηματική Διάταξη Θερμοκρασιών")
 shot "$diagram" diagram-summer.png
 key Escape
 gone "Σχηματική Διάταξη Θερμοκρασιών"
 
 step="psychrometric chart"
-click "$results" "$POS_RES_CHART"
+key alt+c  # Ψυχρομετρικός Χάρτης
 chart=$(win "Psychrometric Diagram")
 # The readout follows the mouse: over a point of the process it reads that state.
 xdotool mousemove $POS_CHART_READOUT
@@ -245,7 +220,7 @@ key Escape
 gone "Psychrometric Diagram"
 
 step="print dialog"
-click "$results" "$POS_RES_PRINT"
+key alt+e  # Εκτύπωση Αποτελεσμάτων
 print=$(win "Εκτύπωση Αποτελεσμάτων")
 shot "$print" print.png
 key Escape
@@ -253,35 +228,39 @@ gone "Εκτύπωση Αποτελεσμάτων"
 
 step="save the study"
 key ctrl+Tab
-click "$results" "$POS_RES_SAVE"
+key alt+a  # Αποθήκευση Μελέτης
 files=$(win "Αρχείο")
 type_text "Athens"
 shot "$files" file-dialog.png
 key Return
 gone "Δημιουργία Αρχείου"
-click "$results" "$POS_RES_BACK"
+key alt+d  # << Δεδομένα
 gone "Ψυχρομετρικοί Υπολογισμοί Αέρος"
 
 step="change of season"
-click "$summer" "$POS_SUM_EXIT"
+key alt+e  # ΕΞΟΔΟΣ ΑΠΟ ΤΑ ΔΕΔΟΜΕΝΑ
 question=$(win "ΕΠΙΛΕΞΤΕ")
 shot "$question" exit-question.png
-# Yes / No / Cancel with Cancel as default: one step back is No (change season).
-key shift+Tab
-key space
+key n  # No: change season
 season=$(win "Επιλογή Εποχής")
-key Down
+key alt+x  # ΧΕΙΜΩΝΑΣ
 key Return
 
 step="winter data screen"
 winter=$(win "ΠΕΡΙΟΔΟΣ ΧΕΙΜΩΝΑ")
+# Chapter 8: outdoor 0 °C / 80 %, room 20 °C / 45 %, 30 000 W, Enter moving on.
 for v in 0 80 20 45 30000; do
   type_text "$v"
   key Return
 done
-click "$winter" "$POS_WIN_AMOUNT"
+# Calculating without fresh air says so and puts the cursor in its box.
+key alt+y
+win "ΠΡΟΣΟΧΗ" >/dev/null
+key o
+gone "ΠΡΟΣΟΧΗ"
 type_text "2000"
-click "$winter" "$POS_WIN_THEMA"
+key Return
+key alt+u  # Θέμα-Τίτλος της Μελέτης
 title=$(win "Θέμα - Τίτλος")
 type_text "Γραφεία Αθήνας - Χειμώνας"
 key Return
@@ -289,25 +268,23 @@ gone "Θέμα - Τίτλος"
 shot "$winter" winter-data.png
 
 step="winter results"
-click "$winter" "$POS_WIN_CALC"
+key alt+y
 wresults=$(win "Ψυχρομετρικοί Υπολογισμοί για Χειμώνα")
 key ctrl+Tab
 shot "$wresults" winter-results.png
-click "$wresults" "$POS_RES_DIAGRAM"
+key alt+m  # Διάγραμμα Μονάδας
 diagram=$(win "Σχηματική Διάταξη Θερμοκρασιών")
 shot "$diagram" diagram-winter.png
 key Escape
 gone "Σχηματική Διάταξη Θερμοκρασιών"
-key ctrl+Tab
-click "$wresults" "$POS_RES_BACK"
-# Not saved: Yes / No / Cancel with Yes as default; one step on is No.
+key alt+d  # << Δεδομένα
+# Not saved: Yes / No / Cancel; No leaves without saving.
 win "ΠΡΟΣΟΧΗ" >/dev/null
-key Tab
-key space
+key n
 gone "Ψυχρομετρικοί Υπολογισμοί για Χειμώνα"
 
 step="two-state calculator"
-click "$winter" "$POS_WIN_CALCULATOR"
+key alt+s  # Στοιχειώδης Ψυχρομετρική Μεταβολή
 calc=$(win "ΣΤΟΙΧΕΙΩΔΗΣ ΨΥΧΡΟΜΕΤΡΙΚΗ ΜΕΤΑΒΟΛΗ")
 # Chapter 10.2: 3000 m³/h, inlet 28 °C / 50 %, outlet 14 °C / 90 %.
 type_text "3000"
@@ -319,42 +296,39 @@ click "$calc" "$POS_CALC_DB_OUT"
 type_text "14"
 click "$calc" "$POS_CALC_RH_OUT"
 type_text "90"
-click "$calc" "$POS_CALC_CALC"
+key alt+y  # Υπολογισμός
 click "$calc" "$POS_CALC_TITLE"
 type_text "Ψυκτικό Στοιχείο Αίθουσας Συνεδριάσεων"
 key Return
 
 step="designer register"
-click "$calc" "$POS_CALC_DESIGNER"
+key alt+m  # Μελετητής
 register=$(win "Μελετητές - Αρχείο Ονομάτων")
 for name in "Ελένη Παπαδοπούλου, Διπλ. Μηχανολόγος Μηχανικός" \
             "Γιώργος Κωνσταντίνου, Μηχανολόγος Μηχανικός"; do
-  click "$register" "$POS_REG_NEW"
+  key alt+n  # Νέο Όνομα
   type_text "$name"
-  click "$register" "$POS_REG_STORE"
-  # Yes / No with No as default: one step back is Yes.
+  key alt+k  # Καταχώρηση στη Λίστα
   win "ΠΡΟΣΘΗΚΗ" >/dev/null
-  key shift+Tab
-  key space
+  key y
   gone "ΠΡΟΣΘΗΚΗ"
 done
+# The first name of the list, chosen with OK.
 click "$register" "$POS_REG_FIRST"
 click "$register" "$POS_REG_OK"
 win "ΕΠΙΛΟΓΗ" >/dev/null
-key shift+Tab
-key space
+key y
 gone "ΕΠΙΛΟΓΗ"
 shot "$register" register.png
-click "$register" "$POS_REG_EXIT"
+key alt+e  # Έξοδος
 gone "Μελετητές - Αρχείο Ονομάτων"
 shot "$calc" calculator.png
-click "$calc" "$POS_CALC_EXIT"
+key alt+e  # ΕΞΟΔΟΣ
 gone "ΣΤΟΙΧΕΙΩΔΗΣ ΨΥΧΡΟΜΕΤΡΙΚΗ ΜΕΤΑΒΟΛΗ"
 
 step="exit"
-click "$winter" "$POS_WIN_EXIT"
+key alt+e  # ΕΞΟΔΟΣ ΑΠΟ ΤΑ ΔΕΔΟΜΕΝΑ
 win "ΕΠΙΛΕΞΤΕ" >/dev/null
-key shift+Tab shift+Tab
-key space
+key y
 sleep 2
 echo "screenshots written to manual/images"

@@ -45,9 +45,11 @@ deb=$(ls build/release/aeriton_*.deb)
 echo "$deb"
 
 step "Package contents and dependencies"
-dpkg-deb -I "$deb" | sed -n '/Depends:/p;/Recommends:/p'
-dpkg-deb -I "$deb" | grep -q 'libqt6widgets6' || fail "Qt Widgets missing from the dependencies"
-dpkg-deb -I "$deb" | grep -q 'qt6-qpa-plugins' || fail "the Qt platform plugins missing from the dependencies"
+# Read whole first: grep -q leaving a pipe early would fail the pipeline.
+info=$(dpkg-deb -I "$deb")
+sed -n '/Depends:/p;/Recommends:/p' <<<"$info"
+grep -q 'libqt6widgets6' <<<"$info" || fail "Qt Widgets missing from the dependencies"
+grep -q 'qt6-qpa-plugins' <<<"$info" || fail "the Qt platform plugins missing from the dependencies"
 listing=$(dpkg-deb -c "$deb")
 for f in ./opt/aeriton/aeriton ./opt/aeriton/aeriton-calc ./opt/aeriton/Aeriton.pdf \
          ./usr/share/applications/aeriton.desktop \
@@ -103,8 +105,8 @@ runuser -u "$user" -- "$program/aeriton-calc" "$study" >/tmp/aeriton-package-cal
   fail "aeriton-calc refused the example study"
 head -n 5 /tmp/aeriton-package-calc.txt
 # The chart table and the templates are read from the installation.
-runuser -u "$user" -- env HOME="$home" "$program/aeriton-calc" "$study" \
-  --chart "$home/chart.png" --workbook "$home/study.xlsx" ||
+runuser -u "$user" -- env HOME="$home" XDG_RUNTIME_DIR=/tmp "$program/aeriton-calc" "$study" \
+  --chart "$home/chart.png" --workbook "$home/study.xlsx" >/dev/null ||
   fail "aeriton-calc could not draw the chart or fill the workbook from the installation"
 [ -s "$home/chart.png" ] && [ -s "$home/study.xlsx" ] || fail "no chart or workbook written"
 echo "chart and workbook written from the installed Data.dat and templates"

@@ -84,11 +84,11 @@ Message registryNotWrittenMessage(const QString& path, const QString& reason) {
 Message programFolderNotWritableMessage(const QString& path, const QString& reason) {
   return okMessage(
       kMsgProgramFolderNotWritable, QStringLiteral("...! ΠΡΟΣΟΧΗ !..."),
-      QStringLiteral("Ο φάκελος του προγράμματος δεν μπορεί να γραφτεί:") + kNewLine + path +
-          kNewLine + reason + kNewLine +
+      QStringLiteral("Ο φάκελος εργασίας του προγράμματος δεν μπορεί να γραφτεί:") + kNewLine +
+          path + kNewLine + reason + kNewLine +
           QStringLiteral("Οι υπολογισμοί και το άνοιγμα μελετών γράφουν εκεί τα αρχεία ανταλλαγής "
-                         "τους και δεν θα είναι δυνατά. Εγκαταστήστε το πρόγραμμα σε φάκελο "
-                         "όπου επιτρέπεται η εγγραφή."),
+                         "τους και δεν θα είναι δυνατά. Ελέγξτε ότι ο φάκελος επιτρέπει εγγραφή "
+                         "και ότι ο δίσκος έχει χώρο."),
       MsgIcon::Exclamation);
 }
 

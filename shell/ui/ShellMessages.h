@@ -33,7 +33,8 @@ Message folderFileNotWrittenMessage(const QString& path, const QString& reason);
 Message noInstanceLockMessage(const QString& path, const QString& reason);
 // The maker's shared program registry could not be written.
 Message registryNotWrittenMessage(const QString& path, const QString& reason);
-// The program folder (where the exchange files of every calculation go)
+// The working folder (where the exchange files of every calculation go: the
+// program folder, or the user's own folder for a read-only installation)
 // cannot be written.
 Message programFolderNotWritableMessage(const QString& path, const QString& reason);
 // A damaged remembered study folder file was written anew with the default.

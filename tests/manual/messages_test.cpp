@@ -15,6 +15,7 @@
 #include "calculator/PsMessages.h"
 #include "chart/ChartMessages.h"
 #include "files/StudyFileCore.h"
+#include "files/ui/FrmRecFiles.h"
 #include "register/RegisterMessages.h"
 #include "reports/ReportMessages.h"
 #include "shell/ui/ShellMessages.h"
@@ -120,6 +121,7 @@ std::vector<Entry> catalogue() {
   add("study file", files::damagedFileMessage());
   add("study file", files::missingTitleFileMessage(kAny));
   add("study file", files::writeFailedMessage(kAny, kAny));
+  add("recent load studies", files::recalledMessage(QStringLiteral("§.KLD")));
 
   // Designer register.
   for (int code = 1; code <= 10; ++code) add("register", designer::registerMessage(code, kAny));
@@ -152,6 +154,10 @@ std::vector<Entry> catalogue() {
   add("shell", shell::exitOrChangeMessage());
   add("shell", shell::titleFileNotWrittenMessage(kAny, kAny));
   add("shell", shell::folderFileNotWrittenMessage(kAny, kAny));
+  add("shell", shell::folderFileRepairedMessage(kAny, kAny));
+  add("shell", shell::noInstanceLockMessage(kAny, kAny));
+  add("shell", shell::registryNotWrittenMessage(kAny, kAny));
+  add("shell", shell::programFolderNotWritableMessage(kAny, kAny));
   add("shell", shell::manualNotOpenedMessage(kAny, shell::ManualFailure::FileMissing));
   add("shell", shell::manualNotOpenedMessage(kAny, shell::ManualFailure::NoViewer));
   return all;

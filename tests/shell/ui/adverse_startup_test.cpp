@@ -94,12 +94,12 @@ TEST_F(AdverseStartup, ProgramFolderThatTakesNoFile) {
   expectNotice(shown[0], kMsgProgramFolderNotWritable);
   const QStringList l = lines(shown[0].text);
   ASSERT_EQ(l.size(), 4);
-  EXPECT_EQ(l[0], QStringLiteral("Ο φάκελος του προγράμματος δεν μπορεί να γραφτεί:"));
+  EXPECT_EQ(l[0], QStringLiteral("Ο φάκελος εργασίας του προγράμματος δεν μπορεί να γραφτεί:"));
   EXPECT_EQ(l[1], QDir::toNativeSeparators(program.path("Aeriton/")));
   EXPECT_FALSE(l[2].isEmpty());  // the system's reason
   EXPECT_EQ(l[3], QStringLiteral("Οι υπολογισμοί και το άνοιγμα μελετών γράφουν εκεί τα αρχεία "
-                                 "ανταλλαγής τους και δεν θα είναι δυνατά. Εγκαταστήστε το "
-                                 "πρόγραμμα σε φάκελο όπου επιτρέπεται η εγγραφή."));
+                                 "ανταλλαγής τους και δεν θα είναι δυνατά. Ελέγξτε ότι ο φάκελος "
+                                 "επιτρέπει εγγραφή και ότι ο δίσκος έχει χώρο."));
   EXPECT_EQ(test::readAll(program.path("Aeriton")), QByteArray("not a folder"));
 }
 
