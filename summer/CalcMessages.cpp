@@ -26,7 +26,7 @@ QString searchName(Search search) {
     case Search::ApparatusDewPoint:
       return u(u8"το Σημείο Δρόσου της Μονάδας (μέχρι τη Θερμοκρασία των Χώρων)");
     case Search::PerCentPasses:
-      return u(u8"σταθερή Παροχή Αέρα για το ποσοστό Νωπού Αέρα (200 επαναλήψεις)");
+      return u(u8"σταθερή Παροχή Αέρα για το ποσοστό Νωπού Αέρα");
     case Search::HumidRoom:
       return u(u8"το Σημείο Δρόσου του Στοιχείου για Χώρους με υψηλή Υγρασία");
     case Search::FreshAirFlow:

@@ -499,6 +499,7 @@ void SummerCalculation::mainSequence() {
     }
     CFMsa_ = supplyFlow(RSH_ + BF_ * OASH_ + REH_);
     if (!perCent) break;
+    if (CFMsa_ > kPerCentFlowLimit) refuse(kCodeSearchBound, Search::PerCentPasses);
     if (pass > 1 && divide(std::fabs(previous - CFMsa_), CFMsa_) <= kPerCentConvergence) break;
     if (pass >= kPerCentMaxPasses) refuse(kCodeSearchBound, Search::PerCentPasses);
     previous = CFMsa_;

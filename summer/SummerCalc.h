@@ -88,6 +88,11 @@ constexpr float kDewPointGrainsTolerance = 0.01f;
 // at least two (the first has no previous flow), at most 200.
 constexpr float kPerCentConvergence = 0.04f;
 constexpr int kPerCentMaxPasses = 200;
+// A per cent of fresh air whose own bypassed load (and the reheat its moisture
+// calls for) grows faster than the supply flow that carries it has no flow at
+// all: every pass multiplies the flow. Past this flow (CFM), far beyond any
+// air-handling unit, the passes stop before the arithmetic overflows.
+constexpr float kPerCentFlowLimit = 1e9f;
 // 100 % fresh air whose loads need more air than given: the flow is searched
 // again with the outdoor-air loads of the last flow until it changes by at
 // most 1 %, in at most 20 passes.

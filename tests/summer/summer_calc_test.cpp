@@ -435,6 +435,28 @@ TEST(SummerRefusals, DewPointSearchStopsAtRoomTemperature) {
   EXPECT_TRUE(m.text.contains(QString::fromUtf8(u8"Σημείο Δρόσου της Μονάδας")));
 }
 
+// A humid climate, a dry room and a large per cent of fresh air: the dew point
+// falls to the 48 °F fallback, whose reheat grows with the fresh air's own
+// moisture, so each pass asks for several times the flow of the one before.
+// There is no balanced flow; the passes are stopped and the per cent named,
+// before the flow overflows into a "division by zero".
+TEST(SummerRefusals, PerCentWithoutBalancedFlowIsRefusedAsSuch) {
+  StudyState s = english(kMix, 108.6f, 94.7f, 60.1f, 77.4f, 60.2f, 35.9f, 43924.9f, 46903, 48, "P");
+  const CalcResult r = calculateEnglish(s);
+  ASSERT_EQ(r.code, kCodeSearchBound);
+  EXPECT_EQ(r.search, Search::PerCentPasses);
+  const Message m = messageForResult(r);
+  EXPECT_EQ(m.code, kCodeSearchBound);
+  EXPECT_TRUE(m.text.contains(QString::fromUtf8(u8"ποσοστό Νωπού Αέρα"))) << m.text.toStdString();
+  // The same room and climate with a small per cent balance.
+  StudyState few =
+      english(kMix, 108.6f, 94.7f, 60.1f, 77.4f, 60.2f, 35.9f, 43924.9f, 46903, 5, "P");
+  const CalcResult ok = calculateEnglish(few);
+  ASSERT_TRUE(ok.ok()) << ok.code;
+  EXPECT_GT(few.SupplyFlow, 0);
+  EXPECT_LT(few.SupplyFlow, kPerCentFlowLimit);
+}
+
 // Rounding: half up in single precision, the reported decimals.
 struct RoundCase {
   const char* name;
