@@ -36,6 +36,9 @@ using namespace aeriton;
 namespace kill_saves_tests {
 namespace {
 
+// Kills per kind of file.
+constexpr int kKills = 200;
+
 // Starts the helper, lets it save for a random while after its first round,
 // and kills it. False when it never got going.
 bool saveAndKill(const QString& mode, const QString& folder, std::mt19937& rng) {
@@ -88,13 +91,13 @@ TEST_F(KillSaves, StudyFilesAreAlwaysWhole) {
     titles.push_back(files::titleFileBytes(s.Title, s.LoadUnit));
   }
   int ready = 0;
-  for (int round = 0; round < 200; ++round) {
+  for (int round = 0; round < kKills; ++round) {
     ready += saveAndKill(QStringLiteral("study"), fx.folder(), rng) ? 1 : 0;
     expectOneOf(fx.path("studies/Kill.AIR"), studies, round);
     expectOneOf(fx.path("studies/Kill.TAS"), titles, round);
     expectOneOf(fx.path("PSY_RES.TMP"), studies, round);
   }
-  EXPECT_EQ(ready, 200);
+  EXPECT_EQ(ready, kKills);
   // What is left opens as a study.
   const files::StudyFileCheck check =
       files::inspectStudyFile(fx.path("studies/Kill.AIR"), StudyState{});
@@ -113,7 +116,7 @@ TEST_F(KillSaves, RecentListIsAlwaysWhole) {
   test::writeAll(fx.path(files::kRecentFilesName), full);
 
   int ready = 0;
-  for (int round = 0; round < 50; ++round) {
+  for (int round = 0; round < kKills; ++round) {
     ready += saveAndKill(QStringLiteral("recent"), fx.folder(), rng) ? 1 : 0;
     const QByteArray now = test::readAll(fx.path(files::kRecentFilesName));
     // A tail of the original, starting at a line.
@@ -124,7 +127,7 @@ TEST_F(KillSaves, RecentListIsAlwaysWhole) {
     // A list grown short is filled again, so that the helper never runs dry.
     if (now.count('\n') < 300) test::writeAll(fx.path(files::kRecentFilesName), full);
   }
-  EXPECT_EQ(ready, 50);
+  EXPECT_EQ(ready, kKills);
 }
 
 // "Studies.std" rebuilt for two folders in turn is always one of the two
@@ -144,11 +147,11 @@ TEST_F(KillSaves, StudyIndexIsAlwaysWhole) {
     indexes.push_back(test::readAll(fx.path(files::kStudiesFileName)));
   }
   int ready = 0;
-  for (int round = 0; round < 50; ++round) {
+  for (int round = 0; round < kKills; ++round) {
     ready += saveAndKill(QStringLiteral("index"), fx.folder(), rng) ? 1 : 0;
     expectOneOf(fx.path(files::kStudiesFileName), indexes, round);
   }
-  EXPECT_EQ(ready, 50);
+  EXPECT_EQ(ready, kKills);
 }
 
 // "~orvo.psy" completed by the season window's check is empty (as the helper
@@ -158,11 +161,11 @@ TEST_F(KillSaves, RememberedFolderIsAlwaysWhole) {
   const QByteArray whole = test::readAll(fx.path(shell::kRememberedFolderFile));
   ASSERT_FALSE(whole.isEmpty());
   int ready = 0;
-  for (int round = 0; round < 50; ++round) {
+  for (int round = 0; round < kKills; ++round) {
     ready += saveAndKill(QStringLiteral("orvo"), fx.folder(), rng) ? 1 : 0;
     expectOneOf(fx.path(shell::kRememberedFolderFile), {QByteArray(), whole}, round);
   }
-  EXPECT_EQ(ready, 50);
+  EXPECT_EQ(ready, kKills);
 }
 
 // The registry, shared with the maker's other programs: their records are
@@ -182,11 +185,11 @@ TEST_F(KillSaves, RegistryRecordsAreAlwaysWhole) {
                     last);
   test::writeAll(path, files[0]);
   int ready = 0;
-  for (int round = 0; round < 50; ++round) {
+  for (int round = 0; round < kKills; ++round) {
     ready += saveAndKill(QStringLiteral("registry"), fx.folder(), rng) ? 1 : 0;
     expectOneOf(path, files, round);
   }
-  EXPECT_EQ(ready, 50);
+  EXPECT_EQ(ready, kKills);
 }
 
 // The designer register, rewritten whole, is always one of its two versions.
@@ -196,11 +199,11 @@ TEST_F(KillSaves, DesignerRegisterIsAlwaysWhole) {
     registers.push_back(
         designer::encodeRegister({test::saveLoopDesigners(which), test::saveLoopPassword(which)}));
   int ready = 0;
-  for (int round = 0; round < 50; ++round) {
+  for (int round = 0; round < kKills; ++round) {
     ready += saveAndKill(QStringLiteral("designers"), fx.folder(), rng) ? 1 : 0;
     expectOneOf(designer::registerPath(), registers, round);
   }
-  EXPECT_EQ(ready, 50);
+  EXPECT_EQ(ready, kKills);
 }
 
 }  // namespace kill_saves_tests
