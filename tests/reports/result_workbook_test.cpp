@@ -192,7 +192,7 @@ TEST_F(ResultWorkbookTest, MetricSummerInEachLoadUnit) {
     EXPECT_EQ(wb.templateName, u.templ);
     EXPECT_FALSE(wb.winter);
     expectSummerCells(r, f, u.unit, "Ανάμιξη Αέρα Ανακυκλοφορίας, με Νωπό Αέρα");
-    // The office's own figures, by hand (Part 2.2 results in kcal).
+    // The office's own figures, by hand (the summer results in kcal).
     EXPECT_CELL(r, "B12", 35.0);
     EXPECT_CELL(r, "B29", 28.1);
     EXPECT_CELL(r, "B31", enthalpy(17.76619, u.unit));
@@ -248,7 +248,7 @@ TEST_F(ResultWorkbookTest, EnglishSummer) {
   EXPECT_EQ(r.text("C24"), "[ CFM ]");
 }
 
-// English summer with reheat (Part 2.2's steep-line case: RSH = RLH = 50000
+// English summer with reheat (the steep-line case: RSH = RLH = 50000
 // Btu/h, 1000 CFM): reheat 60396 Btu/h, after-reheat dry bulb 65.2 °F.
 TEST_F(ResultWorkbookTest, ReheatFillsTheSupplyState) {
   test::SummerStudy st;
