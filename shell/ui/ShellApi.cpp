@@ -95,6 +95,21 @@ bool dataScreensClosing() {
   return state().closing;
 }
 
+bool closeDataScreen(QWidget* dataScreen, QCloseEvent* event, bool& pending) {
+  if (dataScreensClosing()) return true;
+  event->ignore();
+  if (pending) return false;
+  pending = true;
+  QMetaObject::invokeMethod(
+      dataScreen,
+      [dataScreen, &pending] {
+        pending = false;
+        exitOrChangeRequest(dataScreen);
+      },
+      Qt::QueuedConnection);
+  return false;
+}
+
 void openStudyTitleWindow(QWidget* parent) {
   FrmThemaInd window(parent);
   window.exec();

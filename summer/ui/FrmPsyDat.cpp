@@ -678,25 +678,7 @@ void FrmPsyDat::keyPressEvent(QKeyEvent* event) {
 }
 
 void FrmPsyDat::closeEvent(QCloseEvent* event) {
-  // Closed by the shell after the user has chosen to leave: the screen goes.
-  if (shell::dataScreensClosing()) {
-    QDialog::closeEvent(event);
-    return;
-  }
-  // The window's close button is the exit button: exit, change season or
-  // stay, so that nothing typed is lost by a click on the frame. The question
-  // comes once this close has unwound, so that the shell can then close the
-  // window itself.
-  event->ignore();
-  if (exitAskPending_) return;
-  exitAskPending_ = true;
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        exitAskPending_ = false;
-        SSCommand3_Click();
-      },
-      Qt::QueuedConnection);
+  if (shell::closeDataScreen(this, event, exitAskPending_)) QDialog::closeEvent(event);
 }
 
 void FrmPsyDat::reject() {
