@@ -4,6 +4,7 @@
 
 #include <QProcess>
 
+#include "CalcProcess.h"
 #include "TestSupport.h"
 #include "study/ExchangeFiles.h"
 #include "study/StudyState.h"
@@ -15,32 +16,9 @@ using namespace aeriton;
 namespace aeriton_calc_tests {
 namespace {
 
-struct CalcRun {
-  int exitCode = -1;
-  QByteArray out, err;
-};
-
-CalcRun calc(const QStringList& args) {
-  QProcess p;
-  p.start(QStringLiteral(AERITON_CALC_EXE), args);
-  CalcRun r;
-  if (!p.waitForFinished(30000)) {
-    p.kill();
-    p.waitForFinished();
-    ADD_FAILURE() << "aeriton-calc did not finish";
-    return r;
-  }
-  r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-  r.out = p.readAllStandardOutput();
-  r.err = p.readAllStandardError();
-  return r;
-}
-
-QByteArray lines(std::initializer_list<const char*> ls) {
-  QByteArray b;
-  for (const char* l : ls) b.append(l).append("\r\n");
-  return b;
-}
+using test::CalcRun;
+using test::crlfLines;
+using test::runCalc;
 
 struct ScreenCase {
   const char* name;
@@ -71,12 +49,12 @@ TEST_P(CalcSameAsScreen, ResultsFileIdentical) {
   ASSERT_TRUE(screen.ok()) << screen.code;
   const QByteArray expected = test::readAll(fx.path("PSY_RES.TMP"));
 
-  const CalcRun r = calc({fx.path("PSY_DAT.TMP")});
+  const CalcRun r = runCalc({fx.path("PSY_DAT.TMP")});
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_EQ(r.out, expected);
 
   // With -o the same bytes go to the file, nothing to standard output.
-  const CalcRun o = calc({fx.path("PSY_DAT.TMP"), QStringLiteral("-o"), fx.path("out.res")});
+  const CalcRun o = runCalc({fx.path("PSY_DAT.TMP"), QStringLiteral("-o"), fx.path("out.res")});
   EXPECT_EQ(o.exitCode, 0);
   EXPECT_TRUE(o.out.isEmpty());
   EXPECT_EQ(test::readAll(fx.path("out.res")), expected);
@@ -93,9 +71,10 @@ INSTANTIATE_TEST_SUITE_P(Studies, CalcSameAsScreen,
 // A refused study: exit 1, the Greek message on standard error, no results.
 TEST(CalcExe, RefusalPrintsMessageAndWritesNothing) {
   test::ProgramFolderFixture fx;
-  test::writeAll(fx.path("paf.dat"), lines({"\"NA_PAF\",1", "95,82,58", "78,65,50", "100000,0",
-                                            "4000,0", "0,1,0,-100000,0", "0,0,1,2,\"C\"", "4000"}));
-  const CalcRun r = calc({fx.path("paf.dat"), QStringLiteral("-o"), fx.path("out.res")});
+  test::writeAll(fx.path("paf.dat"),
+                 crlfLines({"\"NA_PAF\",1", "95,82,58", "78,65,50", "100000,0", "4000,0",
+                            "0,1,0,-100000,0", "0,0,1,2,\"C\"", "4000"}));
+  const CalcRun r = runCalc({fx.path("paf.dat"), QStringLiteral("-o"), fx.path("out.res")});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.out.isEmpty());
   EXPECT_EQ(QString::fromUtf8(r.err).trimmed(),
@@ -108,7 +87,7 @@ TEST(CalcExe, RefusalPrintsMessageAndWritesNothing) {
 TEST(CalcExe, BadFileGivesClearErrorAndExitCode) {
   test::ProgramFolderFixture fx;
   test::writeAll(fx.path("bad.dat"), QByteArray("\x01\x02\x03\xff\xfe"));
-  const CalcRun r = calc({fx.path("bad.dat"), QStringLiteral("-o"), fx.path("out.res")});
+  const CalcRun r = runCalc({fx.path("bad.dat"), QStringLiteral("-o"), fx.path("out.res")});
   EXPECT_EQ(r.exitCode, 3);
   const QString err = QString::fromUtf8(r.err);
   EXPECT_TRUE(err.contains(QStringLiteral("bad.dat"))) << err.toStdString();
@@ -118,21 +97,21 @@ TEST(CalcExe, BadFileGivesClearErrorAndExitCode) {
 
 TEST(CalcExe, MissingFileAndBadCommandLine) {
   test::ProgramFolderFixture fx;
-  const CalcRun missing = calc({fx.path("nothing.dat")});
+  const CalcRun missing = runCalc({fx.path("nothing.dat")});
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_TRUE(missing.err.contains("nothing.dat"));
-  const CalcRun unknown = calc({QStringLiteral("--frobnicate")});
+  const CalcRun unknown = runCalc({QStringLiteral("--frobnicate")});
   EXPECT_EQ(unknown.exitCode, 2);
   EXPECT_EQ(unknown.err,
             "aeriton-calc: Unknown option 'frobnicate'.\nTry 'aeriton-calc --help'.\n");
-  EXPECT_EQ(calc({QStringLiteral("a.dat"), QStringLiteral("-o")}).exitCode, 2);
+  EXPECT_EQ(runCalc({QStringLiteral("a.dat"), QStringLiteral("-o")}).exitCode, 2);
   // An option given twice, or two data files, is refused before any file is read.
-  const CalcRun twice = calc({"a.dat", "-o", "x.res", "-o", "y.res"});
+  const CalcRun twice = runCalc({"a.dat", "-o", "x.res", "-o", "y.res"});
   EXPECT_EQ(twice.exitCode, 2);
   EXPECT_TRUE(twice.err.startsWith("aeriton-calc: -o given twice\n")) << twice.err.toStdString();
-  const CalcRun chartTwice = calc({"a.dat", "--chart", "x.png", "--chart", "y.png"});
+  const CalcRun chartTwice = runCalc({"a.dat", "--chart", "x.png", "--chart", "y.png"});
   EXPECT_TRUE(chartTwice.err.startsWith("aeriton-calc: --chart given twice\n"));
-  const CalcRun twoFiles = calc({"a.dat", "b.dat"});
+  const CalcRun twoFiles = runCalc({"a.dat", "b.dat"});
   EXPECT_EQ(twoFiles.exitCode, 2);
   EXPECT_TRUE(twoFiles.err.startsWith("aeriton-calc: more than one data file\n"));
 }
@@ -141,15 +120,16 @@ TEST(CalcExe, MissingFileAndBadCommandLine) {
 // --yes answers it, without it the study is refused.
 TEST(CalcExe, WinterFileAsksAboutHotSupplyAir) {
   test::ProgramFolderFixture fx;
-  test::writeAll(fx.path("w.dat"), lines({"\"AAA_NA\",1", "20,18,80", "68,55,40", "77760,0",
-                                          "200,0", "0,0,1,-10000,1000", "1,0,0,0,\"C\"", "200"}));
-  const CalcRun no = calc({fx.path("w.dat"), QStringLiteral("-o"), fx.path("no.res")});
+  test::writeAll(fx.path("w.dat"),
+                 crlfLines({"\"AAA_NA\",1", "20,18,80", "68,55,40", "77760,0", "200,0",
+                            "0,0,1,-10000,1000", "1,0,0,0,\"C\"", "200"}));
+  const CalcRun no = runCalc({fx.path("w.dat"), QStringLiteral("-o"), fx.path("no.res")});
   EXPECT_EQ(no.exitCode, 1);
   EXPECT_TRUE(QString::fromUtf8(no.err).contains(QString::fromUtf8(u8"μεγαλύτερη των 54 [°C]")))
       << no.err.toStdString();
   EXPECT_FALSE(QFile::exists(fx.path("no.res")));
 
-  const CalcRun yes = calc({fx.path("w.dat"), QStringLiteral("--yes")});
+  const CalcRun yes = runCalc({fx.path("w.dat"), QStringLiteral("--yes")});
   ASSERT_EQ(yes.exitCode, 0) << yes.err.toStdString();
   const QList<QByteArray> l = yes.out.split('\n');
   ASSERT_EQ(l.size(), 15);
@@ -164,10 +144,10 @@ TEST(CalcExe, WinterFileAsksAboutHotSupplyAir) {
 // computation stands in the summer calculation's tests).
 TEST(CalcExe, FreshAirUnitWithDryOutdoorAirGivesResults) {
   test::ProgramFolderFixture fx;
-  const QByteArray data = lines({"\"NA_PAF\",0", "38,20.8,20", "26,19.5,55", "20000,500", "1000,0",
-                                 "1,1,0,-100000,0", "0,0,1,2,\"C\"", "1000"});
+  const QByteArray data = crlfLines({"\"NA_PAF\",0", "38,20.8,20", "26,19.5,55", "20000,500",
+                                     "1000,0", "1,1,0,-100000,0", "0,0,1,2,\"C\"", "1000"});
   test::writeAll(fx.path("paf.dat"), data);
-  const CalcRun r = calc({fx.path("paf.dat")});
+  const CalcRun r = runCalc({fx.path("paf.dat")});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
 
@@ -200,10 +180,10 @@ TEST(CalcExe, FreshAirUnitWithDryOutdoorAirGivesResults) {
 // calculation's tests). The same bytes as the calculate button's path.
 TEST(CalcExe, FreshAirUnitWithExcessFreshAirIsReheatedToHoldTheRoom) {
   test::ProgramFolderFixture fx;
-  const QByteArray data = lines({"\"NA_PAF\",1", "105,80,34.06", "75,64,55.08", "20000,10000",
-                                 "2000,0", "0,1,0,-100000,0", "0,0,1,2,\"C\"", "2000"});
+  const QByteArray data = crlfLines({"\"NA_PAF\",1", "105,80,34.06", "75,64,55.08", "20000,10000",
+                                     "2000,0", "0,1,0,-100000,0", "0,0,1,2,\"C\"", "2000"});
   test::writeAll(fx.path("paf.dat"), data);
-  const CalcRun r = calc({fx.path("paf.dat")});
+  const CalcRun r = runCalc({fx.path("paf.dat")});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
 

@@ -11,6 +11,7 @@
 #include <QProcessEnvironment>
 #include <QSvgRenderer>
 
+#include "CalcProcess.h"
 #include "TestSupport.h"
 
 using namespace aeriton;
@@ -18,33 +19,8 @@ using namespace aeriton;
 namespace calc_chart_tests {
 namespace {
 
-struct CalcRun {
-  int exitCode = -1;
-  QByteArray out, err;
-};
-
-CalcRun calc(const QStringList& args, const QString& exe = QStringLiteral(AERITON_CALC_EXE),
-             const QString& locale = QString()) {
-  QProcess p;
-  if (!locale.isEmpty()) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", locale);
-    env.insert("LANG", locale);
-    p.setProcessEnvironment(env);
-  }
-  p.start(exe, args);
-  CalcRun r;
-  if (!p.waitForFinished(60000)) {
-    p.kill();
-    p.waitForFinished();
-    ADD_FAILURE() << "aeriton-calc did not finish";
-    return r;
-  }
-  r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-  r.out = p.readAllStandardOutput();
-  r.err = p.readAllStandardError();
-  return r;
-}
+using test::CalcRun;
+using test::runCalc;
 
 // Outdoor 35/24 °C, room 26/18.5 °C, 10 kW + 6 kW (kcal/h), 600 m³/h: reheat.
 QByteArray metricData() {
@@ -60,7 +36,8 @@ QByteArray metricData() {
 TEST(CalcChart, ComputedStudyToPng) {
   test::ProgramFolderFixture fx;
   test::writeAll(fx.path("s.dat"), metricData());
-  const CalcRun r = calc({fx.path("s.dat"), "-o", fx.path("s.res"), "--chart", fx.path("s.png")});
+  const CalcRun r =
+      runCalc({fx.path("s.dat"), "-o", fx.path("s.res"), "--chart", fx.path("s.png")});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_TRUE(r.out.isEmpty());
   EXPECT_TRUE(QFile::exists(fx.path("s.res")));
@@ -78,16 +55,16 @@ TEST(CalcChart, ComputedStudyToPng) {
 TEST(CalcChart, ResultsFileToSvgAndPdf) {
   test::ProgramFolderFixture fx;
   test::writeAll(fx.path("s.dat"), metricData());
-  ASSERT_EQ(calc({fx.path("s.dat"), "-o", fx.path("Office.AIR")}).exitCode, 0);
-  const CalcRun svg =
-      calc({"--results", fx.path("Office.AIR"), "--chart", fx.path("c.svg"), "--size", "1400x990"});
+  ASSERT_EQ(runCalc({fx.path("s.dat"), "-o", fx.path("Office.AIR")}).exitCode, 0);
+  const CalcRun svg = runCalc(
+      {"--results", fx.path("Office.AIR"), "--chart", fx.path("c.svg"), "--size", "1400x990"});
   ASSERT_EQ(svg.exitCode, 0) << svg.err.toStdString();
   EXPECT_TRUE(svg.out.isEmpty());
   QSvgRenderer renderer(fx.path("c.svg"));
   EXPECT_TRUE(renderer.isValid());
   EXPECT_EQ(renderer.viewBox(), QRect(0, 0, 1400, 990));
 
-  const CalcRun pdf = calc({"--results", fx.path("Office.AIR"), "--chart", fx.path("c.PDF")});
+  const CalcRun pdf = runCalc({"--results", fx.path("Office.AIR"), "--chart", fx.path("c.PDF")});
   ASSERT_EQ(pdf.exitCode, 0) << pdf.err.toStdString();
   const QByteArray bytes = test::readAll(fx.path("c.PDF"));
   EXPECT_TRUE(bytes.startsWith("%PDF-"));
@@ -99,13 +76,13 @@ TEST(CalcChart, ResultsFileToSvgAndPdf) {
 TEST(CalcChart, SamePictureUnderGreekLocale) {
   test::ProgramFolderFixture fx;
   test::writeAll(fx.path("s.dat"), metricData());
-  ASSERT_EQ(calc({fx.path("s.dat"), "-o", fx.path("s.res")}).exitCode, 0);
+  ASSERT_EQ(runCalc({fx.path("s.dat"), "-o", fx.path("s.res")}).exitCode, 0);
   const QStringList c = {"--results",      fx.path("s.res"), "--chart",
                          fx.path("c.png"), "--size",         "800x600"};
   const QStringList g = {"--results",      fx.path("s.res"), "--chart",
                          fx.path("g.png"), "--size",         "800x600"};
-  ASSERT_EQ(calc(c, AERITON_CALC_EXE, "C.UTF-8").exitCode, 0);
-  ASSERT_EQ(calc(g, AERITON_CALC_EXE, "el_GR.UTF-8").exitCode, 0);
+  ASSERT_EQ(runCalc(c, AERITON_CALC_EXE, "C.UTF-8").exitCode, 0);
+  ASSERT_EQ(runCalc(g, AERITON_CALC_EXE, "el_GR.UTF-8").exitCode, 0);
   EXPECT_EQ(test::readAll(fx.path("c.png")), test::readAll(fx.path("g.png")));
 }
 
@@ -114,20 +91,20 @@ TEST(CalcChart, WrongOptionsRefused) {
   test::ProgramFolderFixture fx;
   test::writeAll(fx.path("s.dat"), metricData());
   const CalcRun suffix =
-      calc({fx.path("s.dat"), "-o", fx.path("s.res"), "--chart", fx.path("c.bmp")});
+      runCalc({fx.path("s.dat"), "-o", fx.path("s.res"), "--chart", fx.path("c.bmp")});
   EXPECT_EQ(suffix.exitCode, 2);
   EXPECT_TRUE(suffix.err.contains(".png, .svg or .pdf")) << suffix.err.toStdString();
   EXPECT_FALSE(QFile::exists(fx.path("s.res")));
-  EXPECT_EQ(calc({fx.path("s.dat"), "--chart", fx.path("c.png"), "--size", "big"}).exitCode, 2);
-  EXPECT_EQ(calc({fx.path("s.dat"), "--chart", fx.path("c.png"), "--size", "90000x10"}).exitCode,
+  EXPECT_EQ(runCalc({fx.path("s.dat"), "--chart", fx.path("c.png"), "--size", "big"}).exitCode, 2);
+  EXPECT_EQ(runCalc({fx.path("s.dat"), "--chart", fx.path("c.png"), "--size", "90000x10"}).exitCode,
             2);
-  EXPECT_EQ(calc({fx.path("s.dat"), "--size", "800x600"}).exitCode, 2);
-  EXPECT_EQ(calc({fx.path("s.dat"), "--results", fx.path("s.res")}).exitCode, 2);
-  EXPECT_EQ(calc({"--chart"}).exitCode, 2);
+  EXPECT_EQ(runCalc({fx.path("s.dat"), "--size", "800x600"}).exitCode, 2);
+  EXPECT_EQ(runCalc({fx.path("s.dat"), "--results", fx.path("s.res")}).exitCode, 2);
+  EXPECT_EQ(runCalc({"--chart"}).exitCode, 2);
   EXPECT_FALSE(QFile::exists(fx.path("c.png")));
   // A results file that is not one: the line is named, exit 3.
   test::writeAll(fx.path("bad.res"), "\"AAA_NA\",0\r\nx,y,z\r\n");
-  const CalcRun bad = calc({"--results", fx.path("bad.res"), "--chart", fx.path("c.png")});
+  const CalcRun bad = runCalc({"--results", fx.path("bad.res"), "--chart", fx.path("c.png")});
   EXPECT_EQ(bad.exitCode, 3);
   EXPECT_TRUE(bad.err.contains("bad.res"));
   EXPECT_FALSE(QFile::exists(fx.path("c.png")));
@@ -141,8 +118,8 @@ TEST(CalcChart, MissingChartTable) {
   ASSERT_TRUE(QFile::copy(QStringLiteral(AERITON_CALC_EXE), exe));
   QFile(exe).setPermissions(QFile(exe).permissions() | QFileDevice::ExeOwner);
   test::writeAll(fx.path("s.dat"), metricData());
-  ASSERT_EQ(calc({fx.path("s.dat"), "-o", fx.path("s.res")}).exitCode, 0);
-  const CalcRun r = calc({"--results", fx.path("s.res"), "--chart", fx.path("c.png")}, exe);
+  ASSERT_EQ(runCalc({fx.path("s.dat"), "-o", fx.path("s.res")}).exitCode, 0);
+  const CalcRun r = runCalc({"--results", fx.path("s.res"), "--chart", fx.path("c.png")}, exe);
   EXPECT_EQ(r.exitCode, 2);
   const QString err = QString::fromUtf8(r.err);
   EXPECT_TRUE(err.contains(QString::fromUtf8("ΔΕΝ βρέθηκε το Αρχείο < Data.dat >")))

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 
+#include "CalcProcess.h"
 #include "TestSupport.h"
 #include "calculator/PsCalc.h"
 #include "calculator/PsFile.h"
@@ -17,26 +18,8 @@ using namespace aeriton;
 namespace calc_psy_tests {
 namespace {
 
-struct CalcRun {
-  int exitCode = -1;
-  QByteArray out, err;
-};
-
-CalcRun run(const QStringList& args) {
-  QProcess p;
-  p.start(QStringLiteral(AERITON_CALC_EXE), args);
-  CalcRun r;
-  if (!p.waitForFinished(30000)) {
-    p.kill();
-    p.waitForFinished();
-    ADD_FAILURE() << "aeriton-calc did not finish";
-    return r;
-  }
-  r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-  r.out = p.readAllStandardOutput();
-  r.err = p.readAllStandardError();
-  return r;
-}
+using test::CalcRun;
+using test::runCalc;
 
 QByteArray cp(const char* utf8) {
   return toCp1253(QString::fromUtf8(utf8));
@@ -71,7 +54,7 @@ class CalcPsy : public ::testing::Test {
 };
 
 TEST_F(CalcPsy, MetricFileToStandardOutput) {
-  const CalcRun r = run({"--psy", write("metric.psy", kMetricIn)});
+  const CalcRun r = runCalc({"--psy", write("metric.psy", kMetricIn)});
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_EQ(r.out, kMetricOut);
   EXPECT_TRUE(r.err.isEmpty());
@@ -79,7 +62,7 @@ TEST_F(CalcPsy, MetricFileToStandardOutput) {
 
 TEST_F(CalcPsy, EnglishFileToAFile) {
   const QString out = folder.path("english-out.psy");
-  const CalcRun r = run({"--psy", write("english.psy", kEnglishIn), "-o", out});
+  const CalcRun r = runCalc({"--psy", write("english.psy", kEnglishIn), "-o", out});
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_TRUE(r.out.isEmpty());
   EXPECT_EQ(test::readAll(out), kEnglishOut);
@@ -110,7 +93,7 @@ TEST_P(CalcPsyRefusals, ExitOneWithTheMessageAndNoFile) {
   const QString in = folder.path("in.psy");
   test::writeAll(in, c.bytes);
   const QString out = folder.path("out.psy");
-  const CalcRun r = run({"--psy", in, "-o", out});
+  const CalcRun r = runCalc({"--psy", in, "-o", out});
   EXPECT_EQ(r.exitCode, 1);
   const QString err = QString::fromUtf8(r.err);
   EXPECT_TRUE(err.contains(QString::fromUtf8(c.head))) << err.toStdString();
@@ -140,25 +123,25 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CalcPsy, FileErrors) {
   // Not a calculator file: exit 3, the field named.
-  CalcRun r = run({"--psy", write("foreign.psy", "\"AAA_NA\",0\r\n95,75,40\r\n")});
+  CalcRun r = runCalc({"--psy", write("foreign.psy", "\"AAA_NA\",0\r\n95,75,40\r\n")});
   EXPECT_EQ(r.exitCode, 3);
   EXPECT_TRUE(r.err.contains("field 1")) << r.err.toStdString();
-  r = run({"--psy", write("short.psy", kMetricIn.left(40))});
+  r = runCalc({"--psy", write("short.psy", kMetricIn.left(40))});
   EXPECT_EQ(r.exitCode, 3);
   // A file that is not there, or a bad command line: exit 2.
-  r = run({"--psy", folder.path("missing.psy")});
+  r = runCalc({"--psy", folder.path("missing.psy")});
   EXPECT_EQ(r.exitCode, 2);
-  r = run({"--psy"});
+  r = runCalc({"--psy"});
   EXPECT_EQ(r.exitCode, 2);
-  r = run({"--psy", write("a.psy", kMetricIn), "study.dat"});
+  r = runCalc({"--psy", write("a.psy", kMetricIn), "study.dat"});
   EXPECT_EQ(r.exitCode, 2);
   // An output that cannot be written: exit 2, nothing half-written.
-  r = run({"--psy", folder.path("a.psy"), "-o", folder.path("no/such/folder/out.psy")});
+  r = runCalc({"--psy", folder.path("a.psy"), "-o", folder.path("no/such/folder/out.psy")});
   EXPECT_EQ(r.exitCode, 2);
 }
 
 TEST_F(CalcPsy, HelpNamesTheOption) {
-  const CalcRun r = run({"--help"});
+  const CalcRun r = runCalc({"--help"});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_TRUE(r.out.contains("--psy CALC_FILE"));
 }

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "../reports/XlsxTestReader.h"
+#include "CalcProcess.h"
 #include "TestSupport.h"
 #include "files/StudyFileCore.h"
 #include "reports/PdfConverter.h"
@@ -21,26 +22,8 @@ using namespace aeriton;
 namespace calc_workbook_tests {
 namespace {
 
-struct CalcRun {
-  int exitCode = -1;
-  QByteArray out, err;
-};
-
-CalcRun calc(const QStringList& args, const QString& exe = QStringLiteral(AERITON_CALC_EXE)) {
-  QProcess p;
-  p.start(exe, args);
-  CalcRun r;
-  if (!p.waitForFinished(120000)) {
-    p.kill();
-    p.waitForFinished();
-    ADD_FAILURE() << "aeriton-calc did not finish";
-    return r;
-  }
-  r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-  r.out = p.readAllStandardOutput();
-  r.err = p.readAllStandardError();
-  return r;
-}
+using test::CalcRun;
+using test::runCalc;
 
 // The office study as the summer screen writes it: outdoor 35/24 °C, room
 // 26/18.5 °C, 10 kW + 2 kW (in kcal/h), 600 m³/h of fresh air, mixing.
@@ -62,9 +45,9 @@ StudyState readResults(const QString& path) {
 TEST(CalcWorkbook, FromTheResultsJustComputed) {
   test::ProgramFolderFixture fx;
   test::writeAll(fx.path("office.dat"), officeData());
-  const CalcRun r = calc({fx.path("office.dat"), "-o", fx.path("office.res"), "--workbook",
-                          fx.path("office.xlsx"), "--designer", "Ε. Κωνσταντίνου", "--title",
-                          "Γραφεία Ζωγράφου", "--load-unit", "WATT"});
+  const CalcRun r = runCalc({fx.path("office.dat"), "-o", fx.path("office.res"), "--workbook",
+                             fx.path("office.xlsx"), "--designer", "Ε. Κωνσταντίνου", "--title",
+                             "Γραφεία Ζωγράφου", "--load-unit", "WATT"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const StudyState f = readResults(fx.path("office.res"));
   const test::XlsxReader x(fx.path("office.xlsx"));
@@ -84,9 +67,9 @@ TEST(CalcWorkbook, FromTheResultsJustComputed) {
 TEST(CalcWorkbook, FromASavedStudyWithItsTitleFile) {
   test::ProgramFolderFixture fx;
   test::writeAll(fx.path("office.dat"), officeData());
-  ASSERT_EQ(calc({fx.path("office.dat"), "-o", fx.path("Γραφεία.AIR")}).exitCode, 0);
+  ASSERT_EQ(runCalc({fx.path("office.dat"), "-o", fx.path("Γραφεία.AIR")}).exitCode, 0);
   test::writeAll(fx.path("Γραφεία.TAS"), files::titleFileBytes("Κτίριο Γραφείων Α", "KW"));
-  const CalcRun r = calc({"--results", fx.path("Γραφεία.AIR"), "--workbook", fx.path("k.xlsx")});
+  const CalcRun r = runCalc({"--results", fx.path("Γραφεία.AIR"), "--workbook", fx.path("k.xlsx")});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const test::XlsxReader x(fx.path("k.xlsx"));
   EXPECT_EQ(x.text("A4"), "Κτίριο Γραφείων Α");
@@ -101,20 +84,21 @@ TEST(CalcWorkbook, FromASavedStudyWithItsTitleFile) {
 TEST(CalcWorkbook, Errors) {
   test::ProgramFolderFixture fx;
   test::writeAll(fx.path("office.dat"), officeData());
-  EXPECT_EQ(calc({fx.path("office.dat"), "--title", "x"}).exitCode, 2);  // no --workbook
-  EXPECT_EQ(calc({"--psy", fx.path("a.psy"), "--workbook", fx.path("x.xlsx")}).exitCode, 2);
-  EXPECT_EQ(
-      calc({fx.path("office.dat"), "--results", fx.path("x.res"), "--workbook", fx.path("x.xlsx")})
-          .exitCode,
-      2);
-  EXPECT_EQ(calc({"--results", fx.path("none.res"), "--workbook", fx.path("x.xlsx")}).exitCode, 2);
+  EXPECT_EQ(runCalc({fx.path("office.dat"), "--title", "x"}).exitCode, 2);  // no --workbook
+  EXPECT_EQ(runCalc({"--psy", fx.path("a.psy"), "--workbook", fx.path("x.xlsx")}).exitCode, 2);
+  EXPECT_EQ(runCalc({fx.path("office.dat"), "--results", fx.path("x.res"), "--workbook",
+                     fx.path("x.xlsx")})
+                .exitCode,
+            2);
+  EXPECT_EQ(runCalc({"--results", fx.path("none.res"), "--workbook", fx.path("x.xlsx")}).exitCode,
+            2);
   test::writeAll(fx.path("bad.res"), "\"AAA_NA\",0\r\nnot numbers\r\n");
-  const CalcRun bad = calc({"--results", fx.path("bad.res"), "--workbook", fx.path("x.xlsx")});
+  const CalcRun bad = runCalc({"--results", fx.path("bad.res"), "--workbook", fx.path("x.xlsx")});
   EXPECT_EQ(bad.exitCode, 3);
   EXPECT_TRUE(bad.err.contains("bad.res"));
   EXPECT_FALSE(QFile::exists(fx.path("x.xlsx")));
-  const CalcRun unit = calc({fx.path("office.dat"), "-o", fx.path("o.res"), "--workbook",
-                             fx.path("x.xlsx"), "--load-unit", "HP"});
+  const CalcRun unit = runCalc({fx.path("office.dat"), "-o", fx.path("o.res"), "--workbook",
+                                fx.path("x.xlsx"), "--load-unit", "HP"});
   EXPECT_EQ(unit.exitCode, 2);
   EXPECT_FALSE(QFile::exists(fx.path("x.xlsx")));
 }
@@ -128,8 +112,8 @@ TEST(CalcWorkbook, MissingTemplate) {
   ASSERT_TRUE(QFile::copy(QStringLiteral(AERITON_CALC_EXE), exe));
   QFile::setPermissions(exe, QFile::ReadOwner | QFile::ExeOwner);
   test::writeAll(fx.path("office.dat"), officeData());
-  const CalcRun r =
-      calc({fx.path("office.dat"), "-o", fx.path("o.res"), "--workbook", fx.path("x.xlsx")}, exe);
+  const CalcRun r = runCalc(
+      {fx.path("office.dat"), "-o", fx.path("o.res"), "--workbook", fx.path("x.xlsx")}, exe);
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_TRUE(QString::fromUtf8(r.err).contains("... Λείπει κάποιο βασικό Αρχείο ..."));
   EXPECT_TRUE(r.err.contains("LD_PS_MS.xlsx")) << r.err.toStdString();
@@ -143,8 +127,8 @@ TEST(CalcWorkbook, PdfThroughLibreOffice) {
     GTEST_SKIP() << "LibreOffice or poppler-utils not installed";
   test::ProgramFolderFixture fx;
   test::writeAll(fx.path("office.dat"), officeData());
-  const CalcRun r = calc({fx.path("office.dat"), "-o", fx.path("o.res"), "--pdf", fx.path("o.pdf"),
-                          "--title", "Κατάστημα Κηφισιάς"});
+  const CalcRun r = runCalc({fx.path("office.dat"), "-o", fx.path("o.res"), "--pdf",
+                             fx.path("o.pdf"), "--title", "Κατάστημα Κηφισιάς"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   QProcess text;
   text.start("pdftotext", {fx.path("o.pdf"), "-"});
