@@ -251,39 +251,11 @@ TEST(FreshAirUnit, FlowSearchBoundHasItsMessage) {
 TEST(FreshAirUnitSweep, RandomStudiesHoldTheRoom) {
   test::ProgramFolderFixture fx;
   const char* units[] = {"KCAL", "WATT", "KW", "BTU", "BTUh"};
-  uint32_t state = 20240612u;
-  const auto uniform = [&state](double a, double b) {
-    state = state * 1664525u + 1013904223u;
-    return a + (b - a) * (state >> 8) / double(1u << 24);
-  };
+  test::Lcg rng(20240612u);
   int designs = 0, excess = 0, more = 0, reheats = 0, dryCoils = 0, refusals = 0;
   for (int n = 0; n < 300; ++n) {
-    test::SummerStudy st;
-    st.kind = "NA_PAF";
-    st.loadUnit = QString::fromLatin1(units[n % 5]);
+    const test::SummerStudy st = test::drawSweepStudy(rng, "NA_PAF", units[n % 5]);
     const bool F = st.loadUnit == "BTU";
-    const double roomC = uniform(20, 28), outC = uniform(roomC + 6, 44);
-    const double roomRH = uniform(40, 70), outRH = uniform(12, 70);
-    const auto typed = [](double t) { return static_cast<float>(std::round(t * 10) / 10); };
-    st.envDB = typed(F ? outC * 1.8 + 32 : outC);
-    st.spaDB = typed(F ? roomC * 1.8 + 32 : roomC);
-    const auto wetBulb = [&](float db, double rhPercent) {
-      const float dbF = F ? db : db * 1.8f + 32;
-      float wbF = 0, rh = 0, gr = 0;
-      EXPECT_TRUE(psy::FindWB(dbF, static_cast<float>(rhPercent), true, wbF, rh, gr));
-      return typed(F ? wbF : (wbF - 32) / 1.8);
-    };
-    st.envWB = wetBulb(st.envDB, outRH);
-    st.spaWB = wetBulb(st.spaDB, roomRH);
-    const double kcal = std::exp(uniform(std::log(3000.0), std::log(150000.0)));
-    const double perKcal = st.loadUnit == "WATT"        ? 1 / 0.8598554730415344
-                           : st.loadUnit == "KW"        ? 1 / 859.85546875
-                           : F || st.loadUnit == "BTUh" ? 3.9709229469299316
-                                                        : 1.0;
-    st.sens = static_cast<float>(kcal * perKcal);
-    st.lat = static_cast<float>(kcal * uniform(0, 0.4) * perKcal);
-    const double m3h = std::max(100.0, kcal / 3.0 * uniform(0.1, 2.0));
-    st.fresh = static_cast<float>(std::round(F ? m3h / 1.7 : m3h));
     resetStudy();
     const int code = test::runSummerStudy(st);
     SCOPED_TRACE(testing::Message() << n << " " << st.loadUnit.toStdString() << " " << st.envDB

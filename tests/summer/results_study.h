@@ -6,6 +6,9 @@
 
 #include <QFile>
 #include <QString>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 #include "engine/Psychro.h"
 #include "study/AppFolder.h"
@@ -93,6 +96,55 @@ inline int runSummerStudy(const SummerStudy& in) {
   if (!writeFileAtomically(appfolder::path(kResultsFileName), resultsFileBytes(s))) return -9998;
   s.Unsaved = true;
   return 0;
+}
+
+// A small linear congruential generator: the same studies on every platform.
+class Lcg {
+ public:
+  explicit Lcg(uint32_t seed) : state_(seed) {}
+  double uniform(double a, double b) {
+    state_ = state_ * 1664525u + 1013904223u;
+    return a + (b - a) * (state_ >> 8) / double(1u << 24);
+  }
+
+ private:
+  uint32_t state_;
+};
+
+// A summer study of a sweep: a room of 20-28 °C at 40-70 %, outdoor air at
+// least 6 K warmer up to 44 °C at 12-70 %, both typed with one decimal in the
+// unit's temperatures and the wet bulbs completed from the humidities as the
+// screen does; 3 000-150 000 kcal/h of sensible load (spread over the decades)
+// with up to 40 % latent, in `unit`; fresh air as an amount that grows with
+// the load (m³/h, CFM for "BTU").
+inline SummerStudy drawSweepStudy(Lcg& rng, const char* kind, const char* unit) {
+  SummerStudy st;
+  st.kind = QString::fromLatin1(kind);
+  st.loadUnit = QString::fromLatin1(unit);
+  const bool F = st.loadUnit == "BTU";
+  const double roomC = rng.uniform(20, 28), outC = rng.uniform(roomC + 6, 44);
+  const double roomRH = rng.uniform(40, 70), outRH = rng.uniform(12, 70);
+  const auto typed = [](double t) { return static_cast<float>(std::round(t * 10) / 10); };
+  st.envDB = typed(F ? outC * 1.8 + 32 : outC);
+  st.spaDB = typed(F ? roomC * 1.8 + 32 : roomC);
+  const auto wetBulb = [&](float db, double rhPercent) {
+    const float dbF = F ? db : db * 1.8f + 32;
+    float wbF = 0, rh = 0, gr = 0;
+    EXPECT_TRUE(psy::FindWB(dbF, static_cast<float>(rhPercent), true, wbF, rh, gr));
+    return typed(F ? wbF : (wbF - 32) / 1.8);
+  };
+  st.envWB = wetBulb(st.envDB, outRH);
+  st.spaWB = wetBulb(st.spaDB, roomRH);
+  const double kcal = std::exp(rng.uniform(std::log(3000.0), std::log(150000.0)));
+  const double perKcal = st.loadUnit == "WATT"        ? 1 / 0.8598554730415344
+                         : st.loadUnit == "KW"        ? 1 / 859.85546875
+                         : F || st.loadUnit == "BTUh" ? 3.9709229469299316
+                                                      : 1.0;
+  st.sens = static_cast<float>(kcal * perKcal);
+  st.lat = static_cast<float>(kcal * rng.uniform(0, 0.4) * perKcal);
+  const double m3h = std::max(100.0, kcal / 3.0 * rng.uniform(0.1, 2.0));
+  st.fresh = static_cast<float>(std::round(F ? m3h / 1.7 : m3h));
+  return st;
 }
 
 }  // namespace aeriton::test
