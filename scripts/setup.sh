@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Aeriton needs to build, test and run.
 # Only missing packages are installed; needs root (or sudo) when any is missing.
+# Packages given as arguments are installed too (scripts/setup-fuzz.sh).
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
   libreoffice-calc-nogui poppler-utils
 )
 
+packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
