@@ -64,16 +64,8 @@ int runPsyBatch(const QString& inPath, const QString& outPath) {
     return kExitMalformed;
   }
 
-  // The screen as the file shows it, with the boxes the calculation fills
-  // empty when they hold 0 and the computed humidities awaiting it.
   CalcForm f;
-  showPsyFile(read.file, f);
-  for (int b : {kWin, kHin, kWout, kHout, kSens, kLat})
-    if (read.file.values[b] == 0.0f) f.text[b].clear();
-  if (f.text[kSens].isEmpty()) f.sensColour = LoadColour::None;
-  if (f.text[kLat].isEmpty()) f.latColour = LoadColour::None;
-  for (int b : {kTWBin, kRHin, kTWBout, kRHout})
-    if (isComputedBox(f, b)) f.text[b] = computedText();
+  showPsyFileForCalculation(read.file, f);
 
   const CalcOutcome out = calcButton(f);
   switch (out.kind) {

@@ -269,4 +269,14 @@ void showPsyFile(const PsyFile& p, CalcForm& f) {
                                             : kCaptionKcalH;
 }
 
+void showPsyFileForCalculation(const PsyFile& p, CalcForm& f) {
+  showPsyFile(p, f);
+  for (int b : {kWin, kHin, kWout, kHout, kSens, kLat})
+    if (p.values[b] == 0.0f) f.text[b].clear();
+  if (f.text[kSens].isEmpty()) f.sensColour = LoadColour::None;
+  if (f.text[kLat].isEmpty()) f.latColour = LoadColour::None;
+  for (int b : {kTWBin, kRHin, kTWBout, kRHout})
+    if (isComputedBox(f, b)) f.text[b] = computedText();
+}
+
 }  // namespace aeriton::calculator

@@ -66,5 +66,10 @@ PsyReadResult readPsyFileAt(const QString& path);
 // factors), the loads in every unit, the boxes in the file's system with the
 // load colours, the captions and the title.
 void showPsyFile(const PsyFile& p, CalcForm& f);
+// The screen as the file shows it, made ready for the calculate button as a
+// batch run takes it: the boxes the calculation fills are emptied when they
+// hold 0 (a load emptied loses its colour) and the computed humidities await
+// the calculation.
+void showPsyFileForCalculation(const PsyFile& p, CalcForm& f);
 
 }  // namespace aeriton::calculator

@@ -28,16 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(again.ok);
   FUZZ_CHECK(psyFileBytes(again.file) == once);
 
-  // The screen shows it; the calculate button runs as aeriton-calc --psy
-  // prepares it (computed boxes that hold 0 emptied).
+  // The screen shows it and the calculate button runs, as aeriton-calc --psy
+  // takes it.
   CalcForm f;
-  showPsyFile(read.file, f);
-  for (int b : {kWin, kHin, kWout, kHout, kSens, kLat})
-    if (read.file.values[b] == 0.0f) f.text[b].clear();
-  if (f.text[kSens].isEmpty()) f.sensColour = LoadColour::None;
-  if (f.text[kLat].isEmpty()) f.latColour = LoadColour::None;
-  for (int b : {kTWBin, kRHin, kTWBout, kRHout})
-    if (isComputedBox(f, b)) f.text[b] = computedText();
+  showPsyFileForCalculation(read.file, f);
   const CalcOutcome out = calcButton(f);
   if (out.kind != CalcOutcome::Done) return 0;
   for (int b = 1; b <= kBoxCount; ++b) {
